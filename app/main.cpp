@@ -1,0 +1,32 @@
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/shuffle.h"
+#include "ui/window10.h"
+
+namespace {
+
+// Qt aborts with a long message when it finds no screen; say it in one line instead.
+bool displayAvailable() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return true;
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!displayAvailable()) {
+    std::fputs("veltrano: no display found; run it on a desktop, or headless with: xvfb-run -a veltrano\n", stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Veltrano");
+  fw::RandomShuffle shuffle;
+  Window10 window(shuffle);
+  return QApplication::exec();
+}

@@ -1,0 +1,120 @@
+#include "framework/controls.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace fw {
+
+namespace {
+
+QString toQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string fromQ(const QString& text) { return text.toStdString(); }
+
+// Hands a field's mouse presses to its handler before the field sees them.
+class MouseDownFilter final : public QObject {
+public:
+  MouseDownFilter(QObject* parent, const EditField::MouseDownHandler& handler)
+      : QObject(parent), handler_(handler) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress || !handler_) return false;
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    return handler_(at.x(), at.y());
+  }
+
+private:
+  const EditField::MouseDownHandler& handler_;
+};
+
+}  // namespace
+
+Control::Control(QWidget* widget, std::string name, int index)
+    : widget_(widget), name_(std::move(name)), index_(index) {}
+
+bool Control::enabled() const { return widget_->isEnabled(); }
+void Control::setEnabled(bool enabled) { widget_->setEnabled(enabled); }
+bool Control::visible() const { return !widget_->isHidden(); }
+void Control::setVisible(bool visible) { widget_->setVisible(visible); }
+
+EditField::EditField(QLineEdit* edit, std::string name, int index)
+    : Control(edit, std::move(name), index), edit_(edit) {
+  edit_->installEventFilter(new MouseDownFilter(edit_, mouseDown_));
+}
+
+std::string EditField::text() const { return fromQ(edit_->text()); }
+void EditField::setText(const std::string& text) { edit_->setText(toQ(text)); }
+
+Color EditField::backgroundColor() const {
+  return edit_->palette().color(QPalette::Base).rgb() & 0xFFFFFFu;
+}
+
+void EditField::setBackgroundColor(Color color) {
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Base, QColor::fromRgb(color));
+  edit_->setPalette(palette);
+}
+
+void EditField::setMouseDownHandler(MouseDownHandler handler) { mouseDown_ = std::move(handler); }
+
+StaticText::StaticText(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}
+
+std::string StaticText::text() const { return fromQ(label_->text()); }
+void StaticText::setText(const std::string& text) { label_->setText(toQ(text)); }
+
+PushButton::PushButton(QAbstractButton* button, std::string name)
+    : Control(button, std::move(name), -1), button_(button) {}
+
+std::string PushButton::caption() const { return fromQ(button_->text()); }
+void PushButton::setCaption(const std::string& caption) { button_->setText(toQ(caption)); }
+
+void PushButton::setActionHandler(std::function<void()> handler) {
+  QObject::connect(button_, &QAbstractButton::clicked, button_, [h = std::move(handler)] { h(); });
+}
+
+void PushButton::push() { button_->click(); }
+
+RadioButton::RadioButton(QAbstractButton* button, std::string name)
+    : Control(button, std::move(name), -1), button_(button) {}
+
+std::string RadioButton::caption() const { return fromQ(button_->text()); }
+bool RadioButton::value() const { return button_->isChecked(); }
+
+void RadioButton::setValue(bool on) {
+  QButtonGroup* group = button_->group();
+  // An exclusive group refuses to turn its selected button off.
+  if (!on && group) group->setExclusive(false);
+  button_->setChecked(on);
+  if (!on && group) group->setExclusive(true);
+}
+
+void RadioButton::setActionHandler(std::function<void()> handler) {
+  QObject::connect(button_, &QAbstractButton::clicked, button_, [h = std::move(handler)] { h(); });
+}
+
+CheckBox::CheckBox(QAbstractButton* box, std::string name) : Control(box, std::move(name), -1), box_(box) {}
+
+std::string CheckBox::caption() const { return fromQ(box_->text()); }
+bool CheckBox::value() const { return box_->isChecked(); }
+void CheckBox::setValue(bool ticked) { box_->setChecked(ticked); }
+
+PopupMenu::PopupMenu(QComboBox* combo, std::string name) : Control(combo, std::move(name), -1), combo_(combo) {}
+
+void PopupMenu::setItems(const std::string& text) {
+  combo_->clear();
+  combo_->addItems(toQ(text).split(QChar('\r')));
+}
+
+int PopupMenu::itemCount() const { return combo_->count(); }
+int PopupMenu::listIndex() const { return combo_->currentIndex(); }
+void PopupMenu::setListIndex(int index) { combo_->setCurrentIndex(index); }
+std::string PopupMenu::text() const { return fromQ(combo_->currentText()); }
+
+void PopupMenu::setChangeHandler(std::function<void()> handler) {
+  QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [h = std::move(handler)] { h(); });
+}
+
+}  // namespace fw

@@ -1,0 +1,145 @@
+#pragma once
+// Controls of a window, addressed by name (and index for control arrays).
+// Each wraps one Qt widget that its window owns; the game reaches the toolkit
+// only through these.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace fw {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Sizes are in pixels: a font of N points is N pixels high, as on the 72-dpi
+// screens the layout was drawn for.
+struct Font {
+  int size = 12;
+  bool bold = false;
+  bool italic = false;
+};
+
+enum class Align { Left, Center, Right };
+
+using Color = std::uint32_t;  // 0xRRGGBB
+
+class Control {
+public:
+  Control(QWidget* widget, std::string name, int index);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& name() const { return name_; }
+  int index() const { return index_; }  // -1 unless a member of a control array
+  bool enabled() const;
+  void setEnabled(bool enabled);
+  // Whether the control is shown on its window (also while the window itself is hidden).
+  bool visible() const;
+  void setVisible(bool visible);
+  QWidget* widget() const { return widget_; }
+
+private:
+  QWidget* widget_;
+  std::string name_;
+  int index_;
+};
+
+class EditField final : public Control {
+public:
+  using MouseDownHandler = std::function<bool(int x, int y)>;
+  EditField(QLineEdit* edit, std::string name, int index);
+  std::string text() const;
+  void setText(const std::string& text);
+  Color backgroundColor() const;
+  void setBackgroundColor(Color color);
+  // The handler returns true to consume the press, false to let the field handle it.
+  void setMouseDownHandler(MouseDownHandler handler);
+
+private:
+  QLineEdit* edit_;
+  MouseDownHandler mouseDown_;
+};
+
+class StaticText final : public Control {
+public:
+  StaticText(QLabel* label, std::string name);
+  std::string text() const;
+  void setText(const std::string& text);
+
+private:
+  QLabel* label_;
+};
+
+class PushButton final : public Control {
+public:
+  PushButton(QAbstractButton* button, std::string name);
+  std::string caption() const;
+  void setCaption(const std::string& caption);
+  void setActionHandler(std::function<void()> handler);
+  // Presses the button from code: runs its action handler like a click.
+  void push();
+
+private:
+  QAbstractButton* button_;
+};
+
+class RadioButton final : public Control {
+public:
+  RadioButton(QAbstractButton* button, std::string name);
+  std::string caption() const;
+  bool value() const;
+  // Turning a button off from code runs no handler, also when it is the
+  // selected member of its group.
+  void setValue(bool on);
+  // Runs when the player selects the button.
+  void setActionHandler(std::function<void()> handler);
+
+private:
+  QAbstractButton* button_;
+};
+
+class CheckBox final : public Control {
+public:
+  CheckBox(QAbstractButton* box, std::string name);
+  std::string caption() const;
+  bool value() const;
+  void setValue(bool ticked);
+
+private:
+  QAbstractButton* box_;
+};
+
+class PopupMenu final : public Control {
+public:
+  PopupMenu(QComboBox* combo, std::string name);
+  // Replaces the items with the carriage-return separated items of text.
+  void setItems(const std::string& text);
+  int itemCount() const;
+  int listIndex() const;
+  void setListIndex(int index);
+  std::string text() const;  // of the chosen item
+  void setChangeHandler(std::function<void()> handler);
+
+private:
+  QComboBox* combo_;
+};
+
+// Frames and rules: they only draw.
+class Decoration final : public Control {
+public:
+  using Control::Control;
+};
+
+}  // namespace fw

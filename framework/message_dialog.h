@@ -1,0 +1,32 @@
+#pragma once
+// The modal message dialog: a message, an explanation and up to three buttons.
+
+#include <functional>
+#include <string>
+
+namespace fw {
+
+class MessageDialog {
+public:
+  enum class Button { Action, Cancel, Alternate };
+  enum class Icon { Note = 0, Caution = 1, Stop = 2, Question = 3 };
+
+  Icon icon = Icon::Note;
+  std::string message;
+  std::string explanation;
+  std::string actionCaption = "OK";
+  std::string cancelCaption = "Cancel";
+  std::string alternateCaption;
+  bool cancelVisible = true;
+  bool alternateVisible = false;
+
+  // Shows the dialog modally and returns the button pressed.
+  Button showModal() const;
+
+  // Tests answer dialogs through this instead of a screen; an empty answerer
+  // brings the real dialog back.
+  using Answerer = std::function<Button(const MessageDialog&)>;
+  static void setAnswerer(Answerer answerer);
+};
+
+}  // namespace fw

@@ -1,0 +1,257 @@
+#include "framework/window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableView>
+
+#include <limits>
+
+#include "framework/text.h"
+
+namespace fw {
+
+class WindowFrame final : public QMainWindow {
+public:
+  explicit WindowFrame(Window& owner) : owner_(owner) {}
+
+protected:
+  void closeEvent(QCloseEvent* event) override {
+    owner_.runCloseHandler();
+    event->accept();
+  }
+
+private:
+  Window& owner_;
+};
+
+namespace {
+
+QString toQ(const std::string& text) { return QString::fromStdString(text); }
+
+QFont fontOf(Font font) {
+  QFont f = QApplication::font();
+  f.setPixelSize(font.size);
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  return f;
+}
+
+void place(QWidget* widget, const std::string& name, Rect r, Font font) {
+  widget->setObjectName(toQ(name));
+  widget->setGeometry(r.left, r.top, r.width, r.height);
+  widget->setFont(fontOf(font));
+}
+
+Qt::Alignment toQ(Align align) {
+  switch (align) {
+    case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Left: break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A straight one-pixel black rule between two points.
+class LineWidget final : public QWidget {
+public:
+  LineWidget(QWidget* parent, QPoint from, QPoint to) : QWidget(parent) {
+    const QRect box = QRect(from, to).normalized();
+    setGeometry(box);
+    from_ = from - box.topLeft();
+    to_ = to - box.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(from_, to_);
+  }
+
+private:
+  QPoint from_;
+  QPoint to_;
+};
+
+}  // namespace
+
+Window::Window() : frame_(std::make_unique<WindowFrame>(*this)), content_(new QWidget) {
+  frame_->setCentralWidget(content_);
+}
+
+Window::~Window() = default;
+
+void Window::setTitle(const std::string& title) { frame_->setWindowTitle(toQ(title)); }
+std::string Window::title() const { return frame_->windowTitle().toStdString(); }
+
+void Window::setContentSize(int width, int height) {
+  const int menuHeight = frame_->menuWidget() ? frame_->menuWidget()->sizeHint().height() : 0;
+  frame_->resize(width, height + menuHeight);
+}
+
+void Window::setSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight) {
+  frame_->setMinimumSize(minWidth, minHeight);
+  frame_->setMaximumSize(maxWidth, maxHeight);
+}
+
+void Window::show() {
+  frame_->show();
+  frame_->raise();
+  frame_->activateWindow();
+}
+
+void Window::hide() { frame_->hide(); }
+void Window::close() { frame_->close(); }
+bool Window::isVisible() const { return frame_->isVisible(); }
+
+QMainWindow* Window::frame() const { return frame_.get(); }
+QWidget* Window::content() const { return content_; }
+
+void Window::runCloseHandler() { Event_Close(); }
+
+Control* Window::find(std::string_view name, int index) const {
+  for (const auto& control : controls_) {
+    if (control->index() == index && textEquals(control->name(), name)) return control.get();
+  }
+  return nullptr;
+}
+
+template <class C, class... Args>
+C& Window::remember(Args&&... args) {
+  auto control = std::make_unique<C>(std::forward<Args>(args)...);
+  C& made = *control;
+  controls_.push_back(std::move(control));
+  return made;
+}
+
+EditField& Window::addEditField(const std::string& name, int index, Rect r, Font font) {
+  auto* edit = new QLineEdit(content_);
+  place(edit, name, r, font);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  if (index >= 0) edit->setProperty("index", index);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  edit->setPalette(palette);
+  return remember<EditField>(edit, name, index);
+}
+
+StaticText& Window::addStaticText(const std::string& name, Rect r, const std::string& text, Font font,
+                                  Align align) {
+  auto* label = new QLabel(toQ(text), content_);
+  place(label, name, r, font);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(toQ(align));
+  return remember<StaticText>(label, name);
+}
+
+PushButton& Window::addPushButton(const std::string& name, Rect r, const std::string& caption, Font font) {
+  auto* button = new QPushButton(toQ(caption), content_);
+  place(button, name, r, font);
+  button->setAutoDefault(false);
+  return remember<PushButton>(button, name);
+}
+
+RadioButton& Window::addRadioButton(const std::string& name, Rect r, const std::string& caption, Font font) {
+  auto* button = new QRadioButton(toQ(caption), content_);
+  place(button, name, r, font);
+  return remember<RadioButton>(button, name);
+}
+
+CheckBox& Window::addCheckBox(const std::string& name, Rect r, const std::string& caption, Font font) {
+  auto* box = new QCheckBox(toQ(caption), content_);
+  place(box, name, r, font);
+  return remember<CheckBox>(box, name);
+}
+
+PopupMenu& Window::addPopupMenu(const std::string& name, Rect r, const std::string& items, Font font) {
+  auto* combo = new QComboBox(content_);
+  place(combo, name, r, font);
+  PopupMenu& menu = remember<PopupMenu>(combo, name);
+  menu.setItems(items);
+  return menu;
+}
+
+ListBox& Window::addListBox(const std::string& name, Rect r, int columnCount, Font font) {
+  auto* view = new QTableView(content_);
+  place(view, name, r, font);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setShowGrid(true);
+  view->setWordWrap(false);
+  view->verticalHeader()->hide();
+  // A fixed row height keeps huge lists quick: no row is measured.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 4);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->horizontalHeader()->setHighlightSections(false);
+  return remember<ListBox>(view, name, columnCount);
+}
+
+Decoration& Window::addGroupBox(const std::string& name, Rect r, const std::string& caption, Font font) {
+  auto* box = new QGroupBox(toQ(caption), content_);
+  place(box, name, r, font);
+  box->setAttribute(Qt::WA_TransparentForMouseEvents);
+  box->lower();
+  return remember<Decoration>(box, name, -1);
+}
+
+Decoration& Window::addLine(const std::string& name, int x1, int y1, int x2, int y2) {
+  auto* line = new LineWidget(content_, QPoint(x1, y1), QPoint(x2, y2));
+  line->setObjectName(toQ(name));
+  return remember<Decoration>(line, name, -1);
+}
+
+Decoration& Window::addSeparator(const std::string& name, Rect r) {
+  auto* rule = new QFrame(content_);
+  rule->setObjectName(toQ(name));
+  rule->setGeometry(r.left, r.top, r.width, r.height);
+  rule->setFrameShape(r.width > r.height ? QFrame::HLine : QFrame::VLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  return remember<Decoration>(rule, name, -1);
+}
+
+Timer& Window::addTimer(const std::string& name, int periodMilliseconds) {
+  auto timer = std::make_unique<Timer>(name);
+  timer->setPeriod(periodMilliseconds);
+  timers_.push_back(std::move(timer));
+  return *timers_.back();
+}
+
+void Window::groupRadioButtons(std::initializer_list<RadioButton*> buttons) {
+  auto* group = new QButtonGroup(content_);
+  for (RadioButton* button : buttons) group->addButton(static_cast<QAbstractButton*>(button->widget()));
+}
+
+void Window::setDefaultButton(PushButton& button) {
+  auto* pushButton = static_cast<QPushButton*>(button.widget());
+  pushButton->setDefault(true);
+  // Outside a dialog Qt gives Return to nobody; window-wide shortcuts give it to this button.
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(key, frame_.get());
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, pushButton, [pushButton] {
+      if (pushButton->isEnabled() && pushButton->isVisible()) pushButton->click();
+    });
+  }
+}
+
+}  // namespace fw

@@ -1,0 +1,82 @@
+#pragma once
+// A window with controls at fixed places. Controls are made in order (which is
+// also the keyboard focus order) and found again by name, without regard to case.
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/controls.h"
+#include "framework/list_box.h"
+#include "framework/timer.h"
+
+class QMainWindow;
+class QWidget;
+
+namespace fw {
+
+class WindowFrame;
+
+class Window {
+public:
+  Window();
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  void setTitle(const std::string& title);
+  std::string title() const;
+  // Size of the content area, below any menu bar.
+  void setContentSize(int width, int height);
+  void setSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight);
+
+  void show();  // and bring to the front
+  void hide();
+  void close();  // runs the close handler
+  bool isVisible() const;
+
+  // Looks a control up by name and, for a control array member, index.
+  Control* find(std::string_view name, int index = -1) const;
+
+  QMainWindow* frame() const;
+  QWidget* content() const;
+
+protected:
+  virtual void Event_Open() {}
+  virtual void Event_Close() {}
+
+  EditField& addEditField(const std::string& name, int index, Rect place, Font font);
+  StaticText& addStaticText(const std::string& name, Rect place, const std::string& text, Font font,
+                            Align align = Align::Left);
+  PushButton& addPushButton(const std::string& name, Rect place, const std::string& caption, Font font);
+  RadioButton& addRadioButton(const std::string& name, Rect place, const std::string& caption, Font font);
+  CheckBox& addCheckBox(const std::string& name, Rect place, const std::string& caption, Font font);
+  PopupMenu& addPopupMenu(const std::string& name, Rect place, const std::string& items, Font font);
+  ListBox& addListBox(const std::string& name, Rect place, int columnCount, Font font);
+  // A frame drawn behind the controls it surrounds, whenever it is made.
+  Decoration& addGroupBox(const std::string& name, Rect place, const std::string& caption, Font font);
+  Decoration& addLine(const std::string& name, int x1, int y1, int x2, int y2);
+  Decoration& addSeparator(const std::string& name, Rect place);
+  Timer& addTimer(const std::string& name, int periodMilliseconds);
+
+  // Turning one button of a group on turns the others of that group off.
+  void groupRadioButtons(std::initializer_list<RadioButton*> buttons);
+  // Return and Enter press this button, wherever the keyboard focus is in the window.
+  void setDefaultButton(PushButton& button);
+
+private:
+  friend class WindowFrame;
+  template <class C, class... Args>
+  C& remember(Args&&... args);
+  void runCloseHandler();
+
+  // Declared before the frame so the controls outlive the widgets they wrap.
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+  std::unique_ptr<WindowFrame> frame_;
+  QWidget* content_;
+};
+
+}  // namespace fw

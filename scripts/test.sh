@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs every test headless: a plain build, then one under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Pass "plain" or
+# "sanitize" to run only one of them.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+which=${1:-all}
+"$root/scripts/install-deps.sh"
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+if [ "$which" = all ] || [ "$which" = plain ]; then
+  run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+if [ "$which" = all ] || [ "$which" = sanitize ]; then
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON
+fi

@@ -1,0 +1,40 @@
+#include "ui/window10.h"
+
+#include "framework/application.h"
+
+Window10::Window10(fw::Shuffle& shuffle) {
+  setTitle("Veltrano3");
+  setContentSize(902, 673);
+  setSizeLimits(64, 64, 32000, 32000);
+  makeControls();
+  game_ = std::make_unique<game::Game>(gameControls(), shuffle);
+  Event_Open();
+  show();
+}
+
+Window10::~Window10() = default;
+
+game::GameControls Window10::gameControls() const {
+  game::GameControls controls;
+  controls.Puzzle = Puzzle;
+  controls.PushButton1 = PushButton1;
+  controls.PushButton2 = PushButton2;
+  controls.StaticText2 = StaticText2;
+  controls.StaticText4 = StaticText4;
+  controls.Timer1 = Timer1;
+  controls.buyButtons = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+  controls.RadioButton5 = RadioButton5;
+  return controls;
+}
+
+void Window10::Event_Open() {
+  game_->resetPurchases();
+  // Loading the score lists from their files is not built yet.
+  ListBox2->setVisible(false);
+}
+
+void Window10::Event_Close() {
+  // Saving the score lists to their files is not built yet.
+}
+
+void Window10::PushButton4_Action() { fw::quitApplication(0); }

@@ -1,0 +1,150 @@
+// The game window's controls, made in this order, which is also the order
+// in which the keyboard focus moves through them.
+
+#include <QWidget>
+
+#include "game/board.h"
+#include "scores/score_lists.h"
+#include "ui/window10.h"
+
+namespace {
+
+constexpr fw::Font kPlain{12};
+constexpr fw::Font kCellFont{18, true};
+constexpr fw::Font kLabelFont{14};
+constexpr fw::Font kScoreFont{14, true};
+constexpr fw::Font kListFont{10};
+constexpr int kCellWidth = 80;
+constexpr int kCellHeight = 54;
+
+struct CellPlace {
+  int left;
+  int top;
+};
+
+constexpr std::array<CellPlace, game::kCellCount> kCellPlaces = {{
+    {42, 74},                                            // 0: falling diagonal target
+    {146, 171}, {258, 171}, {370, 171}, {482, 171},      // 1-3 solution, 4 target
+    {146, 255}, {258, 255}, {370, 255}, {482, 255},      // 5-7 solution, 8 target
+    {146, 356}, {258, 356}, {370, 356}, {482, 356},      // 9-11 solution, 12 target
+    {146, 444}, {258, 444}, {370, 444},                  // 13-15 column targets
+    {482, 83},                                           // 16: rising diagonal target
+    {146, 171}, {258, 171}, {370, 171},                  // 17-25 player cells
+    {146, 256}, {258, 256}, {370, 256},
+    {146, 357}, {258, 357}, {370, 357},
+}};
+
+constexpr const char* kDigitItems = "#\r1\r2\r3\r4\r5\r6\r7\r8\r9";
+
+}  // namespace
+
+void Window10::makeBoard() {
+  std::array<int, game::kCellCount> order{};
+  std::size_t next = 0;
+  for (int cell = game::kFirstPlayerCell; cell <= game::kLastPlayerCell; ++cell) order[next++] = cell;
+  for (int cell = 0; cell < game::kFirstPlayerCell; ++cell) order[next++] = cell;
+
+  for (int cell : order) {
+    const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
+    fw::EditField& field = addEditField("Puzzle", cell, {at.left, at.top, kCellWidth, kCellHeight}, kCellFont);
+    field.setVisible(game::roleOf(cell) != game::CellRole::Solution);
+    field.widget()->setAccessibleName(game::describeCell(cell));
+    field.setMouseDownHandler([this](int x, int y) { return game_->Puzzle_MouseDown(x, y); });
+    Puzzle[static_cast<std::size_t>(cell)] = &field;
+  }
+}
+
+void Window10::makeConnectors() {
+  addLine("Line1", 219, 352, 256, 313);
+  addLine("Line2", 341, 254, 368, 223);
+  addLine("Line3", 341, 254, 368, 223);
+  addLine("Line4", 453, 170, 480, 139);
+  addLine("Line5", 336, 258, 367, 224);
+  addLine("Line6", 453, 170, 483, 137);
+  addLine("Line7", 338, 313, 367, 347);
+  addLine("Line8", 229, 224, 256, 256);
+  addLine("Line9", 122, 129, 144, 161);
+
+  constexpr std::array<fw::Rect, 18> kSeparators = {{
+      {229, 185, 24, 2}, {338, 190, 24, 2}, {453, 195, 24, 2},
+      {229, 279, 24, 2}, {336, 279, 24, 2}, {453, 279, 24, 2},
+      {229, 376, 24, 2}, {338, 376, 24, 2}, {453, 376, 24, 2},
+      {183, 224, 8, 22}, {292, 224, 8, 22}, {401, 224, 8, 22},
+      {183, 313, 8, 22}, {292, 313, 8, 22}, {401, 313, 8, 22},
+      {183, 410, 8, 22}, {292, 410, 8, 22}, {401, 410, 8, 22},
+  }};
+  for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+    addSeparator("Separator" + std::to_string(i + 1), kSeparators[i]);
+  }
+}
+
+void Window10::makeControls() {
+  makeBoard();
+
+  PushButton1 = &addPushButton("PushButton1", {408, 547, 69, 20}, "Start", kPlain);
+  PushButton1->setActionHandler([this] { game_->PushButton1_Action(); });
+  setDefaultButton(*PushButton1);
+
+  makeConnectors();
+
+  PushButton2 = &addPushButton("PushButton2", {501, 547, 69, 20}, "Done", kPlain);
+  PushButton2->setEnabled(false);
+  StaticText1 = &addStaticText("StaticText1", {582, 19, 178, 30}, "Maximum Possible Score:", kLabelFont);
+  StaticText2 = &addStaticText("StaticText2", {765, 22, 69, 20}, "100", kScoreFont);
+  Timer1 = &addTimer("Timer1", 12000);
+  StaticText3 = &addStaticText("StaticText3", {587, 66, 178, 30}, "Your Score:", kLabelFont);
+  StaticText4 = &addStaticText("StaticText4", {770, 69, 69, 20}, "", kScoreFont);
+
+  RadioButton1 = &addRadioButton("RadioButton1", {608, 147, 177, 28}, "1 minute (5 points)", kPlain);
+  RadioButton2 = &addRadioButton("RadioButton2", {608, 196, 177, 28}, "3 minutes (15 points)", {12, false, true});
+  RadioButton2->setEnabled(false);
+  RadioButton3 = &addRadioButton("RadioButton3", {608, 250, 177, 28}, "3 minutes (15 points)", kPlain);
+  RadioButton3->setEnabled(false);
+  RadioButton4 = &addRadioButton("RadioButton4", {613, 315, 192, 28}, "3 minutes (15 points)", kPlain);
+  RadioButton4->setEnabled(false);
+  groupRadioButtons({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+  addGroupBox("GroupBox1", {587, 129, 252, 224}, "Buy a number. Cost:", kPlain);
+
+  PushButton3 = &addPushButton("PushButton3", {229, 547, 69, 20}, "HELP", kPlain);
+  PushButton4 = &addPushButton("PushButton4", {319, 547, 69, 20}, "Quit", kPlain);
+  PushButton4->setActionHandler([this] { PushButton4_Action(); });
+
+  ListBox1 = &addListBox("ListBox1", {615, 502, 235, 130}, 2, kListFont);
+  ListBox1->setColumnWidths({66, 34});
+  scores::ListBox_Open(*ListBox1);
+  StaticText5 = &addStaticText("StaticText5", {655, 475, 100, 20}, "Scores", kPlain);
+
+  PushButton5 = &addPushButton("PushButton5", {135, 547, 69, 20}, "Score", kPlain);
+  StaticText6 = &addStaticText("StaticText6", {104, 590, 100, 20}, "Name", kPlain, fw::Align::Right);
+  StaticText6->setVisible(false);
+  EditField1 = &addEditField("EditField1", -1, {216, 589, 179, 30}, kPlain);
+  EditField1->setVisible(false);
+  PushButton6 = &addPushButton("PushButton6", {417, 590, 69, 20}, "Record", kPlain);
+  PushButton6->setVisible(false);
+
+  RadioButton5 = &addRadioButton("RadioButton5", {627, 436, 80, 20}, "standard", kPlain);
+  RadioButton5->setValue(true);
+  RadioButton6 = &addRadioButton("RadioButton6", {750, 436, 80, 20}, "expert", kPlain);
+  groupRadioButtons({RadioButton5, RadioButton6});
+  addGroupBox("GroupBox2", {587, 415, 263, 54}, "Choices", kPlain);
+
+  PopupMenu1 = &addPopupMenu("PopupMenu1", {198, 29, 40, 20}, kDigitItems, kPlain);
+  PopupMenu1->setVisible(false);
+  StaticText7 = &addStaticText("StaticText7", {245, 29, 11, 19}, "X", kPlain, fw::Align::Center);
+  StaticText7->setVisible(false);
+  PopupMenu2 = &addPopupMenu("PopupMenu2", {268, 29, 40, 20}, kDigitItems, kPlain);
+  PopupMenu2->setVisible(false);
+  StaticText8 = &addStaticText("StaticText8", {315, 29, 11, 19}, "X", kPlain, fw::Align::Center);
+  StaticText8->setVisible(false);
+  PopupMenu3 = &addPopupMenu("PopupMenu3", {338, 29, 40, 20}, kDigitItems, kPlain);
+  PopupMenu3->setVisible(false);
+  StaticText9 = &addStaticText("StaticText9", {385, 29, 11, 19}, "=", {12, true}, fw::Align::Center);
+  StaticText9->setVisible(false);
+  StaticText10 = &addStaticText("StaticText10", {402, 29, 100, 20}, "", kPlain);
+  StaticText11 = &addStaticText("StaticText11", {720, 475, 100, 20}, "Standard", kPlain);
+
+  ListBox2 = &addListBox("ListBox2", {620, 507, 235, 130}, 2, kListFont);
+  ListBox2->setColumnWidths({66, 34});
+  scores::ListBox_Open(*ListBox2);
+  CheckBox1 = &addCheckBox("CheckBox1", {620, 376, 145, 27}, "Static Version", {12, true});
+}
