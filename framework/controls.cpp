@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPixmap>
 
 namespace fw {
 
@@ -115,6 +116,13 @@ std::string PopupMenu::text() const { return fromQ(combo_->currentText()); }
 
 void PopupMenu::setChangeHandler(std::function<void()> handler) {
   QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [h = std::move(handler)] { h(); });
+}
+
+Canvas::Canvas(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}
+
+void Canvas::setBackdrop(int pictureNumber) {
+  backdrop_ = pictureNumber;
+  label_->setPixmap(QPixmap(QString(":/pictures/%1.png").arg(pictureNumber)));
 }
 
 }  // namespace fw

@@ -136,6 +136,18 @@ private:
   QComboBox* combo_;
 };
 
+// Shows a picture of the application's own, by its resource number.
+class Canvas final : public Control {
+public:
+  Canvas(QLabel* label, std::string name);
+  void setBackdrop(int pictureNumber);
+  int backdrop() const { return backdrop_; }
+
+private:
+  QLabel* label_;
+  int backdrop_ = 0;
+};
+
 // Frames and rules: they only draw.
 class Decoration final : public Control {
 public:

@@ -187,6 +187,13 @@ PopupMenu& Window::addPopupMenu(const std::string& name, Rect r, const std::stri
   return menu;
 }
 
+Canvas& Window::addCanvas(const std::string& name, Rect r) {
+  auto* label = new QLabel(content_);
+  label->setObjectName(toQ(name));
+  label->setGeometry(r.left, r.top, r.width, r.height);
+  return remember<Canvas>(label, name);
+}
+
 ListBox& Window::addListBox(const std::string& name, Rect r, int columnCount, Font font) {
   auto* view = new QTableView(content_);
   place(view, name, r, font);

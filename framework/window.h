@@ -54,6 +54,7 @@ protected:
   RadioButton& addRadioButton(const std::string& name, Rect place, const std::string& caption, Font font);
   CheckBox& addCheckBox(const std::string& name, Rect place, const std::string& caption, Font font);
   PopupMenu& addPopupMenu(const std::string& name, Rect place, const std::string& items, Font font);
+  Canvas& addCanvas(const std::string& name, Rect place);
   ListBox& addListBox(const std::string& name, Rect place, int columnCount, Font font);
   // A frame drawn behind the controls it surrounds, whenever it is made.
   Decoration& addGroupBox(const std::string& name, Rect place, const std::string& caption, Font font);
