@@ -96,6 +96,14 @@ void RadioButton::setActionHandler(std::function<void()> handler) {
   QObject::connect(button_, &QAbstractButton::clicked, button_, [h = std::move(handler)] { h(); });
 }
 
+void RadioButton::setChangeHandler(std::function<void()> handler) {
+  // Mouse, Space and arrow keys all press before they click.
+  QObject::connect(button_, &QAbstractButton::pressed, button_, [this] { onBeforePress_ = button_->isChecked(); });
+  QObject::connect(button_, &QAbstractButton::clicked, button_, [this, h = std::move(handler)] {
+    if (!onBeforePress_) h();
+  });
+}
+
 CheckBox::CheckBox(QAbstractButton* box, std::string name) : Control(box, std::move(name), -1), box_(box) {}
 
 std::string CheckBox::caption() const { return fromQ(box_->text()); }

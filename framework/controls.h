@@ -103,11 +103,14 @@ public:
   // Turning a button off from code runs no handler, also when it is the
   // selected member of its group.
   void setValue(bool on);
-  // Runs when the player selects the button.
+  // Runs whenever the player selects the button, also when it was already on.
   void setActionHandler(std::function<void()> handler);
+  // Runs only when the player turns the button on from off.
+  void setChangeHandler(std::function<void()> handler);
 
 private:
   QAbstractButton* button_;
+  bool onBeforePress_ = false;
 };
 
 class CheckBox final : public Control {

@@ -31,6 +31,10 @@ void Game::clearit() {
 
 bool Game::Puzzle_MouseDown(int, int) { return false; }
 
+void Game::emptyPlayerCells() {
+  for (int cell = kFirstPlayerCell; cell <= kLastPlayerCell; ++cell) c_.Puzzle[cell]->setText("");
+}
+
 void Game::resetPurchases() {
   helpstring.clear();
   count1 = 0;
@@ -46,7 +50,7 @@ void Game::PushButton1_Action() {
   for (fw::RadioButton* button : c_.buyButtons) button->setValue(false);
   for (std::size_t i = 1; i < c_.buyButtons.size(); ++i) c_.buyButtons[i]->setEnabled(false);
   resetPurchases();
-  for (int cell = kFirstPlayerCell; cell <= kLastPlayerCell; ++cell) c_.Puzzle[cell]->setText("");
+  emptyPlayerCells();
   c_.StaticText2->setText("100");
   c_.StaticText4->setText("");
 

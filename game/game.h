@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/controls.h"
+#include "framework/list_box.h"
 #include "framework/shuffle.h"
 #include "framework/timer.h"
 #include "game/board.h"
@@ -17,11 +18,19 @@ struct GameControls {
   std::array<fw::EditField*, kCellCount> Puzzle{};
   fw::PushButton* PushButton1 = nullptr;  // "Start"
   fw::PushButton* PushButton2 = nullptr;  // "Done"
+  fw::PushButton* PushButton3 = nullptr;  // "HELP", captioned after the mode
   fw::StaticText* StaticText2 = nullptr;  // maximum possible score
   fw::StaticText* StaticText4 = nullptr;  // the player's score
   fw::Timer* Timer1 = nullptr;            // the game clock
+  fw::CheckBox* CheckBox1 = nullptr;      // "Static Version": the clock costs nothing
   std::array<fw::RadioButton*, 4> buyButtons{};  // RadioButton1 to RadioButton4
-  fw::RadioButton* RadioButton5 = nullptr;  // "standard"; off means expert
+  fw::RadioButton* RadioButton5 = nullptr;       // "standard"; off means expert
+  std::array<fw::PopupMenu*, 3> factors{};       // PopupMenu1 to PopupMenu3
+  std::array<fw::StaticText*, 3> signs{};        // StaticText7, StaticText8 ("X"), StaticText9 ("=")
+  fw::StaticText* StaticText10 = nullptr;        // the calculator's product
+  fw::StaticText* StaticText11 = nullptr;        // the mode of the score list shown
+  fw::ListBox* ListBox1 = nullptr;               // standard scores
+  fw::ListBox* ListBox2 = nullptr;               // expert scores
 };
 
 class Game {
@@ -32,8 +41,25 @@ public:
   void clearit();
   // A press in any cell is left to the cell itself.
   bool Puzzle_MouseDown(int x, int y);
+
   // "Start": a new puzzle of the current mode.
   void PushButton1_Action();
+  // "Done": blanks wrong digits, stops the clock and shows the player's score.
+  void PushButton2_Action();
+  // The game clock: a point less every tick, and the game-over dialog below 1.
+  void Timer1_Action();
+  // The buy buttons, at 5, 15, 15 and 15 points.
+  void RadioButton1_Action();
+  void RadioButton2_Action();
+  void RadioButton3_Action();
+  void RadioButton4_Action();
+  // The modes: sums ("standard") and products ("expert").
+  void RadioButton5_Action();
+  void RadioButton6_Action();
+  // The product calculator.
+  void PopupMenu1_Change();
+  void PopupMenu2_Change();
+  void PopupMenu3_Change();
 
   // Forgets the purchases of the current game.
   void resetPurchases();
@@ -48,11 +74,19 @@ public:
   int count1 = 0;
 
 private:
+  struct Purchase;
+  void buy(const Purchase& purchase);
+  bool isValidArrangement() const;
   void lowerMaximumForEasyTargets(bool standardMode);
   void lowerMaximum(double points);
+  void showGameOver();
+  void emptyPlayerCells();
+  void emptyTargetCells();
+  void recomputeProduct();
 
   GameControls c_;
   fw::Shuffle& shuffle_;
+  bool gameOverShowing_ = false;
 };
 
 }  // namespace game

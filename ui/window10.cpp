@@ -19,11 +19,19 @@ game::GameControls Window10::gameControls() const {
   controls.Puzzle = Puzzle;
   controls.PushButton1 = PushButton1;
   controls.PushButton2 = PushButton2;
+  controls.PushButton3 = PushButton3;
   controls.StaticText2 = StaticText2;
   controls.StaticText4 = StaticText4;
   controls.Timer1 = Timer1;
+  controls.CheckBox1 = CheckBox1;
   controls.buyButtons = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
   controls.RadioButton5 = RadioButton5;
+  controls.factors = {PopupMenu1, PopupMenu2, PopupMenu3};
+  controls.signs = {StaticText7, StaticText8, StaticText9};
+  controls.StaticText10 = StaticText10;
+  controls.StaticText11 = StaticText11;
+  controls.ListBox1 = ListBox1;
+  controls.ListBox2 = ListBox2;
   return controls;
 }
 

@@ -89,19 +89,25 @@ void Window10::makeControls() {
 
   PushButton2 = &addPushButton("PushButton2", {501, 547, 69, 20}, "Done", kPlain);
   PushButton2->setEnabled(false);
+  PushButton2->setActionHandler([this] { game_->PushButton2_Action(); });
   StaticText1 = &addStaticText("StaticText1", {582, 19, 178, 30}, "Maximum Possible Score:", kLabelFont);
   StaticText2 = &addStaticText("StaticText2", {765, 22, 69, 20}, "100", kScoreFont);
   Timer1 = &addTimer("Timer1", 12000);
+  Timer1->setActionHandler([this] { game_->Timer1_Action(); });
   StaticText3 = &addStaticText("StaticText3", {587, 66, 178, 30}, "Your Score:", kLabelFont);
   StaticText4 = &addStaticText("StaticText4", {770, 69, 69, 20}, "", kScoreFont);
 
   RadioButton1 = &addRadioButton("RadioButton1", {608, 147, 177, 28}, "1 minute (5 points)", kPlain);
+  RadioButton1->setActionHandler([this] { game_->RadioButton1_Action(); });
   RadioButton2 = &addRadioButton("RadioButton2", {608, 196, 177, 28}, "3 minutes (15 points)", {12, false, true});
   RadioButton2->setEnabled(false);
+  RadioButton2->setActionHandler([this] { game_->RadioButton2_Action(); });
   RadioButton3 = &addRadioButton("RadioButton3", {608, 250, 177, 28}, "3 minutes (15 points)", kPlain);
   RadioButton3->setEnabled(false);
+  RadioButton3->setActionHandler([this] { game_->RadioButton3_Action(); });
   RadioButton4 = &addRadioButton("RadioButton4", {613, 315, 192, 28}, "3 minutes (15 points)", kPlain);
   RadioButton4->setEnabled(false);
+  RadioButton4->setActionHandler([this] { game_->RadioButton4_Action(); });
   groupRadioButtons({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
   addGroupBox("GroupBox1", {587, 129, 252, 224}, "Buy a number. Cost:", kPlain);
 
@@ -124,20 +130,26 @@ void Window10::makeControls() {
 
   RadioButton5 = &addRadioButton("RadioButton5", {627, 436, 80, 20}, "standard", kPlain);
   RadioButton5->setValue(true);
+  // Choosing the mode already on must not wipe a game in progress.
+  RadioButton5->setChangeHandler([this] { game_->RadioButton5_Action(); });
   RadioButton6 = &addRadioButton("RadioButton6", {750, 436, 80, 20}, "expert", kPlain);
+  RadioButton6->setChangeHandler([this] { game_->RadioButton6_Action(); });
   groupRadioButtons({RadioButton5, RadioButton6});
   addGroupBox("GroupBox2", {587, 415, 263, 54}, "Choices", kPlain);
 
   PopupMenu1 = &addPopupMenu("PopupMenu1", {198, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu1->setVisible(false);
+  PopupMenu1->setChangeHandler([this] { game_->PopupMenu1_Change(); });
   StaticText7 = &addStaticText("StaticText7", {245, 29, 11, 19}, "X", kPlain, fw::Align::Center);
   StaticText7->setVisible(false);
   PopupMenu2 = &addPopupMenu("PopupMenu2", {268, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu2->setVisible(false);
+  PopupMenu2->setChangeHandler([this] { game_->PopupMenu2_Change(); });
   StaticText8 = &addStaticText("StaticText8", {315, 29, 11, 19}, "X", kPlain, fw::Align::Center);
   StaticText8->setVisible(false);
   PopupMenu3 = &addPopupMenu("PopupMenu3", {338, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu3->setVisible(false);
+  PopupMenu3->setChangeHandler([this] { game_->PopupMenu3_Change(); });
   StaticText9 = &addStaticText("StaticText9", {385, 29, 11, 19}, "=", {12, true}, fw::Align::Center);
   StaticText9->setVisible(false);
   StaticText10 = &addStaticText("StaticText10", {402, 29, 100, 20}, "", kPlain);

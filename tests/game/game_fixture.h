@@ -1,6 +1,7 @@
 #pragma once
 // A game window on the offscreen screen, with a shuffle the test controls.
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "framework/shuffle.h"
+#include "framework/text.h"
+#include "game/board.h"
 #include "ui/window10.h"
 
 namespace testing_support {
@@ -35,7 +38,24 @@ protected:
   void type(int index, const std::string& text) { window->Puzzle[static_cast<std::size_t>(index)]->setText(text); }
   std::string maximum() const { return window->StaticText2->text(); }
   void start() { window->PushButton1->push(); }
-  void chooseExpert() { window->RadioButton6->setValue(true); }
+  // Selects a mode as the player does, with a click.
+  void chooseExpert() { click(window->RadioButton6); }
+  void chooseStandard() { click(window->RadioButton5); }
+  static void click(fw::Control* control) {
+    QTest::mouseClick(control->widget(), Qt::LeftButton, {}, QPoint(6, control->widget()->height() / 2));
+  }
+  // Starts a game whose solution is the given digits in reading order.
+  void startWith(std::vector<int> digits) {
+    shuffle.next(std::move(digits));
+    start();
+  }
+  // Types the solution digits into the player cells, all but the given number of them.
+  void typeSolutionLeavingOut(int wrong) {
+    for (std::size_t k = 0; k < 9; ++k) {
+      const std::string right = cell(game::kSolutionCells[k]);
+      type(game::kPlayerCells[k], static_cast<int>(k) < wrong ? "x" : right);
+    }
+  }
 
   ScriptedShuffle shuffle;
   std::unique_ptr<Window10> window;
