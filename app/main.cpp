@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/app.h"
+#include "framework/application.h"
 #include "framework/shuffle.h"
-#include "ui/window10.h"
 
 namespace {
 
@@ -24,9 +25,12 @@ int main(int argc, char* argv[]) {
     std::fputs("veltrano: no display found; run it on a desktop, or headless with: xvfb-run -a veltrano\n", stderr);
     return 1;
   }
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   QApplication::setApplicationName("Veltrano");
+  fw::quitOnTerminationRequests();
+
   fw::RandomShuffle shuffle;
-  Window10 window(shuffle);
+  App app(shuffle);
+  app.window10();
   return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "framework/controls.h"
 
+#include "framework/pictures.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,7 +20,7 @@ std::string fromQ(const QString& text) { return text.toStdString(); }
 // Hands a field's mouse presses to its handler before the field sees them.
 class MouseDownFilter final : public QObject {
 public:
-  MouseDownFilter(QObject* parent, const EditField::MouseDownHandler& handler)
+  MouseDownFilter(QObject* parent, const Control::MouseDownHandler& handler)
       : QObject(parent), handler_(handler) {}
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -28,7 +30,7 @@ public:
   }
 
 private:
-  const EditField::MouseDownHandler& handler_;
+  const Control::MouseDownHandler& handler_;
 };
 
 }  // namespace
@@ -41,10 +43,13 @@ void Control::setEnabled(bool enabled) { widget_->setEnabled(enabled); }
 bool Control::visible() const { return !widget_->isHidden(); }
 void Control::setVisible(bool visible) { widget_->setVisible(visible); }
 
-EditField::EditField(QLineEdit* edit, std::string name, int index)
-    : Control(edit, std::move(name), index), edit_(edit) {
-  edit_->installEventFilter(new MouseDownFilter(edit_, mouseDown_));
+void Control::setMouseDownHandler(MouseDownHandler handler) {
+  if (!mouseDown_) widget_->installEventFilter(new MouseDownFilter(widget_, mouseDown_));
+  mouseDown_ = std::move(handler);
 }
+
+EditField::EditField(QLineEdit* edit, std::string name, int index)
+    : Control(edit, std::move(name), index), edit_(edit) {}
 
 std::string EditField::text() const { return fromQ(edit_->text()); }
 void EditField::setText(const std::string& text) { edit_->setText(toQ(text)); }
@@ -59,12 +64,16 @@ void EditField::setBackgroundColor(Color color) {
   edit_->setPalette(palette);
 }
 
-void EditField::setMouseDownHandler(MouseDownHandler handler) { mouseDown_ = std::move(handler); }
-
 StaticText::StaticText(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}
 
 std::string StaticText::text() const { return fromQ(label_->text()); }
 void StaticText::setText(const std::string& text) { label_->setText(toQ(text)); }
+
+void StaticText::setTextColor(Color color) {
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::WindowText, QColor::fromRgb(color));
+  label_->setPalette(palette);
+}
 
 PushButton::PushButton(QAbstractButton* button, std::string name)
     : Control(button, std::move(name), -1), button_(button) {}
@@ -130,7 +139,7 @@ Canvas::Canvas(QLabel* label, std::string name) : Control(label, std::move(name)
 
 void Canvas::setBackdrop(int pictureNumber) {
   backdrop_ = pictureNumber;
-  label_->setPixmap(QPixmap(QString(":/pictures/%1.png").arg(pictureNumber)));
+  label_->setPixmap(picture(pictureNumber));
 }
 
 }  // namespace fw

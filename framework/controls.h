@@ -28,6 +28,7 @@ struct Font {
   int size = 12;
   bool bold = false;
   bool italic = false;
+  bool underline = false;
 };
 
 enum class Align { Left, Center, Right };
@@ -50,26 +51,27 @@ public:
   void setVisible(bool visible);
   QWidget* widget() const { return widget_; }
 
+  // The handler returns true to consume the press, false to let the control handle it.
+  using MouseDownHandler = std::function<bool(int x, int y)>;
+  void setMouseDownHandler(MouseDownHandler handler);
+
 private:
   QWidget* widget_;
   std::string name_;
   int index_;
+  MouseDownHandler mouseDown_;
 };
 
 class EditField final : public Control {
 public:
-  using MouseDownHandler = std::function<bool(int x, int y)>;
   EditField(QLineEdit* edit, std::string name, int index);
   std::string text() const;
   void setText(const std::string& text);
   Color backgroundColor() const;
   void setBackgroundColor(Color color);
-  // The handler returns true to consume the press, false to let the field handle it.
-  void setMouseDownHandler(MouseDownHandler handler);
 
 private:
   QLineEdit* edit_;
-  MouseDownHandler mouseDown_;
 };
 
 class StaticText final : public Control {
@@ -77,6 +79,7 @@ public:
   StaticText(QLabel* label, std::string name);
   std::string text() const;
   void setText(const std::string& text);
+  void setTextColor(Color color);
 
 private:
   QLabel* label_;

@@ -19,6 +19,7 @@
 
 #include <limits>
 
+#include "framework/menus.h"
 #include "framework/text.h"
 
 namespace fw {
@@ -29,8 +30,8 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override {
-    owner_.runCloseHandler();
     event->accept();
+    owner_.runCloseHandler();
   }
 
 private:
@@ -46,6 +47,7 @@ QFont fontOf(Font font) {
   f.setPixelSize(font.size);
   f.setBold(font.bold);
   f.setItalic(font.italic);
+  f.setUnderline(font.underline);
   return f;
 }
 
@@ -88,10 +90,32 @@ private:
   QPoint to_;
 };
 
+// A filled rectangle with rounded corners and a one-pixel border.
+class RoundRectangleWidget final : public QWidget {
+public:
+  RoundRectangleWidget(QWidget* parent, QColor fill, QColor border, int cornerSize)
+      : QWidget(parent), fill_(fill), border_(border), radius_(cornerSize / 2.0) {}
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(border_, 1));
+    painter.setBrush(fill_);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius_, radius_);
+  }
+
+private:
+  QColor fill_;
+  QColor border_;
+  double radius_;
+};
+
 }  // namespace
 
 Window::Window() : frame_(std::make_unique<WindowFrame>(*this)), content_(new QWidget) {
   frame_->setCentralWidget(content_);
+  if (const MenuBar* bar = MenuBar::application()) bar->attachTo(frame_.get());
 }
 
 Window::~Window() = default;
@@ -109,6 +133,17 @@ void Window::setSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHei
   frame_->setMaximumSize(maxWidth, maxHeight);
 }
 
+void Window::setResizable(bool resizable) {
+  if (resizable) return;
+  frame_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint);
+  frame_->setFixedSize(frame_->size());
+}
+
+void Window::setModal(bool modal) { frame_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal); }
+
+void Window::setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
+
 void Window::show() {
   frame_->show();
   frame_->raise();
@@ -122,7 +157,10 @@ bool Window::isVisible() const { return frame_->isVisible(); }
 QMainWindow* Window::frame() const { return frame_.get(); }
 QWidget* Window::content() const { return content_; }
 
-void Window::runCloseHandler() { Event_Close(); }
+void Window::runCloseHandler() {
+  Event_Close();
+  if (closed_) closed_();
+}
 
 Control* Window::find(std::string_view name, int index) const {
   for (const auto& control : controls_) {
@@ -158,6 +196,14 @@ StaticText& Window::addStaticText(const std::string& name, Rect r, const std::st
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(toQ(align));
   return remember<StaticText>(label, name);
+}
+
+StaticText& Window::addTextBlock(const std::string& name, Rect r, const std::string& text, Font font) {
+  StaticText& block = addStaticText(name, r, text, font);
+  auto* label = static_cast<QLabel*>(block.widget());
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return block;
 }
 
 PushButton& Window::addPushButton(const std::string& name, Rect r, const std::string& caption, Font font) {
@@ -234,6 +280,13 @@ Decoration& Window::addSeparator(const std::string& name, Rect r) {
   rule->setFrameShape(r.width > r.height ? QFrame::HLine : QFrame::VLine);
   rule->setFrameShadow(QFrame::Sunken);
   return remember<Decoration>(rule, name, -1);
+}
+
+Decoration& Window::addRoundRectangle(const std::string& name, Rect r, Color fill, Color border, int cornerSize) {
+  auto* shape = new RoundRectangleWidget(content_, QColor::fromRgb(fill), QColor::fromRgb(border), cornerSize);
+  shape->setObjectName(toQ(name));
+  shape->setGeometry(r.left, r.top, r.width, r.height);
+  return remember<Decoration>(shape, name, -1);
 }
 
 Timer& Window::addTimer(const std::string& name, int periodMilliseconds) {

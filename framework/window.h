@@ -2,6 +2,7 @@
 // A window with controls at fixed places. Controls are made in order (which is
 // also the keyboard focus order) and found again by name, without regard to case.
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -31,6 +32,12 @@ public:
   // Size of the content area, below any menu bar.
   void setContentSize(int width, int height);
   void setSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight);
+  // A window that is not resizable keeps its size and has no minimise or maximise buttons.
+  void setResizable(bool resizable);
+  // While a modal window is shown, no other window takes input.
+  void setModal(bool modal);
+  // Runs after the close handler, once the window has closed.
+  void setClosedHandler(std::function<void()> handler);
 
   void show();  // and bring to the front
   void hide();
@@ -50,6 +57,8 @@ protected:
   EditField& addEditField(const std::string& name, int index, Rect place, Font font);
   StaticText& addStaticText(const std::string& name, Rect place, const std::string& text, Font font,
                             Align align = Align::Left);
+  // Text that wraps at the right edge, from the top left down.
+  StaticText& addTextBlock(const std::string& name, Rect place, const std::string& text, Font font);
   PushButton& addPushButton(const std::string& name, Rect place, const std::string& caption, Font font);
   RadioButton& addRadioButton(const std::string& name, Rect place, const std::string& caption, Font font);
   CheckBox& addCheckBox(const std::string& name, Rect place, const std::string& caption, Font font);
@@ -60,6 +69,7 @@ protected:
   Decoration& addGroupBox(const std::string& name, Rect place, const std::string& caption, Font font);
   Decoration& addLine(const std::string& name, int x1, int y1, int x2, int y2);
   Decoration& addSeparator(const std::string& name, Rect place);
+  Decoration& addRoundRectangle(const std::string& name, Rect place, Color fill, Color border, int cornerSize);
   Timer& addTimer(const std::string& name, int periodMilliseconds);
 
   // Turning one button of a group on turns the others of that group off.
@@ -72,12 +82,36 @@ private:
   template <class C, class... Args>
   C& remember(Args&&... args);
   void runCloseHandler();
+  std::function<void()> closed_;
 
   // Declared before the frame so the controls outlive the widgets they wrap.
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::unique_ptr<WindowFrame> frame_;
   QWidget* content_;
+};
+
+// The one window of a class: made on first use, made anew after it was closed.
+template <class W>
+class SingleWindow {
+public:
+  explicit SingleWindow(std::function<std::unique_ptr<W>()> make) : make_(std::move(make)) {}
+
+  W& get() {
+    // A closed window may still be on the stack when it retires; it is freed on a later use.
+    retired_.reset();
+    if (!window_) {
+      window_ = make_();
+      window_->setClosedHandler([this] { retired_ = std::move(window_); });
+    }
+    return *window_;
+  }
+  W* existing() const { return window_.get(); }
+
+private:
+  std::function<std::unique_ptr<W>()> make_;
+  std::unique_ptr<W> window_;
+  std::unique_ptr<W> retired_;
 };
 
 }  // namespace fw

@@ -2,7 +2,7 @@
 
 #include "framework/application.h"
 
-Window10::Window10(fw::Shuffle& shuffle) {
+Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : helpCommand_(std::move(helpCommand)) {
   setTitle("Veltrano3");
   setContentSize(902, 673);
   setSizeLimits(64, 64, 32000, 32000);
@@ -43,6 +43,10 @@ void Window10::Event_Open() {
 
 void Window10::Event_Close() {
   // Saving the score lists to their files is not built yet.
+}
+
+void Window10::PushButton3_Action() {
+  if (helpCommand_) helpCommand_();
 }
 
 void Window10::PushButton4_Action() { fw::quitApplication(0); }

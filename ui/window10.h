@@ -3,6 +3,7 @@
 // the calculator and the two score lists.
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "framework/shuffle.h"
@@ -11,8 +12,9 @@
 
 class Window10 final : public fw::Window {
 public:
-  // The window is made with its layout, opened and shown.
-  explicit Window10(fw::Shuffle& shuffle);
+  // The window is made with its layout, opened and shown. helpCommand shows
+  // the help window of the current mode.
+  explicit Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand = {});
   ~Window10() override;
 
   game::Game& game() { return *game_; }
@@ -51,6 +53,8 @@ public:
   fw::PopupMenu* PopupMenu3 = nullptr;
   fw::CheckBox* CheckBox1 = nullptr;
 
+  // "HELP".
+  void PushButton3_Action();
   // "Quit".
   void PushButton4_Action();
 
@@ -65,4 +69,5 @@ private:
   game::GameControls gameControls() const;
 
   std::unique_ptr<game::Game> game_;
+  std::function<void()> helpCommand_;
 };

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "game/board.h"
+#include "ui/board_geometry.h"
 #include "scores/score_lists.h"
 #include "ui/window10.h"
 
@@ -14,26 +15,6 @@ constexpr fw::Font kCellFont{18, true};
 constexpr fw::Font kLabelFont{14};
 constexpr fw::Font kScoreFont{14, true};
 constexpr fw::Font kListFont{10};
-constexpr int kCellWidth = 80;
-constexpr int kCellHeight = 54;
-
-struct CellPlace {
-  int left;
-  int top;
-};
-
-constexpr std::array<CellPlace, game::kCellCount> kCellPlaces = {{
-    {42, 74},                                            // 0: falling diagonal target
-    {146, 171}, {258, 171}, {370, 171}, {482, 171},      // 1-3 solution, 4 target
-    {146, 255}, {258, 255}, {370, 255}, {482, 255},      // 5-7 solution, 8 target
-    {146, 356}, {258, 356}, {370, 356}, {482, 356},      // 9-11 solution, 12 target
-    {146, 444}, {258, 444}, {370, 444},                  // 13-15 column targets
-    {482, 83},                                           // 16: rising diagonal target
-    {146, 171}, {258, 171}, {370, 171},                  // 17-25 player cells
-    {146, 256}, {258, 256}, {370, 256},
-    {146, 357}, {258, 357}, {370, 357},
-}};
-
 constexpr const char* kDigitItems = "#\r1\r2\r3\r4\r5\r6\r7\r8\r9";
 
 }  // namespace
@@ -45,8 +26,9 @@ void Window10::makeBoard() {
   for (int cell = 0; cell < game::kFirstPlayerCell; ++cell) order[next++] = cell;
 
   for (int cell : order) {
-    const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
-    fw::EditField& field = addEditField("Puzzle", cell, {at.left, at.top, kCellWidth, kCellHeight}, kCellFont);
+    const ui::CellPlace at = ui::kCellPlaces[static_cast<std::size_t>(cell)];
+    fw::EditField& field =
+        addEditField("Puzzle", cell, {at.left, at.top, ui::kCellWidth, ui::kCellHeight}, kCellFont);
     field.setVisible(game::roleOf(cell) != game::CellRole::Solution);
     field.widget()->setAccessibleName(game::describeCell(cell));
     field.setMouseDownHandler([this](int x, int y) { return game_->Puzzle_MouseDown(x, y); });
@@ -55,26 +37,13 @@ void Window10::makeBoard() {
 }
 
 void Window10::makeConnectors() {
-  addLine("Line1", 219, 352, 256, 313);
-  addLine("Line2", 341, 254, 368, 223);
-  addLine("Line3", 341, 254, 368, 223);
-  addLine("Line4", 453, 170, 480, 139);
-  addLine("Line5", 336, 258, 367, 224);
-  addLine("Line6", 453, 170, 483, 137);
-  addLine("Line7", 338, 313, 367, 347);
-  addLine("Line8", 229, 224, 256, 256);
-  addLine("Line9", 122, 129, 144, 161);
-
-  constexpr std::array<fw::Rect, 18> kSeparators = {{
-      {229, 185, 24, 2}, {338, 190, 24, 2}, {453, 195, 24, 2},
-      {229, 279, 24, 2}, {336, 279, 24, 2}, {453, 279, 24, 2},
-      {229, 376, 24, 2}, {338, 376, 24, 2}, {453, 376, 24, 2},
-      {183, 224, 8, 22}, {292, 224, 8, 22}, {401, 224, 8, 22},
-      {183, 313, 8, 22}, {292, 313, 8, 22}, {401, 313, 8, 22},
-      {183, 410, 8, 22}, {292, 410, 8, 22}, {401, 410, 8, 22},
-  }};
-  for (std::size_t i = 0; i < kSeparators.size(); ++i) {
-    addSeparator("Separator" + std::to_string(i + 1), kSeparators[i]);
+  for (std::size_t i = 0; i < ui::kDiagonalRules.size(); ++i) {
+    const ui::Segment& r = ui::kDiagonalRules[i];
+    addLine("Line" + std::to_string(i + 1), r.x1, r.y1, r.x2, r.y2);
+  }
+  for (std::size_t i = 0; i < ui::kStraightRules.size(); ++i) {
+    const ui::Box& r = ui::kStraightRules[i];
+    addSeparator("Separator" + std::to_string(i + 1), {r.left, r.top, r.width, r.height});
   }
 }
 
@@ -112,6 +81,7 @@ void Window10::makeControls() {
   addGroupBox("GroupBox1", {587, 129, 252, 224}, "Buy a number. Cost:", kPlain);
 
   PushButton3 = &addPushButton("PushButton3", {229, 547, 69, 20}, "HELP", kPlain);
+  PushButton3->setActionHandler([this] { PushButton3_Action(); });
   PushButton4 = &addPushButton("PushButton4", {319, 547, 69, 20}, "Quit", kPlain);
   PushButton4->setActionHandler([this] { PushButton4_Action(); });
 

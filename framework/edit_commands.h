@@ -1,0 +1,12 @@
+#pragma once
+// The Edit menu's commands, on the edit field that has the keyboard focus.
+
+namespace fw {
+
+enum class EditCommand { Undo, Cut, Copy, Paste, Clear };
+
+// Whether the command would do anything on the focused edit field now.
+bool editCommandAvailable(EditCommand command);
+void performEditCommand(EditCommand command);
+
+}  // namespace fw

@@ -1,0 +1,268 @@
+// The application shell: menus, the Help and About commands, the windows' lives.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/app.h"
+#include "framework/application.h"
+#include "framework/prefs_files.h"
+
+namespace {
+
+const QString kTimerAndDone =
+    "Every 12 seconds of game time the maximum possible score decreases by 1 point.\n\n"
+    "New in this version: You can opt to disable the timer by clicking the check box labeled \"Static Version.\"\n\n"
+    "If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds "
+    "to a loss of 1 minute of time. \n\n"
+    "When you press \"Done\" any numbers that are in the wrong places will be blanked out and your score will be "
+    "reduced accordingly.\n\n";
+const QString kEasier =
+    "Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be "
+    "lowered. You can play that game or press start again to get a new set of numbers.";
+const QString kSorting =
+    "Clicking the word \"Score\" at the top right of the list and it will be resorted bottom score to top score. "
+    "Another click will arrange it again top to bottom. Clicking the word \"Name\" will sort it alphabetically in "
+    "reverse order. A second click restores the alphabetical list.";
+
+QString labelText(fw::Window& window, const char* name) {
+  return window.content()->findChild<QLabel*>(name)->text();
+}
+
+}  // namespace
+
+class AppTest : public QObject {
+  Q_OBJECT
+
+private:
+  QTemporaryDir preferences_;
+  fw::RandomShuffle shuffle_{5};
+  std::unique_ptr<App> app_;
+
+  QAction* action(const char* name) { return app_->MenuBar1().find(name)->action(); }
+  void clickHelpButton() { QTest::mouseClick(app_->window10().PushButton3->widget(), Qt::LeftButton); }
+  void chooseExpert() {
+    QTest::mouseClick(app_->window10().RadioButton6->widget(), Qt::LeftButton, {}, QPoint(6, 10));
+  }
+
+private slots:
+  void init() {
+    fw::setPreferencesFolder(preferences_.path().toStdString());
+    app_ = std::make_unique<App>(shuffle_);
+    app_->window10();
+  }
+  void cleanup() { app_.reset(); }
+
+  void menusHoldTheirItemsInOrder() {
+    struct Item {
+      const char* name;
+      const char* text;
+      QKeySequence shortcut;
+    };
+    const std::vector<Item> file = {{"FileQuit", "Quit", QKeySequence("Ctrl+Q")}, {"Helpveltrano", "HELP", {}}};
+    const std::vector<Item> edit = {{"EditUndo", "&Undo", QKeySequence::Undo},
+                                    {"UntitledMenu0", "", {}},
+                                    {"EditCut", "Cu&t", QKeySequence::Cut},
+                                    {"EditCopy", "&Copy", QKeySequence::Copy},
+                                    {"EditPaste", "&Paste", QKeySequence::Paste},
+                                    {"EditClear", "Clear", {}},
+                                    {"appleabout", "About Veltrano", {}}};
+    for (const auto& [menu, items] : {std::pair{"FileMenu", file}, std::pair{"EditMenu", edit}}) {
+      const std::vector<fw::MenuItem*> shown = app_->MenuBar1().items(menu);
+      QCOMPARE(shown.size(), items.size());
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        QCOMPARE(QString::fromStdString(shown[i]->name()), QString(items[i].name));
+        QCOMPARE(shown[i]->action()->text(), QString(items[i].text));
+        QCOMPARE(shown[i]->action()->shortcut(), items[i].shortcut);
+      }
+    }
+    QVERIFY(action("UntitledMenu0")->isSeparator());
+    QCOMPARE(action("FileQuit")->menuRole(), QAction::QuitRole);
+    QCOMPARE(action("appleabout")->menuRole(), QAction::AboutRole);
+
+    QMenuBar* bar = app_->window10().frame()->menuBar();
+    QCOMPARE(bar->actions().size(), 2);
+    QCOMPARE(bar->actions()[0]->text(), QString("&File"));
+    QCOMPARE(bar->actions()[1]->text(), QString("&Edit"));
+  }
+
+  void menuItemsAreEnabledAsTheyApply() {
+    for (const char* name : {"FileQuit", "Helpveltrano", "appleabout"}) QVERIFY2(action(name)->isEnabled(), name);
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
+      QVERIFY2(!action(name)->isEnabled(), name);
+    }
+    app_->MenuBar1().find("Helpveltrano")->setEnabled(false);
+    app_->MenuBar1().updateItems();
+    QVERIFY(action("Helpveltrano")->isEnabled());
+    QVERIFY(action("FileQuit")->isEnabled());
+  }
+
+  void editItemsWorkOnTheFocusedField() {
+    Window10& window = app_->window10();
+    QVERIFY(QTest::qWaitForWindowActive(window.frame()));
+    auto* cell = qobject_cast<QLineEdit*>(window.Puzzle[17]->widget());
+    cell->setFocus();
+    QTest::keyClicks(cell, "42");
+    cell->selectAll();
+    QApplication::clipboard()->clear();
+    app_->MenuBar1().updateItems();
+    QVERIFY(action("EditCopy")->isEnabled());
+    QVERIFY(action("EditUndo")->isEnabled());
+    QVERIFY(!action("EditPaste")->isEnabled());
+    app_->MenuBar1().find("EditCut")->choose();
+    QCOMPARE(cell->text(), QString());
+    app_->MenuBar1().updateItems();
+    QVERIFY(action("EditPaste")->isEnabled());
+    QVERIFY(!action("EditCopy")->isEnabled());
+    app_->MenuBar1().find("EditPaste")->choose();
+    app_->MenuBar1().find("EditPaste")->choose();
+    QCOMPARE(cell->text(), QString("4242"));
+    cell->selectAll();
+    app_->MenuBar1().updateItems();  // as the menu does when it opens
+    app_->MenuBar1().find("EditClear")->choose();
+    QCOMPARE(cell->text(), QString());
+    app_->MenuBar1().updateItems();
+    app_->MenuBar1().find("EditUndo")->choose();
+    QCOMPARE(cell->text(), QString("4242"));
+  }
+
+  void helpShowsTheWindowOfTheModeOn() {
+    app_->MenuBar1().find("Helpveltrano")->choose();
+    QVERIFY(app_->existingWindow3() && app_->existingWindow3()->isVisible());
+    QCOMPARE(app_->existingWindow3()->frame()->windowTitle(), QString("Help"));
+    QVERIFY(!app_->existingWindow4());
+    app_->window3().hide();
+
+    chooseExpert();
+    clickHelpButton();
+    QVERIFY(app_->existingWindow4() && app_->existingWindow4()->isVisible());
+    QCOMPARE(app_->existingWindow4()->frame()->windowTitle(), QString("Expert Help"));
+    QVERIFY(!app_->existingWindow3()->isVisible());
+    app_->window4().hide();
+
+    // The button's caption says "ExpHelp" only as a label; the mode decides.
+    app_->window10().PushButton3->setCaption("HELP");
+    clickHelpButton();
+    QVERIFY(app_->window4().isVisible());
+  }
+
+  void helpWindowsAreModalAndSizedAsLaidOut() {
+    Window3& help = app_->window3();
+    QCOMPARE(help.frame()->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(help.content()->size(), QSize(867, 737));
+    QCOMPARE(help.frame()->minimumSize(), help.frame()->maximumSize());
+    Window4& expert = app_->window4();
+    QCOMPARE(expert.content()->size(), QSize(872, 739));
+    QVERIFY(expert.frame()->maximumSize().width() == 32000);
+    Window2& about = app_->window2();
+    QCOMPARE(about.frame()->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(about.content()->size(), QSize(363, 359));
+  }
+
+  void hidingKeepsTheWindowAndClosingMakesItAnew() {
+    clickHelpButton();
+    Window3* first = app_->existingWindow3();
+    QVERIFY(first);
+    first->frame()->move(40, 50);
+    QTest::mouseClick(first->content()->findChild<QLabel*>("StaticText5"), Qt::LeftButton);
+    QVERIFY(!first->isVisible());
+    clickHelpButton();
+    QCOMPARE(app_->existingWindow3(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->frame()->pos(), QPoint(40, 50));
+
+    first->close();
+    QVERIFY(!app_->existingWindow3());
+    clickHelpButton();
+    QVERIFY(app_->existingWindow3() != nullptr);
+    QVERIFY(app_->existingWindow3()->isVisible());
+  }
+
+  void helpTextsAreTheGamesOwn() {
+    Window3& help = app_->window3();
+    QCOMPARE(labelText(help, "StaticText1"),
+             "When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the "
+             "picture at the left.\n\n"
+             "The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and "
+             "diagonals add up as in the illustration at the left and discussed below.\n\n"
+             "The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers "
+             "displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11."
+             "\n\n" + kTimerAndDone + kEasier);
+    QCOMPARE(labelText(help, "StaticText1").split("\n\n").size(), 8);
+    QCOMPARE(labelText(help, "StaticText2"), kSorting);
+    QCOMPARE(labelText(help, "StaticText3"), QString("Support:"));
+    QVERIFY(labelText(help, "StaticText4").startsWith("mailto:"));
+    QCOMPARE(labelText(help, "StaticText5"), QString("CLOSE"));
+
+    Window4& expert = app_->window4();
+    QCOMPARE(labelText(expert, "StaticText1"),
+             "When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in "
+             "the picture at the left.\n\n"
+             "The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and "
+             "diagonals multiply to give he numbers at their ends as shown in the illustration at the left and "
+             "discussed below.\n\n"
+             "The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply "
+             "to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers "
+             "displayed here as 24, 315, and 48.\n\n" + kTimerAndDone +
+             "You can use the calculator at the top to help with the multiplication.\n\n" + kEasier);
+    QCOMPARE(labelText(expert, "StaticText1").split("\n\n").size(), 9);
+    QCOMPARE(labelText(expert, "StaticText4"),
+             "When you switch to the expert mode you get a different set of scores which apply to this mode only.\n\n" +
+                 kSorting);
+    QCOMPARE(labelText(expert, "StaticText3"), labelText(help, "StaticText4"));
+  }
+
+  void helpPicturesAreDrawnAtTheirCanvasSizes() {
+    for (fw::Window* window : {static_cast<fw::Window*>(&app_->window3()), static_cast<fw::Window*>(&app_->window4())}) {
+      for (const char* name : {"Canvas1", "Canvas2"}) {
+        auto* canvas = window->content()->findChild<QLabel*>(name);
+        QVERIFY(!canvas->pixmap().isNull());
+        QCOMPARE(canvas->pixmap().size(), canvas->size());
+      }
+    }
+  }
+
+  void aboutCloseHidesAndLeavesTheGameAlone() {
+    Window10* game = &app_->window10();
+    game->PushButton1->push();
+    const std::string target = game->Puzzle[4]->text();
+    app_->MenuBar1().find("appleabout")->choose();
+    Window2& about = app_->window2();
+    QVERIFY(about.isVisible());
+    QCOMPARE(labelText(about, "StaticText1"), QString("Veltrano ver 3.2"));
+    about.PushButton1_Action();
+    QVERIFY(!about.isVisible());
+    QCOMPARE(app_->existingWindow10(), game);
+    QCOMPARE(game->Puzzle[4]->text(), target);
+  }
+
+  void closingAboutBringsBackAFreshGameWindow() {
+    app_->window10().PushButton1->push();
+    chooseExpert();
+    app_->window10().close();
+    QVERIFY(!app_->existingWindow10());
+    app_->window2().close();
+    Window10* fresh = app_->existingWindow10();
+    QVERIFY(fresh);
+    QVERIFY(fresh->isVisible());
+    QVERIFY(fresh->RadioButton5->value());
+    QCOMPARE(fresh->Puzzle[4]->text(), std::string());
+    QCOMPARE(fresh->StaticText11->text(), std::string("Standard"));
+  }
+
+  void helpAfterTheGameWindowClosedMakesANewOne() {
+    app_->window10().close();
+    app_->MenuBar1().find("Helpveltrano")->choose();
+    QVERIFY(app_->existingWindow10());
+    QVERIFY(app_->window3().isVisible());
+  }
+};
+
+QTEST_MAIN(AppTest)
+#include "app_test.moc"

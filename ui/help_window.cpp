@@ -1,0 +1,62 @@
+#include "ui/help_window.h"
+
+#include "framework/application.h"
+#include "ui/help_texts.h"
+
+namespace ui {
+
+namespace {
+
+constexpr fw::Color kBlue = 0x0000FF;
+
+}  // namespace
+
+HelpWindow::HelpWindow(const std::string& title, int width, int height) : width_(width), height_(height) {
+  setTitle(title);
+}
+
+void HelpWindow::open(bool resizable) {
+  setContentSize(width_, height_);
+  setSizeLimits(64, 64, 32000, 32000);
+  setResizable(resizable);
+  setModal(true);
+  show();
+}
+
+bool HelpWindow::openSupportLink() {
+  fw::openLink(kSupportLink);
+  return false;
+}
+
+bool HelpWindow::hideWindow() {
+  hide();
+  return false;
+}
+
+fw::Canvas& HelpWindow::addPicture(const std::string& name, fw::Rect place, int pictureNumber) {
+  fw::Canvas& canvas = addCanvas(name, place);
+  canvas.setBackdrop(pictureNumber);
+  return canvas;
+}
+
+fw::StaticText& HelpWindow::addParagraphs(const std::string& name, fw::Rect place, const char* text) {
+  return addTextBlock(name, place, text, {12});
+}
+
+fw::StaticText& HelpWindow::addSupportLabel(const std::string& name, fw::Rect place) {
+  return addStaticText(name, place, "Support:", {12}, fw::Align::Right);
+}
+
+fw::StaticText& HelpWindow::addSupportLink(const std::string& name, fw::Rect place) {
+  fw::StaticText& link = addStaticText(name, place, kSupportLink, {10, false, false, true});
+  link.setTextColor(kBlue);
+  return link;
+}
+
+fw::StaticText& HelpWindow::addCloseText(const std::string& name, fw::Rect place) {
+  fw::StaticText& close = addStaticText(name, place, "CLOSE", {14, true});
+  close.setTextColor(kBlue);
+  return close;
+}
+
+}  // namespace ui

@@ -1,0 +1,143 @@
+#include "ui/pictures.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+
+#include "framework/pictures.h"
+#include "game/board.h"
+#include "ui/board_geometry.h"
+
+namespace ui {
+
+namespace {
+
+struct BoardExample {
+  QSize size;
+  std::array<int, 9> digits;  // in reading order; the targets follow from them
+  bool products;
+};
+
+// The examples of the help texts: rows 18, 6, 21, columns 19, 15, 11,
+// diagonals 18 and 15; and rows 108, 112, 30, columns 24, 315, 48, diagonals 126 and 28.
+constexpr BoardExample kStandardExample = {{441, 370}, {9, 5, 4, 2, 3, 1, 8, 7, 6}, false};
+constexpr BoardExample kExpertExample = {{538, 516}, {3, 9, 4, 8, 7, 2, 1, 5, 6}, true};
+
+// The board's part of the game window, with a margin.
+const QRectF kBoardArea(30, 62, 544, 448);
+
+QFont pixelFont(int pixels, bool bold) {
+  QFont font = QApplication::font();
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+void drawCell(QPainter& p, int cell, const QString& text, QColor fill) {
+  const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
+  const QRectF box(at.left, at.top, kCellWidth, kCellHeight);
+  p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+  p.setBrush(fill);
+  p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+  p.setPen(Qt::black);
+  p.drawText(box.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+QPixmap drawBoard(const BoardExample& example) {
+  QPixmap pixmap(example.size);
+  pixmap.fill(QColor(0xEF, 0xEF, 0xEF));
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+
+  // The game window's board, scaled to fit and centred.
+  const double scale = std::min(example.size.width() / kBoardArea.width(), example.size.height() / kBoardArea.height());
+  p.translate((example.size.width() - kBoardArea.width() * scale) / 2, (example.size.height() - kBoardArea.height() * scale) / 2);
+  p.scale(scale, scale);
+  p.translate(-kBoardArea.topLeft());
+
+  p.setPen(QPen(Qt::black, 1.2));
+  for (const Segment& s : kDiagonalRules) p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+  p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1.2));
+  for (const Box& b : kStraightRules) {
+    if (b.width > b.height) {
+      p.drawLine(QPointF(b.left, b.top + 1), QPointF(b.left + b.width, b.top + 1));
+    } else {
+      p.drawLine(QPointF(b.left + b.width / 2.0, b.top), QPointF(b.left + b.width / 2.0, b.top + b.height));
+    }
+  }
+
+  p.setFont(pixelFont(22, true));
+  for (std::size_t k = 0; k < 9; ++k) {
+    drawCell(p, game::kPlayerCells[k], QString::number(example.digits[k]), QColor(0xF4, 0xF8, 0xFF));
+  }
+  for (const game::Line& line : game::kLines) {
+    int target = example.products ? 1 : 0;
+    for (int player : line.playerCells) {
+      const int digit = example.digits[static_cast<std::size_t>(player - game::kFirstPlayerCell)];
+      target = example.products ? target * digit : target + digit;
+    }
+    drawCell(p, line.targetCell, QString::number(target), Qt::white);
+  }
+  return pixmap;
+}
+
+struct ScoreRow {
+  const char* name;
+  const char* score;
+};
+
+QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
+  QPixmap pixmap(size);
+  pixmap.fill(QColor(0xEF, 0xEF, 0xEF));
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::TextAntialiasing);
+
+  const QRect list(10, 10, size.width() - 20, size.height() - 20);
+  const int nameWidth = list.width() * 66 / 100;
+  const int rowHeight = 22;
+  p.fillRect(list, Qt::white);
+
+  const QRect heading(list.left(), list.top(), list.width(), rowHeight);
+  p.fillRect(heading, QColor(0xE4, 0xE4, 0xE4));
+  p.setFont(pixelFont(12, true));
+  p.setPen(Qt::black);
+  p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter, "Name");
+  p.drawText(QRect(heading.left() + nameWidth, heading.top(), list.width() - nameWidth, rowHeight), Qt::AlignCenter,
+             "Score");
+
+  p.setFont(pixelFont(12, false));
+  int top = heading.bottom() + 1;
+  for (const ScoreRow& row : rows) {
+    if (top + rowHeight > list.bottom()) break;
+    p.setPen(Qt::black);
+    p.drawText(QRect(list.left() + 6, top, nameWidth - 12, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, row.name);
+    p.drawText(QRect(list.left() + nameWidth + 6, top, list.width() - nameWidth - 12, rowHeight),
+               Qt::AlignLeft | Qt::AlignVCenter, row.score);
+    top += rowHeight;
+    p.setPen(QColor(0xC8, 0xC8, 0xC8));
+    p.drawLine(list.left(), top, list.right(), top);
+  }
+  p.setPen(QColor(0xC8, 0xC8, 0xC8));
+  p.drawLine(list.left() + nameWidth, list.top(), list.left() + nameWidth, list.bottom());
+  p.setPen(QColor(0x80, 0x80, 0x80));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(list.adjusted(0, 0, -1, -1));
+  return pixmap;
+}
+
+constexpr std::array<ScoreRow, 6> kStandardScores = {{
+    {"Ann", "87"}, {"Bob", "64"}, {"Carla", "100"}, {"Dev", "78"}, {"Elena", "92"}, {"Finn", "56"}}};
+constexpr std::array<ScoreRow, 6> kExpertScores = {{
+    {"Ann", "75"}, {"Bob", "43"}, {"Carla", "96"}, {"Dev", "64"}, {"Elena", "85"}, {"Finn", "32"}}};
+
+}  // namespace
+
+void definePictures() {
+  fw::definePicture(kExpertBoardPicture, [] { return drawBoard(kExpertExample); });
+  fw::definePicture(kExpertScoresPicture, [] { return drawScoreList({270, 171}, kExpertScores); });
+  fw::definePicture(kStandardBoardPicture, [] { return drawBoard(kStandardExample); });
+  fw::definePicture(kStandardScoresPicture, [] { return drawScoreList({270, 183}, kStandardScores); });
+}
+
+}  // namespace ui
