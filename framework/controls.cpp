@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QValidator>
 
 namespace fw {
 
@@ -31,6 +32,24 @@ public:
 
 private:
   const Control::MouseDownHandler& handler_;
+};
+
+// Drops refused characters from every change, so a paste keeps the rest of its text.
+class RefusingValidator final : public QValidator {
+public:
+  RefusingValidator(QObject* parent, QString refused) : QValidator(parent), refused_(std::move(refused)) {}
+
+  State validate(QString& input, int& position) const override {
+    for (qsizetype i = input.size() - 1; i >= 0; --i) {
+      if (!refused_.contains(input[i])) continue;
+      input.remove(i, 1);
+      if (i < position) --position;
+    }
+    return Acceptable;
+  }
+
+private:
+  QString refused_;
 };
 
 }  // namespace
@@ -62,6 +81,10 @@ void EditField::setBackgroundColor(Color color) {
   QPalette palette = edit_->palette();
   palette.setColor(QPalette::Base, QColor::fromRgb(color));
   edit_->setPalette(palette);
+}
+
+void EditField::refuseCharacters(const std::string& characters) {
+  edit_->setValidator(new RefusingValidator(edit_, toQ(characters)));
 }
 
 StaticText::StaticText(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}

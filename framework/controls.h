@@ -69,6 +69,8 @@ public:
   void setText(const std::string& text);
   Color backgroundColor() const;
   void setBackgroundColor(Color color);
+  // Characters that typing and pasting leave out of the text.
+  void refuseCharacters(const std::string& characters);
 
 private:
   QLineEdit* edit_;

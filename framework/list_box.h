@@ -1,10 +1,14 @@
 #pragma once
 // A list box of rows of text cells with a heading row. The rows live in a
-// table model, so a list of a million rows stays quick to show.
+// table model, so a list of a million rows stays quick to load, show, sort
+// and change. Cells are bytes; they are shown decoded as UTF-8 (Latin-1 where
+// they are not valid UTF-8) and kept unchanged.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/controls.h"
@@ -14,6 +18,38 @@ class QTableView;
 namespace fw {
 
 class RowsModel;
+
+// Rows packed as one text each plus where each later cell starts.
+class RowTable {
+public:
+  explicit RowTable(int columnCount) : columns_(columnCount) {}
+
+  int columnCount() const { return columns_; }
+  std::size_t size() const { return texts_.size(); }
+  // Appends a row of columnCount cells; missing cells are empty.
+  void add(std::initializer_list<std::string_view> cells);
+  std::string_view cell(std::size_t row, int column) const;
+  void setCell(std::size_t row, int column, std::string_view text);
+  void remove(std::size_t row);
+  void append(RowTable&& other);
+  // Reorders the rows: row i becomes the old row order[i].
+  void permute(const std::vector<std::uint32_t>& order);
+  void reserve(std::size_t rows);
+
+private:
+  std::uint32_t& start(std::size_t row, int column) {
+    return starts_[row * static_cast<std::size_t>(columns_ - 1) + static_cast<std::size_t>(column - 1)];
+  }
+  std::uint32_t start(std::size_t row, int column) const {
+    return starts_[row * static_cast<std::size_t>(columns_ - 1) + static_cast<std::size_t>(column - 1)];
+  }
+
+  int columns_;
+  std::vector<std::string> texts_;
+  std::vector<std::uint32_t> starts_;  // columns_ - 1 per row
+};
+
+enum class SortOrder { Ascending, Descending };
 
 class ListBox final : public Control {
 public:
@@ -31,10 +67,19 @@ public:
   void setColumnWidths(std::vector<int> percents);
 
   void addRow(const std::string& firstCell);
+  // Adds many rows at the bottom at once.
+  void addRows(RowTable&& rows);
   int lastIndex() const;  // of the row added last; -1 before any
-  std::string cell(int row, int column) const;
+  std::string_view cell(int row, int column) const;  // valid until the list changes
+  const RowTable& rows() const;
   void setCell(int row, int column, const std::string& text);
   void removeRow(int row);
+
+  // A click on a heading sorts by that column: one direction per list,
+  // ascending at first, reversed by a click on the heading already sorted by.
+  int sortColumn() const;  // -1 while unsorted
+  SortOrder sortOrder() const;
+  void sortByHeadingClick(int column);
 
   void setCellClickHandler(CellClickHandler handler);
 

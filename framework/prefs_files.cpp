@@ -10,71 +10,75 @@ namespace fw {
 
 namespace {
 
-std::string& folderOverride() {
-  static std::string path;
-  return path;
-}
+std::string folderOverride;
+bool failBeforeReplacing = false;
 
 QString toQ(const std::string& path) { return QString::fromStdString(path); }
 
 }  // namespace
 
 std::string preferencesFolder() {
-  if (!folderOverride().empty()) return folderOverride();
+  if (!folderOverride.empty()) return folderOverride;
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
 }
 
-void setPreferencesFolder(std::string path) { folderOverride() = std::move(path); }
+void setPreferencesFolder(std::string path) { folderOverride = std::move(path); }
 
 std::string preferencesFile(const std::string& name) {
-  return QDir(toQ(preferencesFolder())).filePath(toQ(name)).toStdString();
+  const std::string folder = preferencesFolder();
+  if (folder.empty()) return {};
+  return QDir(toQ(folder)).filePath(toQ(name)).toStdString();
 }
 
-bool fileExists(const std::string& path) { return QFileInfo::exists(toQ(path)); }
+bool fileExists(const std::string& path) { return !path.empty() && QFileInfo::exists(toQ(path)); }
 
-std::optional<std::vector<std::string>> readLines(const std::string& path) {
+std::optional<std::string> readFile(const std::string& path) {
   QFile file(toQ(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  if (path.empty() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = file.readAll();
-  std::vector<std::string> lines;
-  qsizetype begin = 0;
-  const qsizetype size = bytes.size();
-  for (qsizetype i = 0; i < size; ++i) {
-    const char c = bytes[i];
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void forEachLine(std::string_view text, const std::function<void(std::string_view line)>& onLine) {
+  std::size_t begin = 0;
+  const std::size_t size = text.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = text[i];
     if (c != '\n' && c != '\r') continue;
-    lines.emplace_back(bytes.constData() + begin, static_cast<std::size_t>(i - begin));
-    if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ++i;
+    onLine(text.substr(begin, i - begin));
+    if (c == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
     begin = i + 1;
   }
-  if (begin < size) lines.emplace_back(bytes.constData() + begin, static_cast<std::size_t>(size - begin));
-  return lines;
+  if (begin < size) onLine(text.substr(begin));
 }
 
-bool replaceWithLines(const std::string& path, const std::vector<std::string>& lines) {
+bool replaceFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return false;
   QDir().mkpath(QFileInfo(toQ(path)).absolutePath());
   QSaveFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  QByteArray bytes;
-  for (const std::string& line : lines) {
-    bytes.append(line.data(), static_cast<qsizetype>(line.size()));
-    bytes.append('\n');
-  }
-  if (file.write(bytes) != bytes.size()) {
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+      failBeforeReplacing) {
     file.cancelWriting();
     return false;
   }
   return file.commit();
 }
 
-bool appendLine(const std::string& path, const std::string& line) {
+bool appendLine(const std::string& path, std::string_view line) {
+  if (path.empty()) return false;
   QDir().mkpath(QFileInfo(toQ(path)).absolutePath());
   QFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-  QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
-  bytes.append('\n');
-  const bool written = file.write(bytes) == bytes.size() && file.flush();
+  std::string bytes(line);
+  bytes += '\n';
+  const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
+                       file.flush();
   file.close();
-  return written;
+  return written && file.error() == QFileDevice::NoError;
 }
+
+void setFailSavesBeforeReplacing(bool fail) { failBeforeReplacing = fail; }
 
 }  // namespace fw

@@ -81,4 +81,36 @@ bool textEquals(std::string_view a, std::string_view b) {
 
 double roundToNearest(double value) { return std::round(value); }
 
+int naturalCompare(std::string_view a, std::string_view b) {
+  const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (isDigit(a[i]) && isDigit(b[j])) {
+      // Compare the digit runs by value: skip leading zeros, then longer is larger.
+      std::size_t ai = i;
+      std::size_t bj = j;
+      while (ai < a.size() && a[ai] == '0') ++ai;
+      while (bj < b.size() && b[bj] == '0') ++bj;
+      std::size_t aEnd = ai;
+      std::size_t bEnd = bj;
+      while (aEnd < a.size() && isDigit(a[aEnd])) ++aEnd;
+      while (bEnd < b.size() && isDigit(b[bEnd])) ++bEnd;
+      if (aEnd - ai != bEnd - bj) return aEnd - ai < bEnd - bj ? -1 : 1;
+      if (const int digits = a.substr(ai, aEnd - ai).compare(b.substr(bj, bEnd - bj)); digits != 0) return digits;
+      i = aEnd;
+      j = bEnd;
+      continue;
+    }
+    const int ca = lower(static_cast<unsigned char>(a[i]));
+    const int cb = lower(static_cast<unsigned char>(b[j]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+    ++i;
+    ++j;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
 }  // namespace fw

@@ -23,6 +23,11 @@ int positionOf(std::string_view haystack, std::string_view needle);
 // Equality of two texts without regard to letter case.
 bool textEquals(std::string_view a, std::string_view b);
 
+// Orders texts as a person reads them: ASCII letter case aside, runs of digits
+// by their value ("9" before "87" before "100"). Negative when a comes first,
+// 0 when the two are alike.
+int naturalCompare(std::string_view a, std::string_view b);
+
 // Rounds to the nearest integer, halves away from zero.
 double roundToNearest(double value);
 

@@ -1,11 +1,47 @@
 #pragma once
-// The two score lists: one per mode, each shown in a list box.
+// The two score lists: one per mode, each shown in a list box and kept in a
+// file of the preferences folder.
 
+#include "framework/controls.h"
 #include "framework/list_box.h"
 
 namespace scores {
 
+constexpr const char* kStandardFile = "Veltrano.prefs";
+constexpr const char* kExpertFile = "Veltrano2.prefs";
+
+// The controls the score handlers read and write; the game window owns them.
+struct ScoreControls {
+  fw::ListBox* ListBox1 = nullptr;        // standard scores
+  fw::ListBox* ListBox2 = nullptr;        // expert scores
+  fw::RadioButton* RadioButton5 = nullptr;  // "standard"; off means expert
+  fw::StaticText* StaticText4 = nullptr;    // the player's score
+  fw::StaticText* StaticText6 = nullptr;    // "Name"
+  fw::EditField* EditField1 = nullptr;      // the player's name
+  fw::PushButton* PushButton6 = nullptr;    // "Record"
+};
+
 // Open handler of either list: its "Name" and "Score" headings.
 void ListBox_Open(fw::ListBox& list);
+
+class ScoreLists {
+public:
+  explicit ScoreLists(const ScoreControls& controls);
+
+  // Loads both lists from their files; the standard list is the one shown.
+  void load();
+  // Writes both lists back, whole and in the order shown.
+  void save();
+
+  // "Score": shows the name entry.
+  void PushButton5_Action();
+  // "Record": the name and score go to the file of the current mode, then to its list.
+  void PushButton6_Action();
+  // A click on a row removes it.
+  static bool ListBox_CellClick(fw::ListBox& list, int row, int column, int x, int y);
+
+private:
+  ScoreControls c_;
+};
 
 }  // namespace scores

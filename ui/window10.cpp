@@ -8,6 +8,7 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
   setSizeLimits(64, 64, 32000, 32000);
   makeControls();
   game_ = std::make_unique<game::Game>(gameControls(), shuffle);
+  scores_ = std::make_unique<scores::ScoreLists>(scoreControls());
   Event_Open();
   show();
 }
@@ -35,15 +36,24 @@ game::GameControls Window10::gameControls() const {
   return controls;
 }
 
-void Window10::Event_Open() {
-  game_->resetPurchases();
-  // Loading the score lists from their files is not built yet.
-  ListBox2->setVisible(false);
+scores::ScoreControls Window10::scoreControls() const {
+  scores::ScoreControls controls;
+  controls.ListBox1 = ListBox1;
+  controls.ListBox2 = ListBox2;
+  controls.RadioButton5 = RadioButton5;
+  controls.StaticText4 = StaticText4;
+  controls.StaticText6 = StaticText6;
+  controls.EditField1 = EditField1;
+  controls.PushButton6 = PushButton6;
+  return controls;
 }
 
-void Window10::Event_Close() {
-  // Saving the score lists to their files is not built yet.
+void Window10::Event_Open() {
+  game_->resetPurchases();
+  scores_->load();
 }
+
+void Window10::Event_Close() { scores_->save(); }
 
 void Window10::PushButton3_Action() {
   if (helpCommand_) helpCommand_();

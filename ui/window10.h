@@ -9,6 +9,7 @@
 #include "framework/shuffle.h"
 #include "framework/window.h"
 #include "game/game.h"
+#include "scores/score_lists.h"
 
 class Window10 final : public fw::Window {
 public:
@@ -66,8 +67,11 @@ private:
   void makeControls();
   void makeBoard();
   void makeConnectors();
+  fw::ListBox& makeScoreList(const std::string& name, fw::Rect place);
   game::GameControls gameControls() const;
+  scores::ScoreControls scoreControls() const;
 
   std::unique_ptr<game::Game> game_;
+  std::unique_ptr<scores::ScoreLists> scores_;
   std::function<void()> helpCommand_;
 };

@@ -47,6 +47,16 @@ void Window10::makeConnectors() {
   }
 }
 
+fw::ListBox& Window10::makeScoreList(const std::string& name, fw::Rect place) {
+  fw::ListBox& list = addListBox(name, place, 2, kListFont);
+  list.setColumnWidths({66, 34});
+  list.setCellClickHandler([&list](int row, int column, int x, int y) {
+    return scores::ScoreLists::ListBox_CellClick(list, row, column, x, y);
+  });
+  scores::ListBox_Open(list);
+  return list;
+}
+
 void Window10::makeControls() {
   makeBoard();
 
@@ -85,18 +95,20 @@ void Window10::makeControls() {
   PushButton4 = &addPushButton("PushButton4", {319, 547, 69, 20}, "Quit", kPlain);
   PushButton4->setActionHandler([this] { PushButton4_Action(); });
 
-  ListBox1 = &addListBox("ListBox1", {615, 502, 235, 130}, 2, kListFont);
-  ListBox1->setColumnWidths({66, 34});
-  scores::ListBox_Open(*ListBox1);
+  ListBox1 = &makeScoreList("ListBox1", {615, 502, 235, 130});
   StaticText5 = &addStaticText("StaticText5", {655, 475, 100, 20}, "Scores", kPlain);
 
   PushButton5 = &addPushButton("PushButton5", {135, 547, 69, 20}, "Score", kPlain);
+  PushButton5->setActionHandler([this] { scores_->PushButton5_Action(); });
   StaticText6 = &addStaticText("StaticText6", {104, 590, 100, 20}, "Name", kPlain, fw::Align::Right);
   StaticText6->setVisible(false);
   EditField1 = &addEditField("EditField1", -1, {216, 589, 179, 30}, kPlain);
   EditField1->setVisible(false);
+  // A comma or a line break in a name would split its line in the score file.
+  EditField1->refuseCharacters(",\r\n");
   PushButton6 = &addPushButton("PushButton6", {417, 590, 69, 20}, "Record", kPlain);
   PushButton6->setVisible(false);
+  PushButton6->setActionHandler([this] { scores_->PushButton6_Action(); });
 
   RadioButton5 = &addRadioButton("RadioButton5", {627, 436, 80, 20}, "standard", kPlain);
   RadioButton5->setValue(true);
@@ -125,8 +137,6 @@ void Window10::makeControls() {
   StaticText10 = &addStaticText("StaticText10", {402, 29, 100, 20}, "", kPlain);
   StaticText11 = &addStaticText("StaticText11", {720, 475, 100, 20}, "Standard", kPlain);
 
-  ListBox2 = &addListBox("ListBox2", {620, 507, 235, 130}, 2, kListFont);
-  ListBox2->setColumnWidths({66, 34});
-  scores::ListBox_Open(*ListBox2);
+  ListBox2 = &makeScoreList("ListBox2", {620, 507, 235, 130});
   CheckBox1 = &addCheckBox("CheckBox1", {620, 376, 145, 27}, "Static Version", {12, true});
 }

@@ -44,31 +44,48 @@ TEST_F(PrefsFiles, FilesLieDirectlyInThePreferencesFolder) {
   EXPECT_FALSE(fw::fileExists(fw::preferencesFile("Veltrano.prefs")));
 }
 
-TEST_F(PrefsFiles, ReadsLinesEndedByLfCrlfOrALoneCr) {
-  EXPECT_EQ(fw::readLines(write("lf", "Ann,87\nBob,64\n")), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(fw::readLines(write("crlf", "Ann,87\r\nBob,64\r\n")), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(fw::readLines(write("cr", "Ann,87\rBob,64")), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(fw::readLines(write("mixed", "a\r\n\rb\n\nc")), (Lines{"a", "", "b", "", "c"}));
-  EXPECT_EQ(fw::readLines(write("empty", "")), Lines{});
-  EXPECT_EQ(fw::readLines(fw::preferencesFile("missing")), std::nullopt);
+Lines linesOf(std::string_view text) {
+  Lines lines;
+  fw::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+  return lines;
 }
 
-TEST_F(PrefsFiles, KeepsEveryByteOfALine) {
-  const std::string latin1 = "Ren\xE9 \x00\xFF,9";
-  const std::string line(latin1.data(), 11);
-  const std::string path = fw::preferencesFile("bytes");
-  ASSERT_TRUE(fw::replaceWithLines(path, {line, " spaced , 1 "}));
-  EXPECT_EQ(bytesOf(path), line + "\n spaced , 1 \n");
-  EXPECT_EQ(fw::readLines(path), (Lines{line, " spaced , 1 "}));
+TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
+  EXPECT_EQ(linesOf("Ann,87\nBob,64\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\r\nBob,64\r\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\rBob,64"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("a\r\n\rb\n\nc"), (Lines{"a", "", "b", "", "c"}));
+  EXPECT_EQ(linesOf("\n"), (Lines{""}));
+  EXPECT_EQ(linesOf(""), Lines{});
 }
 
-TEST_F(PrefsFiles, ReplacingWritesTheWholeFileAndAnEmptyListGivesAnEmptyFile) {
+TEST_F(PrefsFiles, ReadingGivesEveryByteOrNothing) {
+  const std::string bytes("Ren\xE9 \x00\xFF,9\r\n", 13);
+  EXPECT_EQ(fw::readFile(write("bytes", bytes)), bytes);
+  EXPECT_EQ(fw::readFile(write("empty", "")), std::string());
+  EXPECT_EQ(fw::readFile(fw::preferencesFile("missing")), std::nullopt);
+  EXPECT_EQ(fw::readFile(folder_.string()), std::nullopt);
+}
+
+TEST_F(PrefsFiles, ReplacingWritesTheWholeFile) {
   const std::string path = write("list", "old,1\nolder,2\n");
-  ASSERT_TRUE(fw::replaceWithLines(path, {"new,3"}));
+  ASSERT_TRUE(fw::replaceFile(path, "new,3\n"));
   EXPECT_EQ(bytesOf(path), "new,3\n");
-  ASSERT_TRUE(fw::replaceWithLines(path, {}));
+  ASSERT_TRUE(fw::replaceFile(path, ""));
   EXPECT_TRUE(fw::fileExists(path));
   EXPECT_EQ(bytesOf(path), "");
+  ASSERT_TRUE(fw::replaceFile(fw::preferencesFile("made"), "x,1\n"));
+  EXPECT_EQ(bytesOf(fw::preferencesFile("made")), "x,1\n");
+}
+
+TEST_F(PrefsFiles, ASaveInterruptedBeforeReplacingLeavesTheOldFileWhole) {
+  const std::string path = write("kept", "Ann,87\nBob,64\n");
+  fw::setFailSavesBeforeReplacing(true);
+  const bool saved = fw::replaceFile(path, "lost,0\n");
+  fw::setFailSavesBeforeReplacing(false);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(bytesOf(path), "Ann,87\nBob,64\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);  // no stray temporary
 }
 
 TEST_F(PrefsFiles, AppendingAddsOneLineAndCreatesAMissingFile) {
@@ -82,8 +99,16 @@ TEST_F(PrefsFiles, WritingWhereAFolderStandsFailsWithoutHarm) {
   const std::string path = fw::preferencesFile("folder");
   fs::create_directory(path);
   EXPECT_FALSE(fw::appendLine(path, "x,1"));
-  EXPECT_FALSE(fw::replaceWithLines(path, {"x,1"}));
+  EXPECT_FALSE(fw::replaceFile(path, "x,1\n"));
   EXPECT_TRUE(fs::is_directory(path));
+}
+
+TEST(PrefsFolder, AnEmptyPathIsNeverReadOrWritten) {
+  // Without a preferences folder the files have no path: nothing lands in the working folder.
+  EXPECT_FALSE(fw::replaceFile("", "x,1\n"));
+  EXPECT_FALSE(fw::appendLine("", "x,1"));
+  EXPECT_EQ(fw::readFile(""), std::nullopt);
+  EXPECT_FALSE(fw::fileExists(""));
 }
 
 }  // namespace

@@ -95,3 +95,23 @@ TEST(RoundToNearest, RoundsHalvesAwayFromZero) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NaturalCompare, OrdersNumbersByValueAndLettersWithoutCase) {
+  EXPECT_LT(fw::naturalCompare("9", "87"), 0);
+  EXPECT_LT(fw::naturalCompare("87", "100"), 0);
+  EXPECT_GT(fw::naturalCompare("100", "9"), 0);
+  EXPECT_EQ(fw::naturalCompare("007", "7"), 0);
+  EXPECT_LT(fw::naturalCompare("-5", "0"), 0);  // the minus sign sorts before digits
+  EXPECT_EQ(fw::naturalCompare("ann", "ANN"), 0);
+  EXPECT_LT(fw::naturalCompare("ann", "Bob"), 0);
+  EXPECT_LT(fw::naturalCompare("Player 9", "player 10"), 0);
+  EXPECT_LT(fw::naturalCompare("", "a"), 0);
+  EXPECT_LT(fw::naturalCompare("Ann", "Anna"), 0);
+  EXPECT_GT(fw::naturalCompare("b", "A"), 0);
+  const std::string huge(400, '9');
+  EXPECT_GT(fw::naturalCompare(huge, "1" + std::string(398, '0')), 0);
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "scores/score_file.h"
+
+#include "framework/prefs_files.h"
+
+namespace scores {
+
+fw::RowTable parseScoreFile(std::string_view bytes) {
+  fw::RowTable rows(2);
+  fw::forEachLine(bytes, [&rows](std::string_view line) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) return;
+    std::string_view score = line.substr(comma + 1);
+    score = score.substr(0, score.find(','));
+    if (score.empty()) return;
+    rows.add({line.substr(0, comma), score});
+  });
+  return rows;
+}
+
+std::string formatScoreFile(const fw::RowTable& rows) {
+  std::string bytes;
+  std::size_t size = 0;
+  for (std::size_t row = 0; row < rows.size(); ++row) size += rows.cell(row, 0).size() + rows.cell(row, 1).size() + 2;
+  bytes.reserve(size);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    bytes.append(rows.cell(row, 0));
+    bytes += ',';
+    bytes.append(rows.cell(row, 1));
+    bytes += '\n';
+  }
+  return bytes;
+}
+
+}  // namespace scores

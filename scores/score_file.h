@@ -1,0 +1,19 @@
+#pragma once
+// The score file format: one row a line, the name, a comma, the score.
+
+#include <string>
+#include <string_view>
+
+#include "framework/list_box.h"
+
+namespace scores {
+
+// The rows of a file. A line gives its text before the first comma as the
+// name and the text up to a second comma as the score; a line without a
+// score (no comma, or nothing after it) is skipped. Blanks are kept.
+fw::RowTable parseScoreFile(std::string_view bytes);
+
+// The file of the rows, each line ended by LF.
+std::string formatScoreFile(const fw::RowTable& rows);
+
+}  // namespace scores
