@@ -14,71 +14,97 @@
 
 namespace fw {
 
-void RowTable::add(std::initializer_list<std::string_view> cells) {
-  std::string text;
-  std::size_t length = 0;
-  for (std::string_view cell : cells) length += cell.size();
-  text.reserve(length);
-  auto cell = cells.begin();
-  for (int column = 0; column < columns_; ++column) {
-    if (column > 0) starts_.push_back(static_cast<std::uint32_t>(text.size()));
-    if (cell != cells.end()) text.append(*cell++);
+void RowTable::addRowBytes(const std::string_view* cells, std::size_t count) {
+  begins_.push_back(bytes_.size());
+  std::uint32_t end = 0;
+  for (std::size_t column = 0; column < static_cast<std::size_t>(columns_); ++column) {
+    if (column < count) {
+      bytes_.append(cells[column]);
+      end += static_cast<std::uint32_t>(cells[column].size());
+    }
+    ends_.push_back(end);
   }
-  texts_.push_back(std::move(text));
+  liveBytes_ += end;
+}
+
+void RowTable::add(std::initializer_list<std::string_view> cells) {
+  order_.push_back(static_cast<std::uint32_t>(begins_.size()));
+  addRowBytes(cells.begin(), cells.size());
 }
 
 std::string_view RowTable::cell(std::size_t row, int column) const {
-  const std::string& text = texts_[row];
-  const std::size_t begin = column == 0 ? 0 : start(row, column);
-  const std::size_t end = column + 1 == columns_ ? text.size() : start(row, column + 1);
-  return std::string_view(text).substr(begin, end - begin);
+  const std::uint32_t id = order_[row];
+  const std::uint32_t* end = ends(id);
+  const std::uint32_t from = column == 0 ? 0 : end[column - 1];
+  return std::string_view(bytes_).substr(begin(id) + from, end[column] - from);
 }
 
-void RowTable::setCell(std::size_t row, int column, std::string_view value) {
-  std::string& text = texts_[row];
-  const std::size_t begin = column == 0 ? 0 : start(row, column);
-  const std::size_t end = column + 1 == columns_ ? text.size() : start(row, column + 1);
-  text.replace(begin, end - begin, value);
-  const auto shift = static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(end - begin);
-  for (int later = column + 1; later < columns_; ++later) {
-    start(row, later) = static_cast<std::uint32_t>(start(row, later) + shift);
-  }
+void RowTable::setCell(std::size_t row, int column, std::string_view text) {
+  // The row is written again at the end of the buffer under a new id.
+  std::vector<std::string> cells;
+  for (int c = 0; c < columns_; ++c) cells.emplace_back(c == column ? text : this->cell(row, c));
+  const std::vector<std::string_view> views(cells.begin(), cells.end());
+  liveBytes_ -= ends(order_[row])[columns_ - 1];
+  order_[row] = static_cast<std::uint32_t>(begins_.size());
+  addRowBytes(views.data(), views.size());
+  compactIfMostlyGarbage();
 }
 
 void RowTable::remove(std::size_t row) {
-  texts_.erase(texts_.begin() + static_cast<std::ptrdiff_t>(row));
-  const auto first = starts_.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(columns_ - 1));
-  starts_.erase(first, first + (columns_ - 1));
+  liveBytes_ -= ends(order_[row])[columns_ - 1];
+  order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(row));
+  compactIfMostlyGarbage();
 }
 
 void RowTable::append(RowTable&& other) {
-  if (texts_.empty()) {
-    texts_ = std::move(other.texts_);
-    starts_ = std::move(other.starts_);
+  if (order_.empty() && bytes_.empty()) {
+    *this = std::move(other);
     return;
   }
-  texts_.insert(texts_.end(), std::make_move_iterator(other.texts_.begin()), std::make_move_iterator(other.texts_.end()));
-  starts_.insert(starts_.end(), other.starts_.begin(), other.starts_.end());
+  std::vector<std::string_view> cells(static_cast<std::size_t>(columns_));
+  for (std::size_t row = 0; row < other.size(); ++row) {
+    for (int c = 0; c < columns_; ++c) cells[static_cast<std::size_t>(c)] = other.cell(row, c);
+    order_.push_back(static_cast<std::uint32_t>(begins_.size()));
+    addRowBytes(cells.data(), cells.size());
+  }
 }
 
 void RowTable::permute(const std::vector<std::uint32_t>& order) {
-  std::vector<std::string> texts;
-  std::vector<std::uint32_t> starts;
-  texts.reserve(texts_.size());
-  starts.reserve(starts_.size());
-  const auto stride = static_cast<std::size_t>(columns_ - 1);
-  for (std::uint32_t from : order) {
-    texts.push_back(std::move(texts_[from]));
-    starts.insert(starts.end(), starts_.begin() + static_cast<std::ptrdiff_t>(from * stride),
-                  starts_.begin() + static_cast<std::ptrdiff_t>((from + 1) * stride));
-  }
-  texts_ = std::move(texts);
-  starts_ = std::move(starts);
+  std::vector<std::uint32_t> ids;
+  ids.reserve(order.size());
+  for (std::uint32_t from : order) ids.push_back(order_[from]);
+  // Laying the bytes out in the new order keeps later passes over the rows quick.
+  rebuild(ids);
 }
 
-void RowTable::reserve(std::size_t rows) {
-  texts_.reserve(rows);
-  starts_.reserve(rows * static_cast<std::size_t>(columns_ - 1));
+void RowTable::rebuild(const std::vector<std::uint32_t>& ids) {
+  RowTable packed(columns_);
+  packed.bytes_.reserve(liveBytes_);
+  packed.begins_.reserve(ids.size());
+  packed.ends_.reserve(ids.size() * static_cast<std::size_t>(columns_));
+  packed.order_.resize(ids.size());
+  std::iota(packed.order_.begin(), packed.order_.end(), 0u);
+  for (std::uint32_t id : ids) {
+    const std::uint32_t* end = ends(id);
+    packed.begins_.push_back(packed.bytes_.size());
+    packed.bytes_.append(std::string_view(bytes_).substr(begin(id), end[columns_ - 1]));
+    packed.ends_.insert(packed.ends_.end(), end, end + columns_);
+  }
+  packed.liveBytes_ = packed.bytes_.size();
+  *this = std::move(packed);
+}
+
+void RowTable::reserve(std::size_t rows, std::size_t bytes) {
+  bytes_.reserve(bytes);
+  begins_.reserve(rows);
+  ends_.reserve(rows * static_cast<std::size_t>(columns_));
+  order_.reserve(rows);
+}
+
+void RowTable::compactIfMostlyGarbage() {
+  const bool mostlyGarbage = bytes_.size() > 4096 && liveBytes_ < bytes_.size() / 2;
+  const bool manyDeadIds = begins_.size() > 4096 && order_.size() < begins_.size() / 2;
+  if (mostlyGarbage || manyDeadIds) rebuild(order_);
 }
 
 namespace {
@@ -136,10 +162,12 @@ public:
   }
 
   void sortBy(int column, SortOrder order) {
+    std::vector<std::string_view> keys(rows_.size());
+    for (std::size_t row = 0; row < keys.size(); ++row) keys[row] = rows_.cell(row, column);
     std::vector<std::uint32_t> permutation(rows_.size());
     std::iota(permutation.begin(), permutation.end(), 0u);
     std::stable_sort(permutation.begin(), permutation.end(), [&](std::uint32_t a, std::uint32_t b) {
-      const int c = naturalCompare(rows_.cell(a, column), rows_.cell(b, column));
+      const int c = naturalCompare(keys[a], keys[b]);
       return order == SortOrder::Ascending ? c < 0 : c > 0;
     });
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);

@@ -19,13 +19,16 @@ namespace fw {
 
 class RowsModel;
 
-// Rows packed as one text each plus where each later cell starts.
+// Rows of text cells, packed for lists of millions of rows: all cells' bytes
+// in one buffer, the rows an order of ids into it. Removing or sorting rows
+// moves only the ids; the bytes of removed or changed cells are reclaimed
+// once they are most of the buffer.
 class RowTable {
 public:
   explicit RowTable(int columnCount) : columns_(columnCount) {}
 
   int columnCount() const { return columns_; }
-  std::size_t size() const { return texts_.size(); }
+  std::size_t size() const { return order_.size(); }
   // Appends a row of columnCount cells; missing cells are empty.
   void add(std::initializer_list<std::string_view> cells);
   std::string_view cell(std::size_t row, int column) const;
@@ -34,19 +37,24 @@ public:
   void append(RowTable&& other);
   // Reorders the rows: row i becomes the old row order[i].
   void permute(const std::vector<std::uint32_t>& order);
-  void reserve(std::size_t rows);
+  // Makes room for rows holding bytes in all, ahead of adding them.
+  void reserve(std::size_t rows, std::size_t bytes);
 
 private:
-  std::uint32_t& start(std::size_t row, int column) {
-    return starts_[row * static_cast<std::size_t>(columns_ - 1) + static_cast<std::size_t>(column - 1)];
-  }
-  std::uint32_t start(std::size_t row, int column) const {
-    return starts_[row * static_cast<std::size_t>(columns_ - 1) + static_cast<std::size_t>(column - 1)];
-  }
+  // Where a row's bytes begin, and where each of its cells ends, from that begin.
+  std::uint64_t begin(std::uint32_t id) const { return begins_[id]; }
+  const std::uint32_t* ends(std::uint32_t id) const { return &ends_[id * static_cast<std::size_t>(columns_)]; }
+  void addRowBytes(const std::string_view* cells, std::size_t count);
+  // Rewrites the buffer with the rows of the given ids only, in that order.
+  void rebuild(const std::vector<std::uint32_t>& ids);
+  void compactIfMostlyGarbage();
 
   int columns_;
-  std::vector<std::string> texts_;
-  std::vector<std::uint32_t> starts_;  // columns_ - 1 per row
+  std::string bytes_;
+  std::vector<std::uint64_t> begins_;  // by row id
+  std::vector<std::uint32_t> ends_;    // columns_ per row id
+  std::vector<std::uint32_t> order_;   // row ids, top to bottom
+  std::size_t liveBytes_ = 0;
 };
 
 enum class SortOrder { Ascending, Descending };

@@ -35,22 +35,15 @@ bool fileExists(const std::string& path) { return !path.empty() && QFileInfo::ex
 std::optional<std::string> readFile(const std::string& path) {
   QFile file(toQ(path));
   if (path.empty() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
+  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+  const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+  if (read < 0) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(read));
+  // A file that grew while it was read (or reports no size) gives the rest too.
+  const QByteArray rest = file.readAll();
+  bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
   if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-void forEachLine(std::string_view text, const std::function<void(std::string_view line)>& onLine) {
-  std::size_t begin = 0;
-  const std::size_t size = text.size();
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = text[i];
-    if (c != '\n' && c != '\r') continue;
-    onLine(text.substr(begin, i - begin));
-    if (c == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
-    begin = i + 1;
-  }
-  if (begin < size) onLine(text.substr(begin));
+  return bytes;
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes) {

@@ -1,11 +1,15 @@
 #include "scores/score_file.h"
 
+#include <algorithm>
+
 #include "framework/prefs_files.h"
 
 namespace scores {
 
 fw::RowTable parseScoreFile(std::string_view bytes) {
   fw::RowTable rows(2);
+  // One row a line at most, and never more bytes than the file.
+  rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, bytes.size());
   fw::forEachLine(bytes, [&rows](std::string_view line) {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) return;

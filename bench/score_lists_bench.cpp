@@ -1,0 +1,146 @@
+// Times the score lists at a million rows beside plain-string floors on the
+// same file, in the same run, and prints the ratios.
+//
+//   build/bench/score_lists_bench [rows]
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+#include <new>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/prefs_files.h"
+#include "framework/shuffle.h"
+#include "scores/score_lists.h"
+#include "ui/window10.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsOf(const std::function<void()>& work) {
+  const auto begin = Clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+// The median of several runs; setUp runs untimed before each.
+double medianOf(int runs, const std::function<void()>& setUp, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    setUp();
+    times.push_back(millisecondsOf(work));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+std::size_t allocated = 0;  // bytes held through operator new
+
+std::size_t heapInUse() { return allocated; }
+
+void report(const char* what, double ours, const char* floorName, double floor, double target) {
+  const double ratio = ours / floor;
+  std::printf("%-34s %10.2f ms   %-28s %10.2f ms   ratio %6.3f  (target %s %.2f)  %s\n", what, ours, floorName, floor,
+              ratio, "<", target, ratio < target ? "ok" : "MISSED");
+}
+
+}  // namespace
+
+// Counts what C++ allocations hold, by the usable size malloc gave each.
+void* operator new(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (!block) throw std::bad_alloc();
+  allocated += malloc_usable_size(block);
+  return block;
+}
+void operator delete(void* block) noexcept {
+  if (!block) return;
+  allocated -= malloc_usable_size(block);
+  std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
+  QTemporaryDir folder;
+  fw::setPreferencesFolder(folder.path().toStdString());
+  const std::string standardPath = fw::preferencesFile(scores::kStandardFile);
+  const std::string floorPath = fw::preferencesFile("floor.txt");
+
+  {
+    std::mt19937 random(1);
+    std::ofstream out(standardPath, std::ios::binary);
+    for (int i = 0; i < rows; ++i) out << "Player " << random() % 100000 << ',' << random() % 101 << '\n';
+  }
+  const int runs = 5;
+
+  // Floors: the same lines as plain strings.
+  std::vector<std::string> lines;
+  const auto readLines = [&] {
+    lines.clear();
+    std::ifstream in(standardPath, std::ios::binary);
+    for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+  };
+  const double readFloor = medianOf(runs, [] {}, readLines);
+  const double writeFloor = medianOf(runs, [] {}, [&] {
+    std::ofstream out(floorPath, std::ios::binary);
+    for (const std::string& line : lines) out << line << '\n';
+    out.flush();
+  });
+  std::vector<std::string> sorted;
+  const double sortFloor = medianOf(runs, [&] { sorted = lines; }, [&] { std::sort(sorted.begin(), sorted.end()); });
+  sorted = std::vector<std::string>();
+  lines = std::vector<std::string>();
+  const std::size_t beforeLines = heapInUse();
+  readLines();
+  const std::size_t linesMemory = heapInUse() - beforeLines;
+  lines = std::vector<std::string>();
+
+  // Ours: the game window opening with the file, its list sorted, changed and saved.
+  fw::RandomShuffle shuffle(1);
+  std::unique_ptr<Window10> window;
+  const auto openWindow = [&] {
+    window = std::make_unique<Window10>(shuffle);
+    QApplication::processEvents();
+  };
+  const double load = medianOf(runs, [&] { window.reset(); }, openWindow);
+  window.reset();
+  const std::size_t beforeList = heapInUse();
+  openWindow();
+  const std::size_t listMemory = heapInUse() - beforeList;
+  fw::ListBox& list = *window->ListBox1;
+
+  const double sortByName = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(0); });
+  const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
+  const double remove = medianOf(runs, [] {}, [&] { list.removeRow(list.rowCount() / 2); });
+  window->PushButton5->push();
+  window->EditField1->setText("Bench");
+  window->StaticText4->setText("77");
+  const double append = medianOf(runs, [] {}, [&] { window->PushButton6->push(); });
+  const double save = medianOf(runs, openWindow, [&] { window->close(); });
+
+  std::printf("score lists at %d rows (median of %d runs)\n", rows, runs);
+  report("load: open the window", load, "read lines as strings", readFloor, 3);
+  report("save: close the window", save, "write lines as strings", writeFloor, 3);
+  report("sort by name", sortByName, "std::sort of the lines", sortFloor, 5);
+  report("sort by score", sortByScore, "std::sort of the lines", sortFloor, 5);
+  report("remove a row", remove, "1% of the load", load / 100, 1);
+  report("record a row", append, "1% of the load", load / 100, 1);
+  std::printf("%-34s %10.1f MB   %-28s %10.1f MB   ratio %6.3f  (target < 2.00)  %s\n", "memory of the list",
+              static_cast<double>(listMemory) / 1e6, "the lines as strings", static_cast<double>(linesMemory) / 1e6,
+              static_cast<double>(listMemory) / static_cast<double>(linesMemory),
+              listMemory < 2 * linesMemory ? "ok" : "MISSED");
+  return 0;
+}
