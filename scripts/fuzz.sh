@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Fuzzes the score file reader with libFuzzer for a while (default 60 s); new
+# inputs that find a fault are saved into fuzz/corpus, which the tests replay.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELTRANO_FUZZ=ON -DVELTRANO_SANITIZE=ON >/dev/null
+cmake --build "$root/build-fuzz" --target score_file_fuzzer -j "$(nproc)"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$root/build-fuzz/fuzz/score_file_fuzzer" -max_total_time="$seconds" -artifact_prefix="$root/fuzz/corpus/crash-" \
+  "$work" "$root/fuzz/corpus"
