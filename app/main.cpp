@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Veltrano");
+  QApplication::setDesktopFileName("example.veltrano.Veltrano");
+  QApplication::setWindowIcon(QIcon(":/veltrano.png"));
   fw::quitOnTerminationRequests();
 
   fw::RandomShuffle shuffle;

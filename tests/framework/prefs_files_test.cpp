@@ -60,7 +60,7 @@ TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
 }
 
 TEST_F(PrefsFiles, ReadingGivesEveryByteOrNothing) {
-  const std::string bytes("Ren\xE9 \x00\xFF,9\r\n", 13);
+  const std::string bytes("Ren\xE9 \x00\xFF,9\r\n", 11);
   EXPECT_EQ(fw::readFile(write("bytes", bytes)), bytes);
   EXPECT_EQ(fw::readFile(write("empty", "")), std::string());
   EXPECT_EQ(fw::readFile(fw::preferencesFile("missing")), std::nullopt);
