@@ -77,7 +77,10 @@ help_menu=$(( $(xdotool getwindowgeometry "$help" | awk -F'x' '/Geometry/{print 
 xdotool mousemove --window "$help" 760 $(( 694 + help_menu )) click 1
 sleep 0.5
 check "CLOSE hides the help window" bash -c "! xdotool search --onlyvisible --name '^Help$' >/dev/null"
-xdotool key alt+e Up Return
+xdotool windowfocus --sync "$window"
+xdotool key alt+e
+sleep 0.3
+xdotool key Up Return
 sleep 0.5
 check "the Edit menu opens About" visible '^About$'
 about=$(xdotool search --onlyvisible --name '^About$' | head -n1)
