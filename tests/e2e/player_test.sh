@@ -16,6 +16,9 @@ check() {  # check NAME CONDITION...
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
 }
 
+# Height of a window's menu bar: its height less that of its content.
+menu_height() { echo $(( $(xdotool getwindowgeometry "$1" | awk -F'x' '/Geometry/{print $2}') - $2 )); }
+
 # Starts the game with a fresh preferences folder holding the given standard file.
 start_game() {
   config=$(mktemp -d -p "$work")
@@ -25,7 +28,7 @@ start_game() {
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Veltrano3$' | head -n1)
   xdotool windowmove --sync "$window" 0 0
   xdotool windowfocus --sync "$window"
-  menu=$(( $(xdotool getwindowgeometry "$window" | awk -F'x' '/Geometry/{print $2}') - 673 ))
+  menu=$(menu_height "$window" 673)
   sleep 0.3
 }
 
@@ -73,7 +76,7 @@ click 263 557  # HELP
 sleep 0.5
 check "HELP opens the help window" visible '^Help$'
 help=$(xdotool search --onlyvisible --name '^Help$' | head -n1)
-help_menu=$(( $(xdotool getwindowgeometry "$help" | awk -F'x' '/Geometry/{print $2}') - 737 ))
+help_menu=$(menu_height "$help" 737)
 xdotool mousemove --window "$help" 760 $(( 694 + help_menu )) click 1
 sleep 0.5
 check "CLOSE hides the help window" bash -c "! xdotool search --onlyvisible --name '^Help$' >/dev/null"
@@ -84,7 +87,7 @@ xdotool key Up Return
 sleep 0.5
 check "the Edit menu opens About" visible '^About$'
 about=$(xdotool search --onlyvisible --name '^About$' | head -n1)
-about_menu=$(( $(xdotool getwindowgeometry "$about" | awk -F'x' '/Geometry/{print $2}') - 359 ))
+about_menu=$(menu_height "$about" 359)
 xdotool mousemove --window "$about" 273 $(( 317 + about_menu )) click 1
 sleep 0.5
 check "Close hides About" bash -c "! xdotool search --onlyvisible --name '^About$' >/dev/null"
