@@ -22,5 +22,6 @@ fi
 if [ "$which" = all ] || [ "$which" = sanitize ]; then
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
   run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON
 fi
