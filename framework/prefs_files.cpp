@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace fw {
 
 namespace {
@@ -51,8 +53,10 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
   QDir().mkpath(QFileInfo(toQ(path)).absolutePath());
   QSaveFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
+  // The new bytes reach the disk before they take the old file's place, so
+  // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      failBeforeReplacing) {
+      !file.flush() || ::fsync(file.handle()) != 0 || failBeforeReplacing) {
     file.cancelWriting();
     return false;
   }
