@@ -1,4 +1,7 @@
+#include <cstdio>
+
 #include "framework/message_dialog.h"
+#include "framework/prefs_files.h"
 #include "game_fixture.h"
 
 namespace {
@@ -95,11 +98,14 @@ TEST_F(ClockTest, PlayAgainIsAPressOfStart) {
 }
 
 TEST_F(ClockTest, QuitClosesTheGameWindowThroughItsCloseHandler) {
+  const std::string scores = fw::preferencesFile("Veltrano.prefs");
+  std::remove(scores.c_str());
   start();
   window->StaticText2->setText("0");
   answer = Button::Action;
   tick();
   EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(fw::fileExists(scores));  // the close handler saved the lists
 }
 
 TEST_F(ClockTest, TicksWhileTheDialogIsOpenShowNoSecondDialog) {
