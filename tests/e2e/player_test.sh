@@ -72,25 +72,22 @@ differing=$(compare -metric AE -fuzz 20% "$reference" "$work/blank.png" null: 2>
 check "blank window matches the reference ($differing pixels differ)" test "${differing%.*}" -lt 3000
 
 # Help and About open and hide.
+shown_then_hidden() {  # shown_then_hidden TITLE CONTENT_HEIGHT X Y: checks the window is up, clicks its content at X, Y
+  sleep 0.5
+  check "$1 opens" visible "^$1\$"
+  local shown
+  shown=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  xdotool mousemove --window "$shown" "$3" $(( $4 + $(menu_height "$shown" "$2") )) click 1
+  sleep 0.5
+  check "$1 hides" bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null"
+}
 click 263 557  # HELP
-sleep 0.5
-check "HELP opens the help window" visible '^Help$'
-help=$(xdotool search --onlyvisible --name '^Help$' | head -n1)
-help_menu=$(menu_height "$help" 737)
-xdotool mousemove --window "$help" 760 $(( 694 + help_menu )) click 1
-sleep 0.5
-check "CLOSE hides the help window" bash -c "! xdotool search --onlyvisible --name '^Help$' >/dev/null"
+shown_then_hidden Help 737 760 694  # its CLOSE text
 xdotool windowfocus --sync "$window"
 xdotool key alt+e
 sleep 0.3
-xdotool key Up Return
-sleep 0.5
-check "the Edit menu opens About" visible '^About$'
-about=$(xdotool search --onlyvisible --name '^About$' | head -n1)
-about_menu=$(menu_height "$about" 359)
-xdotool mousemove --window "$about" 273 $(( 317 + about_menu )) click 1
-sleep 0.5
-check "Close hides About" bash -c "! xdotool search --onlyvisible --name '^About$' >/dev/null"
+xdotool key Up Return  # the Edit menu's last item, "About Veltrano"
+shown_then_hidden About 359 273 317  # its Close button
 
 # A standard game recorded, then "Quit".
 play_and_record Alice
