@@ -7,21 +7,6 @@
 
 namespace game {
 
-namespace {
-
-// The value of a line in the current mode: the sum or the product of its digits.
-double combine(const std::array<int, 3>& cells, const std::array<fw::EditField*, kCellCount>& puzzle,
-               bool standardMode) {
-  double value = standardMode ? 0 : 1;
-  for (int cell : cells) {
-    const double digit = fw::textToNumber(puzzle[static_cast<std::size_t>(cell)]->text());
-    value = standardMode ? value + digit : value * digit;
-  }
-  return value;
-}
-
-}  // namespace
-
 // Some puzzles have more than one answer: any arrangement of 1 to 9 that meets
 // all eight targets still on the board is as right as the hidden one.
 bool Game::isValidArrangement() const {
@@ -36,8 +21,8 @@ bool Game::isValidArrangement() const {
 
   const bool standardMode = c_.RadioButton5->value();
   return std::all_of(kLines.begin(), kLines.end(), [&](const Line& line) {
-    const double target = combine(line.solutionCells, c_.Puzzle, standardMode);
-    return combine(line.playerCells, c_.Puzzle, standardMode) == target &&
+    const double target = lineValue(line.solutionCells, standardMode);
+    return lineValue(line.playerCells, standardMode) == target &&
            c_.Puzzle[line.targetCell]->text() == fw::numberToText(target);
   });
 }

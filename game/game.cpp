@@ -67,14 +67,18 @@ void Game::PushButton1_Action() {
 
   const bool standardMode = c_.RadioButton5->value();
   for (const Line& line : kLines) {
-    double target = standardMode ? 0 : 1;
-    for (int cell : line.solutionCells) {
-      const double digit = fw::textToNumber(c_.Puzzle[cell]->text());
-      target = standardMode ? target + digit : target * digit;
-    }
-    c_.Puzzle[line.targetCell]->setText(fw::numberToText(target));
+    c_.Puzzle[line.targetCell]->setText(fw::numberToText(lineValue(line.solutionCells, standardMode)));
   }
   lowerMaximumForEasyTargets(standardMode);
+}
+
+double Game::lineValue(const std::array<int, 3>& cells, bool standardMode) const {
+  double value = standardMode ? 0 : 1;
+  for (int cell : cells) {
+    const double number = fw::textToNumber(c_.Puzzle[static_cast<std::size_t>(cell)]->text());
+    value = standardMode ? value + number : value * number;
+  }
+  return value;
 }
 
 void Game::lowerMaximumForEasyTargets(bool standardMode) {

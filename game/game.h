@@ -77,6 +77,8 @@ private:
   struct Purchase;
   void buy(const Purchase& purchase);
   bool isValidArrangement() const;
+  // The sum (standard mode) or product of the numbers in three cells, left to right.
+  double lineValue(const std::array<int, 3>& cells, bool standardMode) const;
   void lowerMaximumForEasyTargets(bool standardMode);
   void lowerMaximum(double points);
   void showGameOver();
