@@ -114,6 +114,17 @@ private slots:
     QCOMPARE(window_->frame()->maximumSize(), QSize(32000, 32000));
   }
 
+  void resizingMovesNoControl() {
+    for (const QSize size : {QSize(64, 64), QSize(400, 300), QSize(1600, 1200)}) {
+      window_->frame()->resize(size);
+      QApplication::processEvents();
+      for (const Expected& e : kControls) QVERIFY2(widget(e.name)->geometry() == e.place, e.name);
+      QCOMPARE(cell(25)->geometry(), QRect(370, 357, 80, 54));
+    }
+    window_->frame()->resize(10, 10);
+    QVERIFY(window_->frame()->width() >= 64 && window_->frame()->height() >= 64);
+  }
+
   void everyControlStandsAsLaidOut() {
     for (const Expected& e : kControls) {
       QWidget* w = widget(e.name);
