@@ -42,7 +42,8 @@ click() {
 cells=("186 198" "298 198" "410 198" "186 283" "298 283" "410 283" "186 384" "298 384" "410 384")
 
 play_and_record() {  # play_and_record NAME: a game with nine wrong digits, recorded as NAME
-  click 442 557  # Start
+  xdotool windowfocus --sync "$window"
+  xdotool key Return  # starts a game; without one, Done stays off and no score is recorded
   for cell in "${cells[@]}"; do
     click $cell
     xdotool type --delay 20 "x"
