@@ -21,7 +21,6 @@ public:
   Window4& window4() { return window4_.get(); }
   // The windows that exist now, or nullptr.
   Window10* existingWindow10() const { return window10_.existing(); }
-  Window2* existingWindow2() const { return window2_.existing(); }
   Window3* existingWindow3() const { return window3_.existing(); }
   Window4* existingWindow4() const { return window4_.existing(); }
 

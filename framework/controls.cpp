@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include "framework/pictures.h"
+#include "framework/qt_conversions.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -15,8 +16,6 @@ namespace fw {
 
 namespace {
 
-QString toQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string fromQ(const QString& text) { return text.toStdString(); }
 
 // Hands a field's mouse presses to its handler before the field sees them.
 class MouseDownFilter final : public QObject {
@@ -149,7 +148,6 @@ void PopupMenu::setItems(const std::string& text) {
   combo_->addItems(toQ(text).split(QChar('\r')));
 }
 
-int PopupMenu::itemCount() const { return combo_->count(); }
 int PopupMenu::listIndex() const { return combo_->currentIndex(); }
 void PopupMenu::setListIndex(int index) { combo_->setCurrentIndex(index); }
 std::string PopupMenu::text() const { return fromQ(combo_->currentText()); }
@@ -160,9 +158,6 @@ void PopupMenu::setChangeHandler(std::function<void()> handler) {
 
 Canvas::Canvas(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}
 
-void Canvas::setBackdrop(int pictureNumber) {
-  backdrop_ = pictureNumber;
-  label_->setPixmap(picture(pictureNumber));
-}
+void Canvas::setBackdrop(int pictureNumber) { label_->setPixmap(picture(pictureNumber)); }
 
 }  // namespace fw

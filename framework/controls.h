@@ -134,7 +134,6 @@ public:
   PopupMenu(QComboBox* combo, std::string name);
   // Replaces the items with the carriage-return separated items of text.
   void setItems(const std::string& text);
-  int itemCount() const;
   int listIndex() const;
   void setListIndex(int index);
   std::string text() const;  // of the chosen item
@@ -149,11 +148,9 @@ class Canvas final : public Control {
 public:
   Canvas(QLabel* label, std::string name);
   void setBackdrop(int pictureNumber);
-  int backdrop() const { return backdrop_; }
 
 private:
   QLabel* label_;
-  int backdrop_ = 0;
 };
 
 // Frames and rules: they only draw.

@@ -40,7 +40,8 @@ std::string_view RowTable::cell(std::size_t row, int column) const {
 }
 
 void RowTable::setCell(std::size_t row, int column, std::string_view text) {
-  // The row is written again at the end of the buffer under a new id.
+  // The row is written again at the end of the buffer under a new id; its
+  // cells are copied first, as appending may move the buffer they lie in.
   std::vector<std::string> cells;
   for (int c = 0; c < columns_; ++c) cells.emplace_back(c == column ? text : this->cell(row, c));
   const std::vector<std::string_view> views(cells.begin(), cells.end());
@@ -179,7 +180,6 @@ public:
     headings_ = headings;
     emit headerDataChanged(Qt::Horizontal, 0, rows_.columnCount() - 1);
   }
-  QString heading(int column) const { return column < headings_.size() ? headings_[column] : QString(); }
 
   int sortColumn = -1;
   SortOrder sortOrder = SortOrder::Ascending;
@@ -225,7 +225,6 @@ void ListBox::setHeadings(const std::string& tabSeparated) {
   model_->setHeadings(QString::fromStdString(tabSeparated).split(QChar('\t')));
 }
 
-std::string ListBox::heading(int column) const { return model_->heading(column).toStdString(); }
 
 void ListBox::setColumnWidths(std::vector<int> percents) {
   widthPercents_ = std::move(percents);
@@ -271,7 +270,6 @@ void ListBox::removeRow(int row) {
 }
 
 int ListBox::sortColumn() const { return model_->sortColumn; }
-SortOrder ListBox::sortOrder() const { return model_->sortOrder; }
 
 void ListBox::sortByHeadingClick(int column) {
   if (column == model_->sortColumn) {

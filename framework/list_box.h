@@ -70,7 +70,6 @@ public:
   int rowCount() const;
   // Sets every heading from one text, the headings separated by tabs.
   void setHeadings(const std::string& tabSeparated);
-  std::string heading(int column) const;
   // Column widths as shares of the list's width, in percent.
   void setColumnWidths(std::vector<int> percents);
 
@@ -86,7 +85,6 @@ public:
   // A click on a heading sorts by that column: one direction per list,
   // ascending at first, reversed by a click on the heading already sorted by.
   int sortColumn() const;  // -1 while unsorted
-  SortOrder sortOrder() const;
   void sortByHeadingClick(int column);
 
   void setCellClickHandler(CellClickHandler handler);

@@ -49,7 +49,6 @@ QAction::MenuRole roleOf(ItemRole role) {
 MenuItem::MenuItem(std::string name, QAction* action, bool autoEnable)
     : name_(std::move(name)), action_(action), autoEnable_(autoEnable) {}
 
-std::string MenuItem::text() const { return action_->text().toStdString(); }
 bool MenuItem::enabled() const { return action_->isEnabled(); }
 void MenuItem::setEnabled(bool enabled) { action_->setEnabled(enabled); }
 void MenuItem::choose() { action_->trigger(); }

@@ -21,7 +21,6 @@ class MenuItem {
 public:
   MenuItem(std::string name, QAction* action, bool autoEnable);
   const std::string& name() const { return name_; }
-  std::string text() const;  // with its "&" mnemonic mark
   bool enabled() const;
   void setEnabled(bool enabled);
   bool autoEnable() const { return autoEnable_; }

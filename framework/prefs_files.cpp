@@ -1,5 +1,7 @@
 #include "framework/prefs_files.h"
 
+#include "framework/qt_conversions.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,6 @@ namespace {
 
 std::string folderOverride;
 bool failBeforeReplacing = false;
-
-QString toQ(const std::string& path) { return QString::fromStdString(path); }
 
 }  // namespace
 

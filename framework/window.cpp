@@ -1,6 +1,5 @@
 #include "framework/window.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,6 +18,7 @@
 #include <limits>
 
 #include "framework/menus.h"
+#include "framework/qt_conversions.h"
 #include "framework/text.h"
 
 namespace fw {
@@ -39,21 +39,11 @@ private:
 
 namespace {
 
-QString toQ(const std::string& text) { return QString::fromStdString(text); }
-
-QFont fontOf(Font font) {
-  QFont f = QApplication::font();
-  f.setPixelSize(font.size);
-  f.setBold(font.bold);
-  f.setItalic(font.italic);
-  f.setUnderline(font.underline);
-  return f;
-}
 
 void place(QWidget* widget, const std::string& name, Rect r, Font font) {
   widget->setObjectName(toQ(name));
   widget->setGeometry(r.left, r.top, r.width, r.height);
-  widget->setFont(fontOf(font));
+  widget->setFont(toQFont(font));
 }
 
 Qt::Alignment toQ(Align align) {
@@ -120,7 +110,6 @@ Window::Window() : frame_(std::make_unique<WindowFrame>(*this)), content_(new QW
 Window::~Window() = default;
 
 void Window::setTitle(const std::string& title) { frame_->setWindowTitle(toQ(title)); }
-std::string Window::title() const { return frame_->windowTitle().toStdString(); }
 
 void Window::setContentSize(int width, int height) {
   const int menuHeight = frame_->menuWidget() ? frame_->menuWidget()->sizeHint().height() : 0;

@@ -28,7 +28,6 @@ public:
   Window& operator=(const Window&) = delete;
 
   void setTitle(const std::string& title);
-  std::string title() const;
   // Size of the content area, below any menu bar.
   void setContentSize(int width, int height);
   void setSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "framework/prefs_files.h"
 #include "scores/score_file.h"
@@ -35,11 +36,8 @@ void ScoreLists::load() {
 }
 
 void ScoreLists::save() {
-  if (!fw::replaceFile(fw::preferencesFile(kStandardFile), formatScoreFile(c_.ListBox1->rows()))) {
-    warnUnsaved(kStandardFile);
-  }
-  if (!fw::replaceFile(fw::preferencesFile(kExpertFile), formatScoreFile(c_.ListBox2->rows()))) {
-    warnUnsaved(kExpertFile);
+  for (const auto& [list, fileName] : {std::pair{c_.ListBox1, kStandardFile}, std::pair{c_.ListBox2, kExpertFile}}) {
+    if (!fw::replaceFile(fw::preferencesFile(fileName), formatScoreFile(list->rows()))) warnUnsaved(fileName);
   }
 }
 

@@ -1,10 +1,10 @@
 #include "ui/pictures.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 
 #include "framework/pictures.h"
+#include "framework/qt_conversions.h"
 #include "game/board.h"
 #include "ui/board_geometry.h"
 
@@ -25,13 +25,6 @@ constexpr BoardExample kExpertExample = {{538, 516}, {3, 9, 4, 8, 7, 2, 1, 5, 6}
 
 // The board's part of the game window, with a margin.
 const QRectF kBoardArea(30, 62, 544, 448);
-
-QFont pixelFont(int pixels, bool bold) {
-  QFont font = QApplication::font();
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 void drawCell(QPainter& p, int cell, const QString& text, QColor fill) {
   const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
@@ -67,7 +60,7 @@ QPixmap drawBoard(const BoardExample& example) {
     }
   }
 
-  p.setFont(pixelFont(22, true));
+  p.setFont(fw::toQFont({22, true}));
   for (std::size_t k = 0; k < 9; ++k) {
     drawCell(p, game::kPlayerCells[k], QString::number(example.digits[k]), QColor(0xF4, 0xF8, 0xFF));
   }
@@ -100,13 +93,13 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
 
   const QRect heading(list.left(), list.top(), list.width(), rowHeight);
   p.fillRect(heading, QColor(0xE4, 0xE4, 0xE4));
-  p.setFont(pixelFont(12, true));
+  p.setFont(fw::toQFont({12, true}));
   p.setPen(Qt::black);
   p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter, "Name");
   p.drawText(QRect(heading.left() + nameWidth, heading.top(), list.width() - nameWidth, rowHeight), Qt::AlignCenter,
              "Score");
 
-  p.setFont(pixelFont(12, false));
+  p.setFont(fw::toQFont({12}));
   int top = heading.bottom() + 1;
   for (const ScoreRow& row : rows) {
     if (top + rowHeight > list.bottom()) break;

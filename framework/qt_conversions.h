@@ -1,0 +1,27 @@
+#pragma once
+// Conversions between the game's plain types and Qt's, for the adapter and the ui only.
+
+#include <QApplication>
+#include <QFont>
+#include <QString>
+
+#include <string>
+
+#include "framework/controls.h"
+
+namespace fw {
+
+inline QString toQ(const std::string& text) { return QString::fromStdString(text); }
+inline std::string fromQ(const QString& text) { return text.toStdString(); }
+
+// The application's font at the size, in pixels, and style.
+inline QFont toQFont(Font font) {
+  QFont f = QApplication::font();
+  f.setPixelSize(font.size);
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  f.setUnderline(font.underline);
+  return f;
+}
+
+}  // namespace fw
