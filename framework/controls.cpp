@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -51,6 +52,33 @@ private:
   QString refused_;
 };
 
+// Hands plain arrow keys to the field's handler where they leave the text.
+class ArrowFilter final : public QObject {
+public:
+  ArrowFilter(QLineEdit* edit, const EditField::ArrowHandler& handler) : QObject(edit), edit_(edit), handler_(handler) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !handler_) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    // A selection of the whole text, as Tab leaves it, stands at both edges.
+    const bool all = edit_->selectedText() == edit_->text();
+    const bool atStart = edit_->cursorPosition() == 0 || all;
+    const bool atEnd = edit_->cursorPosition() == edit_->text().size() || all;
+    switch (key->key()) {
+      case Qt::Key_Up: return handler_(Arrow::Up);
+      case Qt::Key_Down: return handler_(Arrow::Down);
+      case Qt::Key_Left: return atStart && handler_(Arrow::Left);
+      case Qt::Key_Right: return atEnd && handler_(Arrow::Right);
+      default: return false;
+    }
+  }
+
+private:
+  QLineEdit* edit_;
+  const EditField::ArrowHandler& handler_;
+};
+
 }  // namespace
 
 Control::Control(QWidget* widget, std::string name, int index)
@@ -61,16 +89,46 @@ void Control::setEnabled(bool enabled) { widget_->setEnabled(enabled); }
 bool Control::visible() const { return !widget_->isHidden(); }
 void Control::setVisible(bool visible) { widget_->setVisible(visible); }
 
+bool Control::hasFocus() const { return widget_->hasFocus(); }
+void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+
+void Control::setSpokenName(const std::string& name) { widget_->setAccessibleName(toQ(name)); }
+void Control::setSpokenDescription(const std::string& description) {
+  widget_->setAccessibleDescription(toQ(description));
+}
+
 void Control::setMouseDownHandler(MouseDownHandler handler) {
   if (!mouseDown_) widget_->installEventFilter(new MouseDownFilter(widget_, mouseDown_));
   mouseDown_ = std::move(handler);
 }
 
+void Control::pressMiddle() {
+  if (mouseDown_) mouseDown_(widget_->width() / 2, widget_->height() / 2);
+}
+
 EditField::EditField(QLineEdit* edit, std::string name, int index)
     : Control(edit, std::move(name), index), edit_(edit) {}
 
-std::string EditField::text() const { return fromQ(edit_->text()); }
-void EditField::setText(const std::string& text) { edit_->setText(toQ(text)); }
+std::string EditField::text() const { return secret_ ? secretText_ : fromQ(edit_->text()); }
+
+void EditField::setText(const std::string& text) {
+  if (secret_) {
+    secretText_ = text;
+  } else {
+    edit_->setText(toQ(text));
+  }
+}
+
+void EditField::keepTextSecret() {
+  secretText_ = text();
+  edit_->clear();
+  secret_ = true;
+}
+
+void EditField::setArrowHandler(ArrowHandler handler) {
+  if (!arrowHandler_) edit_->installEventFilter(new ArrowFilter(edit_, arrowHandler_));
+  arrowHandler_ = std::move(handler);
+}
 
 Color EditField::backgroundColor() const {
   return edit_->palette().color(QPalette::Base).rgb() & 0xFFFFFFu;
@@ -89,7 +147,24 @@ void EditField::refuseCharacters(const std::string& characters) {
 StaticText::StaticText(QLabel* label, std::string name) : Control(label, std::move(name), -1), label_(label) {}
 
 std::string StaticText::text() const { return fromQ(label_->text()); }
-void StaticText::setText(const std::string& text) { label_->setText(toQ(text)); }
+
+void StaticText::setText(const std::string& text) {
+  label_->setText(toQ(text));
+  updateSpokenName();
+}
+
+void StaticText::speakWithLabel(const std::string& label) {
+  spokenLabel_ = label;
+  updateSpokenName();
+}
+
+void StaticText::updateSpokenName() {
+  if (spokenLabel_.empty()) return;
+  const std::string shown = text();
+  setSpokenName(shown.empty() ? spokenLabel_ : spokenLabel_ + ": " + shown);
+}
+
+void StaticText::labelControl(Control& control) { label_->setBuddy(control.widget()); }
 
 void StaticText::setTextColor(Color color) {
   QPalette palette = label_->palette();

@@ -35,6 +35,8 @@ enum class Align { Left, Center, Right };
 
 using Color = std::uint32_t;  // 0xRRGGBB
 
+enum class Arrow { Up, Down, Left, Right };
+
 class Control {
 public:
   Control(QWidget* widget, std::string name, int index);
@@ -50,10 +52,18 @@ public:
   bool visible() const;
   void setVisible(bool visible);
   QWidget* widget() const { return widget_; }
+  bool hasFocus() const;
+  void setFocus();
+
+  // What a screen reader says for the control, and a longer description.
+  void setSpokenName(const std::string& name);
+  void setSpokenDescription(const std::string& description);
 
   // The handler returns true to consume the press, false to let the control handle it.
   using MouseDownHandler = std::function<bool(int x, int y)>;
   void setMouseDownHandler(MouseDownHandler handler);
+  // Runs the mouse-down handler as a press in the middle of the control would.
+  void pressMiddle();
 
 private:
   QWidget* widget_;
@@ -71,9 +81,20 @@ public:
   void setBackgroundColor(Color color);
   // Characters that typing and pasting leave out of the text.
   void refuseCharacters(const std::string& characters);
+  // Keeps the text in the control alone: the widget stays empty, so no
+  // assistive tool can read the text or hear it change.
+  void keepTextSecret();
+
+  // Runs for Up and Down, and for Left and Right when the insertion point is
+  // at that edge of the text; returns true when it moved the focus elsewhere.
+  using ArrowHandler = std::function<bool(Arrow)>;
+  void setArrowHandler(ArrowHandler handler);
 
 private:
   QLineEdit* edit_;
+  bool secret_ = false;
+  std::string secretText_;
+  ArrowHandler arrowHandler_;
 };
 
 class StaticText final : public Control {
@@ -82,9 +103,16 @@ public:
   std::string text() const;
   void setText(const std::string& text);
   void setTextColor(Color color);
+  // A screen reader says the label and then the text, e.g. "Your Score: 56".
+  void speakWithLabel(const std::string& label);
+  // Names the control for assistive tools, as a label beside a field does.
+  void labelControl(Control& control);
 
 private:
+  void updateSpokenName();
+
   QLabel* label_;
+  std::string spokenLabel_;
 };
 
 class PushButton final : public Control {

@@ -4,11 +4,13 @@
 #include <QCursor>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStringDecoder>
 #include <QTableView>
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "framework/text.h"
 
@@ -204,6 +206,16 @@ private:
   std::function<void()> onResize_;
 };
 
+// Reports the events of a widget to a handler, which returns true to consume one.
+class EventWatcher final : public QObject {
+public:
+  EventWatcher(QObject* parent, std::function<bool(QEvent*)> onEvent) : QObject(parent), onEvent_(std::move(onEvent)) {}
+  bool eventFilter(QObject*, QEvent* event) override { return onEvent_(event); }
+
+private:
+  std::function<bool(QEvent*)> onEvent_;
+};
+
 }  // namespace
 
 ListBox::ListBox(QTableView* view, std::string name, int columnCount)
@@ -284,10 +296,31 @@ void ListBox::sortByHeadingClick(int column) {
 }
 
 void ListBox::setCellClickHandler(CellClickHandler handler) {
-  QObject::connect(view_, &QTableView::clicked, view_, [this, h = std::move(handler)](const QModelIndex& index) {
-    const QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos()) - view_->visualRect(index).topLeft();
-    h(index.row(), index.column(), at.x(), at.y());
-  });
+  if (!cellClick_) {
+    // The second click of a double click would act on the row that moved up
+    // under the pointer after the first click removed its row.
+    view_->viewport()->installEventFilter(new EventWatcher(view_, [this](QEvent* event) {
+      if (event->type() == QEvent::MouseButtonPress) inDoubleClick_ = false;
+      if (event->type() == QEvent::MouseButtonDblClick) inDoubleClick_ = true;
+      return false;
+    }));
+    view_->installEventFilter(new EventWatcher(view_, [this](QEvent* event) {
+      if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete) return false;
+      clickCurrentCell();
+      return true;
+    }));
+    QObject::connect(view_, &QTableView::clicked, view_, [this](const QModelIndex& index) {
+      if (std::exchange(inDoubleClick_, false)) return;
+      const QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos()) - view_->visualRect(index).topLeft();
+      cellClick_(index.row(), index.column(), at.x(), at.y());
+    });
+  }
+  cellClick_ = std::move(handler);
+}
+
+void ListBox::clickCurrentCell() {
+  const QModelIndex current = view_->currentIndex();
+  if (current.isValid() && cellClick_) cellClick_(current.row(), current.column(), 0, 0);
 }
 
 }  // namespace fw

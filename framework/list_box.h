@@ -87,10 +87,16 @@ public:
   int sortColumn() const;  // -1 while unsorted
   void sortByHeadingClick(int column);
 
+  // Runs for a click on a cell, but not for the second click of a double
+  // click; Delete runs it for the current cell, as the keyboard's click.
   void setCellClickHandler(CellClickHandler handler);
 
 private:
   void applyColumnWidths();
+  void clickCurrentCell();
+
+  CellClickHandler cellClick_;
+  bool inDoubleClick_ = false;
 
   QTableView* view_;
   std::unique_ptr<RowsModel> model_;

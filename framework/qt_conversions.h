@@ -8,16 +8,16 @@
 #include <string>
 
 #include "framework/controls.h"
+#include "framework/look.h"
 
 namespace fw {
 
 inline QString toQ(const std::string& text) { return QString::fromStdString(text); }
 inline std::string fromQ(const QString& text) { return text.toStdString(); }
 
-// The application's font at the size, in pixels, and style.
+// The layout's font at the size, in pixels, and style.
 inline QFont toQFont(Font font) {
-  QFont f = QApplication::font();
-  f.setPixelSize(font.size);
+  QFont f = layoutFont(font.size);
   f.setBold(font.bold);
   f.setItalic(font.italic);
   f.setUnderline(font.underline);

@@ -6,17 +6,21 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTableView>
 
 #include <limits>
 
+#include "framework/accessibility.h"
+#include "framework/look.h"
 #include "framework/menus.h"
 #include "framework/qt_conversions.h"
 #include "framework/text.h"
@@ -31,6 +35,22 @@ protected:
   void closeEvent(QCloseEvent* event) override {
     event->accept();
     owner_.runCloseHandler();
+  }
+
+  // Keys that no control took reach the window.
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && owner_.pressReturn()) return;
+    if (event->key() == Qt::Key_Escape && owner_.escape_) {
+      owner_.escape_();
+      return;
+    }
+    // Ctrl+Tab leaves a control that keeps Tab to itself, as elsewhere in Qt.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
+      focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+      return;
+    }
+    QMainWindow::keyPressEvent(event);
   }
 
 private:
@@ -100,9 +120,82 @@ private:
   double radius_;
 };
 
+// A text that the keyboard focus can rest on and that Return and Space press.
+class PressableText final : public QLabel, public Pressable {
+public:
+  // The text is set once the object is whole: setting it earlier already
+  // makes Qt ask for the label's accessibility, when it is no pressable yet.
+  PressableText(const QString& text, QWidget* parent, Role role) : QLabel(parent), role_(role) {
+    setFocusPolicy(Qt::StrongFocus);
+    setText(text);
+  }
+  void setPressHandler(std::function<void()> handler) { pressed_ = std::move(handler); }
+  void press() override {
+    if (pressed_) pressed_();
+  }
+  Role pressRole() const override { return role_; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+      press();
+      return;
+    }
+    QLabel::keyPressEvent(event);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Drawn the way the style marks a focused button, so only after keyboard use.
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect();
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+
+private:
+  Role role_;
+  std::function<void()> pressed_;
+};
+
+// Arrow keys move the focus to the next or previous available button of a
+// group. Qt's own handling would also select that button, which runs its
+// action: a purchase, or a mode switch that empties the board.
+class RadioArrowFilter final : public QObject {
+public:
+  RadioArrowFilter(QObject* parent, QList<QAbstractButton*> buttons) : QObject(parent), buttons_(std::move(buttons)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right) return false;
+    const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 1;
+    for (qsizetype i = buttons_.indexOf(watched) + step; i >= 0 && i < buttons_.size(); i += step) {
+      QAbstractButton* next = buttons_[i];
+      if (next->isEnabled() && next->isVisible()) {
+        next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        break;
+      }
+    }
+    return true;
+  }
+
+private:
+  QList<QAbstractButton*> buttons_;
+};
+
 }  // namespace
 
 Window::Window() : frame_(std::make_unique<WindowFrame>(*this)), content_(new QWidget) {
+  useTheGamesLook();
+  installAccessibility();
+  markAsContentArea(content_);
+  // Its own font: a theme's later change of the application font would
+  // resize the menu bar and, with it, the window.
+  frame_->setFont(layoutFont(12));
   frame_->setCentralWidget(content_);
   if (const MenuBar* bar = MenuBar::application()) bar->attachTo(frame_.get());
 }
@@ -177,6 +270,14 @@ EditField& Window::addEditField(const std::string& name, int index, Rect r, Font
   return remember<EditField>(edit, name, index);
 }
 
+EditField& Window::addSecretField(const std::string& name, int index, Rect r, Font font) {
+  EditField& field = addEditField(name, index, r, font);
+  field.keepTextSecret();
+  field.setVisible(false);
+  keepFromAssistiveTools(field.widget());
+  return field;
+}
+
 StaticText& Window::addStaticText(const std::string& name, Rect r, const std::string& text, Font font,
                                   Align align) {
   auto* label = new QLabel(toQ(text), content_);
@@ -192,6 +293,18 @@ StaticText& Window::addTextBlock(const std::string& name, Rect r, const std::str
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return block;
+}
+
+StaticText& Window::addPressableText(const std::string& name, Rect r, const std::string& text, Font font,
+                                     PressRole role) {
+  auto* label = new PressableText(toQ(text), content_,
+                                  role == PressRole::Link ? Pressable::Role::Link : Pressable::Role::Button);
+  place(label, name, r, font);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(toQ(Align::Left));
+  StaticText& control = remember<StaticText>(label, name);
+  label->setPressHandler([&control] { control.pressMiddle(); });
+  return control;
 }
 
 PushButton& Window::addPushButton(const std::string& name, Rect r, const std::string& caption, Font font) {
@@ -238,6 +351,9 @@ ListBox& Window::addListBox(const std::string& name, Rect r, int columnCount, Fo
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setShowGrid(true);
   view->setWordWrap(false);
+  // Tab leaves the list; the arrow keys move within it.
+  view->setTabKeyNavigation(false);
+  markAsListBox(view);
   view->verticalHeader()->hide();
   // A fixed row height keeps huge lists quick: no row is measured.
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -258,6 +374,7 @@ Decoration& Window::addGroupBox(const std::string& name, Rect r, const std::stri
 Decoration& Window::addLine(const std::string& name, int x1, int y1, int x2, int y2) {
   auto* line = new LineWidget(content_, QPoint(x1, y1), QPoint(x2, y2));
   line->setObjectName(toQ(name));
+  keepFromAssistiveTools(line);
   return remember<Decoration>(line, name, -1);
 }
 
@@ -267,6 +384,7 @@ Decoration& Window::addSeparator(const std::string& name, Rect r) {
   rule->setGeometry(r.left, r.top, r.width, r.height);
   rule->setFrameShape(r.width > r.height ? QFrame::HLine : QFrame::VLine);
   rule->setFrameShadow(QFrame::Sunken);
+  keepFromAssistiveTools(rule);
   return remember<Decoration>(rule, name, -1);
 }
 
@@ -274,6 +392,7 @@ Decoration& Window::addRoundRectangle(const std::string& name, Rect r, Color fil
   auto* shape = new RoundRectangleWidget(content_, QColor::fromRgb(fill), QColor::fromRgb(border), cornerSize);
   shape->setObjectName(toQ(name));
   shape->setGeometry(r.left, r.top, r.width, r.height);
+  keepFromAssistiveTools(shape);
   return remember<Decoration>(shape, name, -1);
 }
 
@@ -286,20 +405,38 @@ Timer& Window::addTimer(const std::string& name, int periodMilliseconds) {
 
 void Window::groupRadioButtons(std::initializer_list<RadioButton*> buttons) {
   auto* group = new QButtonGroup(content_);
-  for (RadioButton* button : buttons) group->addButton(static_cast<QAbstractButton*>(button->widget()));
+  QList<QAbstractButton*> members;
+  for (RadioButton* button : buttons) members << static_cast<QAbstractButton*>(button->widget());
+  auto* arrows = new RadioArrowFilter(group, members);
+  for (QAbstractButton* member : members) {
+    group->addButton(member);
+    member->installEventFilter(arrows);
+  }
 }
 
 void Window::setDefaultButton(PushButton& button) {
-  auto* pushButton = static_cast<QPushButton*>(button.widget());
-  pushButton->setDefault(true);
-  // Outside a dialog Qt gives Return to nobody; window-wide shortcuts give it to this button.
-  for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-    auto* shortcut = new QShortcut(key, frame_.get());
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, pushButton, [pushButton] {
-      if (pushButton->isEnabled() && pushButton->isVisible()) pushButton->click();
-    });
+  static_cast<QPushButton*>(button.widget())->setDefault(true);
+  defaultButton_ = &button;
+}
+
+void Window::setReturnButton(EditField& field, PushButton& button) { returnButtons_[&field] = &button; }
+
+void Window::setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
+
+bool Window::pressReturn() {
+  // Outside a dialog Qt gives Return to nobody: the window decides.
+  QWidget* focus = frame_->focusWidget();
+  PushButton* target = defaultButton_;
+  for (const auto& [field, button] : returnButtons_) {
+    if (field->widget() == focus) target = button;
   }
+  if (auto* focused = qobject_cast<QPushButton*>(focus)) {
+    focused->click();
+    return true;
+  }
+  if (!target || !target->enabled() || !target->visible()) return false;
+  target->push();
+  return true;
 }
 
 }  // namespace fw

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,10 +55,18 @@ protected:
   virtual void Event_Close() {}
 
   EditField& addEditField(const std::string& name, int index, Rect place, Font font);
+  // A hidden field that holds a secret of the game: its text stays in the
+  // control, and assistive tools never see the field.
+  EditField& addSecretField(const std::string& name, int index, Rect place, Font font);
   StaticText& addStaticText(const std::string& name, Rect place, const std::string& text, Font font,
                             Align align = Align::Left);
   // Text that wraps at the right edge, from the top left down.
   StaticText& addTextBlock(const std::string& name, Rect place, const std::string& text, Font font);
+  // Text that acts like a button or a link: it takes the keyboard focus, and
+  // Return, Space and assistive tools press it as a click does (its mouse-down handler).
+  enum class PressRole { Button, Link };
+  StaticText& addPressableText(const std::string& name, Rect place, const std::string& text, Font font,
+                               PressRole role);
   PushButton& addPushButton(const std::string& name, Rect place, const std::string& caption, Font font);
   RadioButton& addRadioButton(const std::string& name, Rect place, const std::string& caption, Font font);
   CheckBox& addCheckBox(const std::string& name, Rect place, const std::string& caption, Font font);
@@ -72,16 +81,26 @@ protected:
   Timer& addTimer(const std::string& name, int periodMilliseconds);
 
   // Turning one button of a group on turns the others of that group off.
+  // Arrow keys move the focus between the group's buttons and select none.
   void groupRadioButtons(std::initializer_list<RadioButton*> buttons);
-  // Return and Enter press this button, wherever the keyboard focus is in the window.
+  // Return and Enter press the push button that has the keyboard focus; in a
+  // field given a button of its own they press that one; anywhere else, this one.
   void setDefaultButton(PushButton& button);
+  void setReturnButton(EditField& field, PushButton& button);
+  // Runs when Escape is pressed in the window.
+  void setEscapeHandler(std::function<void()> handler);
 
 private:
   friend class WindowFrame;
   template <class C, class... Args>
   C& remember(Args&&... args);
   void runCloseHandler();
+  // Presses the button Return stands for; false when there is none.
+  bool pressReturn();
   std::function<void()> closed_;
+  std::function<void()> escape_;
+  PushButton* defaultButton_ = nullptr;
+  std::map<const EditField*, PushButton*> returnButtons_;
 
   // Declared before the frame so the controls outlive the widgets they wrap.
   std::vector<std::unique_ptr<Control>> controls_;

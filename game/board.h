@@ -36,7 +36,16 @@ constexpr std::array<Line, 8> kLines = {{
 enum class CellRole { Target, Solution, Player };
 CellRole roleOf(int cell);
 
-// What a screen reader says for a cell, e.g. "row 2, column 3" or "target of column 1".
+// What a screen reader says for a visible cell, e.g. "row 2, column 3" or
+// "target of column 1". Solution cells have no description: no assistive tool
+// ever reaches them.
 const char* describeCell(int cell);
+
+enum class Arrow { Up, Down, Left, Right };
+
+// The visible cell an arrow key leads to from a visible cell: the nearest one
+// in that direction in the same row or column of the board's 5 x 5 places, or
+// -1 where there is none.
+int neighbourCell(int cell, Arrow arrow);
 
 }  // namespace game

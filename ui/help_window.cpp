@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "ui/help_texts.h"
+#include "ui/pictures.h"
 
 namespace ui {
 
@@ -13,6 +14,8 @@ constexpr fw::Color kBlue = 0x0000FF;
 
 HelpWindow::HelpWindow(const std::string& title, int width, int height) : width_(width), height_(height) {
   setTitle(title);
+  // Escape does what "CLOSE" does.
+  setEscapeHandler([this] { hideWindow(); });
 }
 
 void HelpWindow::open(bool resizable) {
@@ -36,6 +39,9 @@ bool HelpWindow::hideWindow() {
 fw::Canvas& HelpWindow::addPicture(const std::string& name, fw::Rect place, int pictureNumber) {
   fw::Canvas& canvas = addCanvas(name, place);
   canvas.setBackdrop(pictureNumber);
+  const PictureWords words = describePicture(pictureNumber);
+  canvas.setSpokenName(words.name);
+  canvas.setSpokenDescription(words.description);
   return canvas;
 }
 
@@ -48,13 +54,13 @@ fw::StaticText& HelpWindow::addSupportLabel(const std::string& name, fw::Rect pl
 }
 
 fw::StaticText& HelpWindow::addSupportLink(const std::string& name, fw::Rect place) {
-  fw::StaticText& link = addStaticText(name, place, kSupportLink, {10, false, false, true});
+  fw::StaticText& link = addPressableText(name, place, kSupportLink, {10, false, false, true}, PressRole::Link);
   link.setTextColor(kBlue);
   return link;
 }
 
 fw::StaticText& HelpWindow::addCloseText(const std::string& name, fw::Rect place) {
-  fw::StaticText& close = addStaticText(name, place, "CLOSE", {14, true});
+  fw::StaticText& close = addPressableText(name, place, "CLOSE", {14, true}, PressRole::Button);
   close.setTextColor(kBlue);
   return close;
 }

@@ -1,5 +1,6 @@
 #include "ui/pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -26,6 +27,25 @@ constexpr BoardExample kExpertExample = {{538, 516}, {3, 9, 4, 8, 7, 2, 1, 5, 6}
 // The board's part of the game window, with a margin.
 const QRectF kBoardArea(30, 62, 544, 448);
 
+// A picture of the size in the window, with as many pixels as the screen shows there.
+QPixmap blankPicture(QSize size) {
+  const qreal ratio = qApp->devicePixelRatio();
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(QColor(0xEF, 0xEF, 0xEF));
+  return pixmap;
+}
+
+// The target of a line of the example: the sum or product of its digits.
+int exampleTarget(const BoardExample& example, const game::Line& line) {
+  int target = example.products ? 1 : 0;
+  for (int player : line.playerCells) {
+    const int digit = example.digits[static_cast<std::size_t>(player - game::kFirstPlayerCell)];
+    target = example.products ? target * digit : target + digit;
+  }
+  return target;
+}
+
 void drawCell(QPainter& p, int cell, const QString& text, QColor fill) {
   const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
   const QRectF box(at.left, at.top, kCellWidth, kCellHeight);
@@ -37,8 +57,7 @@ void drawCell(QPainter& p, int cell, const QString& text, QColor fill) {
 }
 
 QPixmap drawBoard(const BoardExample& example) {
-  QPixmap pixmap(example.size);
-  pixmap.fill(QColor(0xEF, 0xEF, 0xEF));
+  QPixmap pixmap = blankPicture(example.size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -65,12 +84,7 @@ QPixmap drawBoard(const BoardExample& example) {
     drawCell(p, game::kPlayerCells[k], QString::number(example.digits[k]), QColor(0xF4, 0xF8, 0xFF));
   }
   for (const game::Line& line : game::kLines) {
-    int target = example.products ? 1 : 0;
-    for (int player : line.playerCells) {
-      const int digit = example.digits[static_cast<std::size_t>(player - game::kFirstPlayerCell)];
-      target = example.products ? target * digit : target + digit;
-    }
-    drawCell(p, line.targetCell, QString::number(target), Qt::white);
+    drawCell(p, line.targetCell, QString::number(exampleTarget(example, line)), Qt::white);
   }
   return pixmap;
 }
@@ -81,8 +95,7 @@ struct ScoreRow {
 };
 
 QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
-  QPixmap pixmap(size);
-  pixmap.fill(QColor(0xEF, 0xEF, 0xEF));
+  QPixmap pixmap = blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -124,7 +137,37 @@ constexpr std::array<ScoreRow, 6> kStandardScores = {{
 constexpr std::array<ScoreRow, 6> kExpertScores = {{
     {"Ann", "75"}, {"Bob", "43"}, {"Carla", "96"}, {"Dev", "64"}, {"Elena", "85"}, {"Finn", "32"}}};
 
+std::string describeBoard(const BoardExample& example) {
+  std::string rows;
+  for (std::size_t k = 0; k < 9; ++k) {
+    rows += (k == 0 ? "" : k % 3 == 0 ? "; " : ", ") + std::to_string(example.digits[k]);
+  }
+  std::string targets;
+  for (const game::Line& line : game::kLines) {
+    targets += (targets.empty() ? "" : ", ") + std::string(line.name) + " " + std::to_string(exampleTarget(example, line));
+  }
+  return "A solved board, rows from the top: " + rows + ". Targets: " + targets + ".";
+}
+
+std::string describeScores(const std::array<ScoreRow, 6>& rows) {
+  std::string text = "A score list with the headings Name and Score:";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    text += (i == 0 ? " " : ", ") + std::string(rows[i].name) + " " + rows[i].score;
+  }
+  return text + ".";
+}
+
 }  // namespace
+
+PictureWords describePicture(int number) {
+  switch (number) {
+    case kExpertBoardPicture: return {"Example board of the expert mode", describeBoard(kExpertExample)};
+    case kExpertScoresPicture: return {"Example expert score list", describeScores(kExpertScores)};
+    case kStandardBoardPicture: return {"Example board of the standard mode", describeBoard(kStandardExample)};
+    case kStandardScoresPicture: return {"Example score list", describeScores(kStandardScores)};
+    default: return {};
+  }
+}
 
 void definePictures() {
   fw::definePicture(kExpertBoardPicture, [] { return drawBoard(kExpertExample); });

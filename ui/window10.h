@@ -67,7 +67,9 @@ private:
   void makeControls();
   void makeBoard();
   void makeConnectors();
-  fw::ListBox& makeScoreList(const std::string& name, fw::Rect place);
+  fw::ListBox& makeScoreList(const std::string& name, fw::Rect place, const std::string& spokenName);
+  // Arrow keys lead from a board cell to its visible neighbour.
+  bool moveFocusFromCell(int cell, fw::Arrow arrow);
   game::GameControls gameControls() const;
   scores::ScoreControls scoreControls() const;
 

@@ -27,13 +27,25 @@ void Window10::makeBoard() {
 
   for (int cell : order) {
     const ui::CellPlace at = ui::kCellPlaces[static_cast<std::size_t>(cell)];
+    const fw::Rect place{at.left, at.top, ui::kCellWidth, ui::kCellHeight};
+    const bool solution = game::roleOf(cell) == game::CellRole::Solution;
     fw::EditField& field =
-        addEditField("Puzzle", cell, {at.left, at.top, ui::kCellWidth, ui::kCellHeight}, kCellFont);
-    field.setVisible(game::roleOf(cell) != game::CellRole::Solution);
-    field.widget()->setAccessibleName(game::describeCell(cell));
+        solution ? addSecretField("Puzzle", cell, place, kCellFont) : addEditField("Puzzle", cell, place, kCellFont);
+    if (!solution) {
+      field.setSpokenName(game::describeCell(cell));
+      field.setArrowHandler([this, cell](fw::Arrow arrow) { return moveFocusFromCell(cell, arrow); });
+    }
     field.setMouseDownHandler([this](int x, int y) { return game_->Puzzle_MouseDown(x, y); });
     Puzzle[static_cast<std::size_t>(cell)] = &field;
   }
+}
+
+bool Window10::moveFocusFromCell(int cell, fw::Arrow arrow) {
+  static constexpr game::Arrow kArrows[] = {game::Arrow::Up, game::Arrow::Down, game::Arrow::Left, game::Arrow::Right};
+  const int next = game::neighbourCell(cell, kArrows[static_cast<int>(arrow)]);
+  if (next < 0) return false;
+  Puzzle[static_cast<std::size_t>(next)]->setFocus();
+  return true;
 }
 
 void Window10::makeConnectors() {
@@ -47,9 +59,10 @@ void Window10::makeConnectors() {
   }
 }
 
-fw::ListBox& Window10::makeScoreList(const std::string& name, fw::Rect place) {
+fw::ListBox& Window10::makeScoreList(const std::string& name, fw::Rect place, const std::string& spokenName) {
   fw::ListBox& list = addListBox(name, place, 2, kListFont);
   list.setColumnWidths({66, 34});
+  list.setSpokenName(spokenName);
   list.setCellClickHandler([&list](int row, int column, int x, int y) {
     return scores::ScoreLists::ListBox_CellClick(list, row, column, x, y);
   });
@@ -68,13 +81,20 @@ void Window10::makeControls() {
 
   PushButton2 = &addPushButton("PushButton2", {501, 547, 69, 20}, "Done", kPlain);
   PushButton2->setEnabled(false);
-  PushButton2->setActionHandler([this] { game_->PushButton2_Action(); });
+  PushButton2->setActionHandler([this] {
+    // Done disables itself; Qt would hand its focus on to a buy button, where
+    // the next Space would buy a digit in a finished game.
+    if (PushButton2->hasFocus()) PushButton5->setFocus();
+    game_->PushButton2_Action();
+  });
   StaticText1 = &addStaticText("StaticText1", {582, 19, 178, 30}, "Maximum Possible Score:", kLabelFont);
   StaticText2 = &addStaticText("StaticText2", {765, 22, 69, 20}, "100", kScoreFont);
+  StaticText2->speakWithLabel("Maximum Possible Score");
   Timer1 = &addTimer("Timer1", 12000);
   Timer1->setActionHandler([this] { game_->Timer1_Action(); });
   StaticText3 = &addStaticText("StaticText3", {587, 66, 178, 30}, "Your Score:", kLabelFont);
   StaticText4 = &addStaticText("StaticText4", {770, 69, 69, 20}, "", kScoreFont);
+  StaticText4->speakWithLabel("Your Score");
 
   RadioButton1 = &addRadioButton("RadioButton1", {608, 147, 177, 28}, "1 minute (5 points)", kPlain);
   RadioButton1->setActionHandler([this] { game_->RadioButton1_Action(); });
@@ -95,7 +115,7 @@ void Window10::makeControls() {
   PushButton4 = &addPushButton("PushButton4", {319, 547, 69, 20}, "Quit", kPlain);
   PushButton4->setActionHandler([this] { PushButton4_Action(); });
 
-  ListBox1 = &makeScoreList("ListBox1", {615, 502, 235, 130});
+  ListBox1 = &makeScoreList("ListBox1", {615, 502, 235, 130}, "Standard scores");
   StaticText5 = &addStaticText("StaticText5", {655, 475, 100, 20}, "Scores", kPlain);
 
   PushButton5 = &addPushButton("PushButton5", {135, 547, 69, 20}, "Score", kPlain);
@@ -106,9 +126,13 @@ void Window10::makeControls() {
   EditField1->setVisible(false);
   // A comma or a line break in a name would split its line in the score file.
   EditField1->refuseCharacters(",\r\n");
+  StaticText6->labelControl(*EditField1);
   PushButton6 = &addPushButton("PushButton6", {417, 590, 69, 20}, "Record", kPlain);
   PushButton6->setVisible(false);
   PushButton6->setActionHandler([this] { scores_->PushButton6_Action(); });
+  // Return after typing a name records it, rather than starting a new game
+  // that would empty the score about to be recorded.
+  setReturnButton(*EditField1, *PushButton6);
 
   RadioButton5 = &addRadioButton("RadioButton5", {627, 436, 80, 20}, "standard", kPlain);
   RadioButton5->setValue(true);
@@ -121,22 +145,26 @@ void Window10::makeControls() {
 
   PopupMenu1 = &addPopupMenu("PopupMenu1", {198, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu1->setVisible(false);
+  PopupMenu1->setSpokenName("first factor");
   PopupMenu1->setChangeHandler([this] { game_->PopupMenu1_Change(); });
   StaticText7 = &addStaticText("StaticText7", {245, 29, 11, 19}, "X", kPlain, fw::Align::Center);
   StaticText7->setVisible(false);
   PopupMenu2 = &addPopupMenu("PopupMenu2", {268, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu2->setVisible(false);
+  PopupMenu2->setSpokenName("second factor");
   PopupMenu2->setChangeHandler([this] { game_->PopupMenu2_Change(); });
   StaticText8 = &addStaticText("StaticText8", {315, 29, 11, 19}, "X", kPlain, fw::Align::Center);
   StaticText8->setVisible(false);
   PopupMenu3 = &addPopupMenu("PopupMenu3", {338, 29, 40, 20}, kDigitItems, kPlain);
   PopupMenu3->setVisible(false);
+  PopupMenu3->setSpokenName("third factor");
   PopupMenu3->setChangeHandler([this] { game_->PopupMenu3_Change(); });
   StaticText9 = &addStaticText("StaticText9", {385, 29, 11, 19}, "=", {12, true}, fw::Align::Center);
   StaticText9->setVisible(false);
   StaticText10 = &addStaticText("StaticText10", {402, 29, 100, 20}, "", kPlain);
+  StaticText10->speakWithLabel("product");
   StaticText11 = &addStaticText("StaticText11", {720, 475, 100, 20}, "Standard", kPlain);
 
-  ListBox2 = &makeScoreList("ListBox2", {620, 507, 235, 130});
+  ListBox2 = &makeScoreList("ListBox2", {620, 507, 235, 130}, "Expert scores");
   CheckBox1 = &addCheckBox("CheckBox1", {620, 376, 145, 27}, "Static Version", {12, true});
 }

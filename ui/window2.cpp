@@ -9,6 +9,8 @@ Window2::Window2(std::function<void()> showGameWindow) : showGameWindow_(std::mo
   addTextBlock("StaticText1", {38, 29, 276, 227}, ui::kAboutText, {14, true});
   fw::PushButton& close = addPushButton("PushButton1", {239, 307, 69, 20}, "Close", {12});
   close.setActionHandler([this] { PushButton1_Action(); });
+  // Escape does what "Close" does.
+  setEscapeHandler([this] { PushButton1_Action(); });
   setContentSize(363, 359);
   setSizeLimits(64, 64, 32000, 32000);
   setModal(true);

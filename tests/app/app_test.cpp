@@ -184,6 +184,36 @@ private slots:
     QVERIFY(app_->existingWindow3()->isVisible());
   }
 
+  void keysCloseHelpAndAbout_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focused");  // empty: wherever the focus is
+    QTest::newRow("Escape in Help") << "Help" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Escape in Expert Help") << "Expert Help" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Escape in About") << "About" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Return on CLOSE") << "Help" << int(Qt::Key_Return) << "StaticText5";
+    QTest::newRow("Space on CLOSE") << "Expert Help" << int(Qt::Key_Space) << "StaticText5";
+    QTest::newRow("Return on Close") << "About" << int(Qt::Key_Return) << "PushButton1";
+  }
+  void keysCloseHelpAndAbout() {
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(QString, focused);
+    fw::Window* shown = window == "Help"          ? static_cast<fw::Window*>(&app_->window3())
+                        : window == "Expert Help" ? static_cast<fw::Window*>(&app_->window4())
+                                                  : static_cast<fw::Window*>(&app_->window2());
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowActive(shown->frame()));
+    if (!focused.isEmpty()) {
+      QWidget* target = shown->content()->findChild<QWidget*>(focused);
+      target->setFocus(Qt::TabFocusReason);
+      QCOMPARE(QApplication::focusWidget(), target);
+    }
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown->frame(), Qt::Key(key));
+    QVERIFY(!shown->isVisible());
+    QVERIFY(app_->existingWindow10());
+  }
+
   void helpTextsAreTheGamesOwn() {
     Window3& help = app_->window3();
     QCOMPARE(labelText(help, "StaticText1"),
@@ -223,7 +253,7 @@ private slots:
       for (const char* name : {"Canvas1", "Canvas2"}) {
         auto* canvas = window->content()->findChild<QLabel*>(name);
         QVERIFY(!canvas->pixmap().isNull());
-        QCOMPARE(canvas->pixmap().size(), canvas->size());
+        QCOMPARE(canvas->pixmap().deviceIndependentSize().toSize(), canvas->size());
       }
     }
   }

@@ -1,6 +1,7 @@
 // The game window as laid out, read back from the running widgets.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,8 +10,12 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <map>
+#include <memory>
 
 #include "framework/prefs_files.h"
 #include "framework/shuffle.h"
@@ -98,6 +103,30 @@ private:
     return w;
   }
   QLineEdit* cell(int index) const { return qobject_cast<QLineEdit*>(window_->Puzzle[index]->widget()); }
+  QTableView* list(const char* name) const { return qobject_cast<QTableView*>(widget(name)); }
+  // Gives the control the keyboard focus in the active window.
+  void focus(QWidget* w) {
+    window_->frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_->frame()));
+    w->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), w);
+  }
+  QString focusName() const {
+    QWidget* f = QApplication::focusWidget();
+    if (!f) return "none";
+    return f->objectName() == "Puzzle" ? QString::number(f->property("index").toInt()) : f->objectName();
+  }
+  void addScores(fw::ListBox* box, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      box->addRow(name);
+      box->setCell(box->lastIndex(), 1, "50");
+    }
+  }
+  QStringList names(fw::ListBox* box) const {
+    QStringList all;
+    for (int row = 0; row < box->rowCount(); ++row) all << QString::fromStdString(std::string(box->cell(row, 0)));
+    return all;
+  }
 
 private slots:
   void init() {
@@ -245,6 +274,156 @@ private slots:
     QVERIFY(window_->StaticText4->text().empty());
   }
 
+  void returnPressesTheButtonOfTheFocus_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    // A focused push button is pressed itself: Return on "Done" must not deal
+    // a new puzzle over the board it checks.
+    QTest::newRow("Done") << "PushButton2" << int(Qt::Key_Return) << "PushButton2";
+    QTest::newRow("Score") << "PushButton5" << int(Qt::Key_Return) << "PushButton5";
+    QTest::newRow("HELP by Enter") << "PushButton3" << int(Qt::Key_Enter) << "PushButton3";
+    QTest::newRow("Record") << "PushButton6" << int(Qt::Key_Return) << "PushButton6";
+    // The name field records: a new game would empty the score about to be recorded.
+    QTest::newRow("name field") << "EditField1" << int(Qt::Key_Return) << "PushButton6";
+    QTest::newRow("name field by Enter") << "EditField1" << int(Qt::Key_Enter) << "PushButton6";
+    QTest::newRow("player cell") << "21" << int(Qt::Key_Return) << "PushButton1";
+    QTest::newRow("buy button") << "RadioButton1" << int(Qt::Key_Return) << "PushButton1";
+    QTest::newRow("score list") << "ListBox1" << int(Qt::Key_Enter) << "PushButton1";
+    QTest::newRow("Static Version") << "CheckBox1" << int(Qt::Key_Return) << "PushButton1";
+  }
+  void returnPressesTheButtonOfTheFocus() {
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    window_->PushButton1->push();
+    window_->PushButton5->push();
+    std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+    for (const char* name : {"PushButton1", "PushButton2", "PushButton3", "PushButton5", "PushButton6"}) {
+      spies[name] = std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton*>(widget(name)), &QAbstractButton::clicked);
+    }
+    bool isCell = false;
+    const int index = focused.toInt(&isCell);
+    focus(isCell ? cell(index) : widget(qPrintable(focused)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    for (const auto& [name, spy] : spies) QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
+  }
+
+  void focusGoesFromDoneToScore() {
+    window_->PushButton1->push();
+    focus(widget("PushButton2"));
+    QTest::keyClick(widget("PushButton2"), Qt::Key_Space);
+    QVERIFY(!window_->PushButton2->enabled());
+    QCOMPARE(focusName(), QString("PushButton5"));
+    // A Space now must not buy a digit.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!window_->RadioButton1->value());
+
+    window_->PushButton1->push();
+    QTest::mouseClick(widget("PushButton2"), Qt::LeftButton);
+    QCOMPARE(focusName(), QString("PushButton5"));
+  }
+
+  void arrowKeysOnRadioButtonsOnlyMoveTheFocus() {
+    window_->PushButton1->push();
+    window_->Puzzle[21]->setText("5");
+    const std::string maximum = window_->StaticText2->text();
+    focus(widget("RadioButton1"));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right}) QTest::keyClick(widget("RadioButton1"), key);
+    QCOMPARE(focusName(), QString("RadioButton1"));  // the next ones are not yet for sale
+    QVERIFY(!window_->RadioButton1->value());
+    QCOMPARE(window_->StaticText2->text(), maximum);
+
+    QTest::keyClick(widget("RadioButton1"), Qt::Key_Space);  // Space buys
+    QVERIFY(window_->RadioButton1->value());
+    QTest::keyClick(widget("RadioButton1"), Qt::Key_Down);
+    QCOMPARE(focusName(), QString("RadioButton2"));
+    QVERIFY(window_->RadioButton1->value() && !window_->RadioButton2->value());
+    QTest::keyClick(widget("RadioButton2"), Qt::Key_Up);
+    QCOMPARE(focusName(), QString("RadioButton1"));
+    QCOMPARE(window_->StaticText2->text(), std::to_string(std::stoi(maximum) - 5));
+
+    focus(widget("RadioButton5"));
+    QTest::keyClick(widget("RadioButton5"), Qt::Key_Right);
+    QCOMPARE(focusName(), QString("RadioButton6"));
+    QVERIFY(window_->RadioButton5->value());
+    QCOMPARE(window_->Puzzle[21]->text(), std::string("5"));
+    QTest::keyClick(widget("RadioButton6"), Qt::Key_Space);  // Space switches
+    QVERIFY(window_->RadioButton6->value());
+    QCOMPARE(window_->Puzzle[21]->text(), std::string());
+  }
+
+  void tabLeavesAScoreList() {
+    addScores(window_->ListBox1, {"Ann", "Bob"});
+    focus(list("ListBox1"));
+    QTest::keyClick(list("ListBox1"), Qt::Key_Tab);
+    QCOMPARE(focusName(), QString("PushButton5"));
+    focus(list("ListBox1"));
+    QTest::keyClick(list("ListBox1"), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QString("PushButton4"));
+    focus(list("ListBox1"));
+    QTest::keyClick(list("ListBox1"), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(focusName(), QString("PushButton5"));
+  }
+
+  void deleteRemovesTheCurrentRow() {
+    addScores(window_->ListBox1, {"Ann", "Bob", "Cy"});
+    focus(list("ListBox1"));
+    QTest::keyClick(list("ListBox1"), Qt::Key_Home);
+    QTest::keyClick(list("ListBox1"), Qt::Key_Down);
+    QTest::keyClick(list("ListBox1"), Qt::Key_Delete);
+    QCOMPARE(names(window_->ListBox1), QStringList({"Ann", "Cy"}));
+    QTest::keyClick(list("ListBox1"), Qt::Key_Delete);
+    QTest::keyClick(list("ListBox1"), Qt::Key_Delete);
+    QCOMPARE(names(window_->ListBox1), QStringList());
+    QTest::keyClick(list("ListBox1"), Qt::Key_Delete);  // nothing left to remove
+  }
+
+  void aDoubleClickRemovesOneRow() {
+    addScores(window_->ListBox1, {"Ann", "Bob", "Cy"});
+    QWidget* rows = list("ListBox1")->viewport();
+    const QPoint first = list("ListBox1")->visualRect(list("ListBox1")->model()->index(0, 0)).center();
+    // What a double click delivers: press, release, double click, release.
+    QTest::mousePress(rows, Qt::LeftButton, {}, first);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, first);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, first, rows->mapToGlobal(first), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(rows, &twice);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, first);
+    QCOMPARE(names(window_->ListBox1), QStringList({"Bob", "Cy"}));
+    QTest::mouseClick(rows, Qt::LeftButton, {}, first);  // a later single click still removes
+    QCOMPARE(names(window_->ListBox1), QStringList({"Cy"}));
+  }
+
+  void arrowKeysMoveBetweenCells_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("right from an empty cell") << 17 << "" << 0 << int(Qt::Key_Right) << 18;
+    QTest::newRow("right at the end of the text") << 18 << "42" << 2 << int(Qt::Key_Right) << 19;
+    QTest::newRow("right inside the text") << 18 << "42" << 1 << int(Qt::Key_Right) << 18;
+    QTest::newRow("left at the start") << 21 << "5" << 0 << int(Qt::Key_Left) << 20;
+    QTest::newRow("left after the digit") << 21 << "5" << 1 << int(Qt::Key_Left) << 21;
+    QTest::newRow("up whatever the cursor") << 21 << "5" << 1 << int(Qt::Key_Up) << 18;
+    QTest::newRow("down to a column target") << 24 << "" << 0 << int(Qt::Key_Down) << 14;
+    QTest::newRow("up to the rising diagonal") << 4 << "" << 0 << int(Qt::Key_Up) << 16;
+    QTest::newRow("nothing below") << 15 << "" << 0 << int(Qt::Key_Down) << 15;
+  }
+  void arrowKeysMoveBetweenCells() {
+    QFETCH(int, from);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    cell(from)->setText(text);
+    focus(cell(from));
+    cell(from)->setCursorPosition(cursor);
+    QTest::keyClick(cell(from), Qt::Key(key));
+    QCOMPARE(focusName(), QString::number(to));
+    QCOMPARE(cell(from)->text(), text);
+  }
+
   void anythingTypedIntoACellIsKept() {
     const QString odd = QString("05 -x,;") + QString(500, QChar('9'));
     QTest::keyClicks(cell(0), odd);
@@ -260,7 +439,6 @@ private slots:
     QCOMPARE(cell(13)->accessibleName(), QString("target of column 1"));
     QCOMPARE(cell(0)->accessibleName(), QString("target of falling diagonal"));
     QCOMPARE(cell(16)->accessibleName(), QString("target of rising diagonal"));
-    QCOMPARE(widget("StaticText2")->accessibleName(), QString());  // a label reads its own text
   }
 
   void captionsFitTheirRectangles() {

@@ -1,0 +1,31 @@
+#pragma once
+// What assistive tools (screen readers) see of the windows: every control with
+// a name, nothing that only draws, nothing the player must not read, and the
+// score lists as tables whose headings can be pressed.
+
+class QTableView;
+class QWidget;
+
+namespace fw {
+
+// A widget that a press from the keyboard or an assistive tool acts on as a click does.
+class Pressable {
+public:
+  enum class Role { Button, Link };
+  virtual ~Pressable() = default;
+  virtual void press() = 0;
+  virtual Role pressRole() const = 0;
+};
+
+// Makes the windows' own accessibility known to Qt; runs once, on first use.
+void installAccessibility();
+
+// The widget is left out of what assistive tools see: a drawing, or a field
+// whose contents are the game's secret.
+void keepFromAssistiveTools(QWidget* widget);
+// The window's content area: it lists its controls less those kept out.
+void markAsContentArea(QWidget* widget);
+// A list box: its headings sort when pressed, and a hidden list is not showing.
+void markAsListBox(QTableView* view);
+
+}  // namespace fw

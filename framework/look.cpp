@@ -1,0 +1,81 @@
+#include "framework/look.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace fw {
+
+namespace {
+
+constexpr const char* kFamily = "DejaVu Sans";
+constexpr const char* kFontFiles[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
+
+#ifndef VELTRANO_FONT_DIR
+#define VELTRANO_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#endif
+
+// From the game's own resources where a build embeds the fonts, otherwise
+// from the system's copy; without either, the system's nearest font serves.
+void loadFonts() {
+  for (const char* file : kFontFiles) {
+    for (const QString& folder : {QStringLiteral(":/fonts"), QStringLiteral(VELTRANO_FONT_DIR)}) {
+      const QString path = folder + '/' + QLatin1String(file);
+      if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) break;
+    }
+  }
+}
+
+// The light palette of the layout for every kind of widget: a dark desktop
+// theme also sets palettes per widget class, which the application's own
+// palette would not replace.
+void setPalette(const QPalette& palette) {
+  QApplication::setPalette(palette);
+  for (const char* widgetClass : {"QAbstractButton", "QAbstractItemView", "QCheckBox", "QComboBox", "QGroupBox",
+                                  "QHeaderView", "QLabel", "QLineEdit", "QMenu", "QMenuBar", "QMessageBoxLabel",
+                                  "QPushButton", "QRadioButton", "QTabBar", "QTextEdit", "QToolButton"}) {
+    QApplication::setPalette(palette, widgetClass);
+  }
+}
+
+// A desktop theme may set an application font of its own once the event loop
+// runs (qt6ct does); the layout's font is set again, so menus and dialogs keep it.
+class FontKeeper final : public QObject {
+public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == qApp && event->type() == QEvent::ApplicationFontChange && QApplication::font() != appFont()) {
+      QApplication::setFont(appFont());
+    }
+    return false;
+  }
+  static QFont appFont() { return layoutFont(12); }
+};
+
+}  // namespace
+
+void useTheGamesLook() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  loadFonts();
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  setPalette(QApplication::style()->standardPalette());
+  QApplication::setFont(FontKeeper::appFont());
+  qApp->installEventFilter(new FontKeeper(qApp));
+}
+
+QFont layoutFont(int pixelSize) {
+  QFont font(kFamily);
+  font.setPixelSize(pixelSize);
+  // Slight hinting, as fontconfig's usual setting, but whatever the system's
+  // font configuration says: other hinting changes the glyphs' widths, and
+  // with them where the help texts wrap.
+  font.setHintingPreference(QFont::PreferVerticalHinting);
+  return font;
+}
+
+}  // namespace fw

@@ -1,0 +1,16 @@
+#pragma once
+// The look the layout was drawn in, the same on every desktop: one widget
+// style, a light palette with black text, and the DejaVu Sans fonts the
+// layout's texts are measured in, whatever theme or fonts the system has.
+
+#include <QFont>
+
+namespace fw {
+
+// Sets the application's style, palette and font; runs once, on first use.
+void useTheGamesLook();
+
+// The layout's font: DejaVu Sans at the size in pixels.
+QFont layoutFont(int pixelSize);
+
+}  // namespace fw

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The game looks the same on other desktops: screenshots of the game window and
+# the Help window on a plain X server, under a dark Qt theme (qt6ct's "darker"
+# scheme) and with Nimbus Sans as the only font the system offers. At most 1%
+# of the pixels may differ from the plain desktop's.
+#   look_test.sh PATH_TO_VELTRANO [FOLDER_FOR_SCREENSHOTS]   (run inside xvfb-run)
+set -u
+game=$1
+work=$(mktemp -d)
+shots=${2:-$work}
+mkdir -p "$shots"
+passed=0
+failed=0
+trap 'rm -rf "$work"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
+
+check() {  # check NAME CONDITION...
+  local name=$1; shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+
+# The dark theme: qt6ct with the "darker" colour scheme, in a configuration folder of its own.
+dark=$work/dark
+mkdir -p "$dark/qt6ct"
+cat > "$dark/qt6ct/qt6ct.conf" <<EOF
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+EOF
+
+# Another font: fontconfig knows Nimbus Sans and nothing else.
+fonts=$work/fonts
+mkdir -p "$fonts/files" "$fonts/cache"
+ln -s /usr/share/fonts/opentype/urw-base35/NimbusSans-*.otf "$fonts/files/"
+cat > "$fonts/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>$fonts/files</dir>
+  <cachedir>$fonts/cache</cachedir>
+  <alias><family>sans-serif</family><prefer><family>Nimbus Sans</family></prefer></alias>
+</fontconfig>
+EOF
+
+# Shoots the game window, then the Help window, as NAME-game.png and NAME-help.png.
+shoot() {  # shoot NAME [VAR=VALUE...]
+  local name=$1; shift
+  local config
+  config=$(mktemp -d -p "$work")
+  xdotool mousemove 1270 1010  # off the windows: no control shows a hover
+  env XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb "$@" "$game" 2>>"$work/stderr" &
+  pid=$!
+  local window
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Veltrano3$' | head -n1)
+  xdotool windowmove --sync "$window" 0 0
+  sleep 1
+  import -window "$window" "$shots/$name-game.png"
+  local menu=$(( $(xdotool getwindowgeometry "$window" | awk -F'x' '/Geometry/{print $2}') - 673 ))
+  xdotool mousemove --window "$window" 263 $(( 557 + menu )) click 1  # HELP
+  local help
+  help=$(timeout 20 xdotool search --sync --onlyvisible --name '^Help$' | head -n1)
+  xdotool mousemove 1270 1010
+  sleep 1
+  import -window "$help" "$shots/$name-help.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  pid=
+}
+
+# Share of the pixels that differ between two screenshots, in hundredths of a percent.
+differing() {  # differing A B
+  local size pixels
+  size=$(identify -format '%w %h' "$1")
+  pixels=$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)
+  if [ "$size" != "$(identify -format '%w %h' "$2")" ]; then echo 10000; return; fi
+  set -- $size
+  echo $(( ${pixels%.*} * 10000 / ($1 * $2) ))
+}
+
+shoot plain
+shoot dark XDG_CONFIG_HOME="$dark" QT_QPA_PLATFORMTHEME=qt6ct
+shoot nimbus FONTCONFIG_FILE="$fonts/fonts.conf"
+
+for other in dark nimbus; do
+  for window in game help; do
+    share=$(differing "$shots/plain-$window.png" "$shots/$other-$window.png")
+    printf '%s %s window: %d.%02d%% of pixels differ\n' "$other" "$window" $((share / 100)) $((share % 100))
+    check "$other $window window within 1%" test "$share" -le 100
+  done
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
