@@ -43,6 +43,7 @@ cells=("186 198" "298 198" "410 198" "186 283" "298 283" "410 283" "186 384" "29
 
 play_and_record() {  # play_and_record NAME: a game with nine wrong digits, recorded as NAME
   xdotool windowfocus --sync "$window"
+  click ${cells[0]}   # a cell: Return on a focused button would press that button instead
   xdotool key Return  # starts a game; without one, Done stays off and no score is recorded
   for cell in "${cells[@]}"; do
     click $cell
