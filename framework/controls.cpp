@@ -203,7 +203,7 @@ void RadioButton::setActionHandler(std::function<void()> handler) {
 }
 
 void RadioButton::setChangeHandler(std::function<void()> handler) {
-  // Mouse, Space and arrow keys all press before they click.
+  // Mouse and Space both press before they click.
   QObject::connect(button_, &QAbstractButton::pressed, button_, [this] { onBeforePress_ = button_->isChecked(); });
   QObject::connect(button_, &QAbstractButton::clicked, button_, [this, h = std::move(handler)] {
     if (!onBeforePress_) h();

@@ -23,6 +23,8 @@ void HelpWindow::open(bool resizable) {
   setSizeLimits(64, 64, 32000, 32000);
   setResizable(resizable);
   setModal(true);
+  // The focus starts on "CLOSE", so a Return does not open a new e-mail.
+  if (close_) close_->setFocus();
   show();
 }
 
@@ -62,6 +64,7 @@ fw::StaticText& HelpWindow::addSupportLink(const std::string& name, fw::Rect pla
 fw::StaticText& HelpWindow::addCloseText(const std::string& name, fw::Rect place) {
   fw::StaticText& close = addPressableText(name, place, "CLOSE", {14, true}, PressRole::Button);
   close.setTextColor(kBlue);
+  close_ = &close;
   return close;
 }
 

@@ -27,6 +27,7 @@ protected:
 private:
   int width_;
   int height_;
+  fw::StaticText* close_ = nullptr;
 };
 
 }  // namespace ui

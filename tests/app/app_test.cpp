@@ -191,6 +191,7 @@ private slots:
     QTest::newRow("Escape in Help") << "Help" << int(Qt::Key_Escape) << "";
     QTest::newRow("Escape in Expert Help") << "Expert Help" << int(Qt::Key_Escape) << "";
     QTest::newRow("Escape in About") << "About" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Return where Help opens") << "Help" << int(Qt::Key_Return) << "";
     QTest::newRow("Return on CLOSE") << "Help" << int(Qt::Key_Return) << "StaticText5";
     QTest::newRow("Space on CLOSE") << "Expert Help" << int(Qt::Key_Space) << "StaticText5";
     QTest::newRow("Return on Close") << "About" << int(Qt::Key_Return) << "PushButton1";
