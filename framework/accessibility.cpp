@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "framework/accessibility.h"
 
 #include <QAccessibleWidget>
@@ -126,7 +130,8 @@ public:
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid() || column_ < 0) return {};
     if (isHeading()) return view_->model()->headerData(column_, Qt::Horizontal).toString();
-    return view_->model()->data(index(), Qt::DisplayRole).toString();
+    const QString spoken = view_->model()->data(index(), Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? view_->model()->data(index(), Qt::DisplayRole).toString() : spoken;
   }
 
   QRect rect() const override {

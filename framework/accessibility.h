@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What assistive tools (screen readers) see of the windows: every control with
 // a name, nothing that only draws, nothing the player must not read, and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The look the layout was drawn in, the same on every desktop: one widget
 // style, a light palette with black text, and the DejaVu Sans fonts the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # The game looks the same on other desktops: screenshots of the game window and
 # the Help window on a plain X server, under a dark Qt theme (qt6ct's "darker"
 # scheme) and with Nimbus Sans as the only font the system offers. At most 1%

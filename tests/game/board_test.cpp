@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Arrow keys between the board's visible cells.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // What a screen reader finds in the windows, walked through QAccessible as an
 // assistive tool walks it, and what it hears while a game is played.
 
