@@ -127,7 +127,7 @@ int main(int argc, char* argv[]) {
   const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
   const double remove = medianOf(runs, [] {}, [&] { list.removeRow(list.rowCount() / 2); });
   // The same removal in the list's row store alone, without the view's bookkeeping.
-  fw::RowTable store = scores::parseScoreFile(*fw::readFile(standardPath));
+  fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath).bytes);
   const double removeFromStore = medianOf(runs, [] {}, [&] { store.remove(store.size() / 2); });
   window->PushButton5->push();
   window->EditField1->setText("Bench");

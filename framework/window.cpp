@@ -29,6 +29,10 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override {
+    if (owner_.Event_CancelClose()) {
+      event->ignore();
+      return;
+    }
     event->accept();
     owner_.runCloseHandler();
   }

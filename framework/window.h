@@ -51,6 +51,8 @@ public:
 
 protected:
   virtual void Event_Open() {}
+  // Runs when the window is asked to close, before it does; true keeps it open.
+  virtual bool Event_CancelClose() { return false; }
   virtual void Event_Close() {}
 
   EditField& addEditField(const std::string& name, int index, Rect place, Font font);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/list_box.h"
+#include "framework/row_table.h"
 
 namespace scores {
 

@@ -11,6 +11,7 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
   scores_ = std::make_unique<scores::ScoreLists>(scoreControls());
   Event_Open();
   show();
+  scores_->tellLoadProblems();
 }
 
 Window10::~Window10() = default;
@@ -53,7 +54,9 @@ void Window10::Event_Open() {
   scores_->load();
 }
 
-void Window10::Event_Close() { scores_->save(); }
+bool Window10::Event_CancelClose() { return !saveScores(); }
+
+bool Window10::saveScores() { return scores_->save(); }
 
 void Window10::PushButton3_Action() {
   if (helpCommand_) helpCommand_();
