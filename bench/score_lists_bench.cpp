@@ -134,10 +134,19 @@ int main(int argc, char* argv[]) {
   window->StaticText4->setText("77");
   const double append = medianOf(runs, [] {}, [&] { window->PushButton6->push(); });
   const double save = medianOf(runs, openWindow, [&] { window->close(); });
+  // The same save when another game has recorded a row meanwhile: the lists are merged.
+  const double mergedSave = medianOf(
+      runs,
+      [&] {
+        openWindow();
+        fw::appendLine(standardPath, "Other game,12");
+      },
+      [&] { window->close(); });
 
   std::printf("score lists at %d rows (median of %d runs)\n", rows, runs);
   report("load: open the window", load, "read lines as strings", readFloor, 3);
   report("save: close the window", save, "write lines as strings", writeFloor, 3);
+  report("save merged with another game's", mergedSave, "write lines as strings", writeFloor, 3);
   report("sort by name", sortByName, "std::sort of the lines", sortFloor, 5);
   report("sort by score", sortByScore, "std::sort of the lines", sortFloor, 5);
   report("remove a row", remove, "1% of the load", load / 100, 1);

@@ -138,13 +138,16 @@ int naturalCompare(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    const NumberAt x = numberAt(a, i);
-    const NumberAt y = numberAt(b, j);
-    if (x.found && y.found) {
-      if (const int c = compareNumbers(a, x, b, y); c != 0) return c;
-      i = x.end;
-      j = y.end;
-      continue;
+    const auto mayBeNumber = [](char c) { return isDigit(c) || c == '-'; };
+    if (mayBeNumber(a[i]) && mayBeNumber(b[j])) {
+      const NumberAt x = numberAt(a, i);
+      const NumberAt y = numberAt(b, j);
+      if (x.found && y.found) {
+        if (const int c = compareNumbers(a, x, b, y); c != 0) return c;
+        i = x.end;
+        j = y.end;
+        continue;
+      }
     }
     const int ca = lower(static_cast<unsigned char>(a[i]));
     const int cb = lower(static_cast<unsigned char>(b[j]));

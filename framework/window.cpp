@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QTimer>
 
 #include <limits>
 
@@ -135,6 +136,8 @@ void Window::setResizable(bool resizable) {
 void Window::setModal(bool modal) { frame_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal); }
 
 void Window::setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
+
+void Window::runSoon(std::function<void()> work) { QTimer::singleShot(0, frame_.get(), std::move(work)); }
 
 void Window::show() {
   frame_->show();

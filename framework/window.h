@@ -37,6 +37,8 @@ public:
   void setModal(bool modal);
   // Runs after the close handler, once the window has closed.
   void setClosedHandler(std::function<void()> handler);
+  // Runs the work once the event loop is running, unless the window is gone by then.
+  void runSoon(std::function<void()> work);
 
   void show();  // and bring to the front
   void hide();

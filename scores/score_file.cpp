@@ -21,17 +21,27 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
   return rows;
 }
 
-std::string formatScoreFile(const fw::RowTable& rows) {
-  std::string bytes;
+std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut) {
+  const auto forEachKept = [&](auto&& write) {
+    auto skip = leftOut.begin();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      if (skip != leftOut.end() && *skip == row) {
+        ++skip;
+        continue;
+      }
+      write(rows.cell(row, 0), rows.cell(row, 1));
+    }
+  };
   std::size_t size = 0;
-  for (std::size_t row = 0; row < rows.size(); ++row) size += rows.cell(row, 0).size() + rows.cell(row, 1).size() + 2;
+  forEachKept([&size](std::string_view name, std::string_view score) { size += name.size() + score.size() + 2; });
+  std::string bytes;
   bytes.reserve(size);
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    bytes.append(rows.cell(row, 0));
+  forEachKept([&bytes](std::string_view name, std::string_view score) {
+    bytes.append(name);
     bytes += ',';
-    bytes.append(rows.cell(row, 1));
+    bytes.append(score);
     bytes += '\n';
-  }
+  });
   return bytes;
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/row_table.h"
 
@@ -13,7 +14,8 @@ namespace scores {
 // score (no comma, or nothing after it) is skipped. Blanks are kept.
 fw::RowTable parseScoreFile(std::string_view bytes);
 
-// The file of the rows, each line ended by LF.
-std::string formatScoreFile(const fw::RowTable& rows);
+// The file of the rows, each line ended by LF, leaving out the rows at the
+// given indices (ascending).
+std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
 
 }  // namespace scores

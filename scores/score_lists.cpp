@@ -79,9 +79,11 @@ std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
     if (!saved.ok) {
       failures += each.store->path() + ": " + saved.reason + ".\n";
       stillFailing.push_back(each);
-    } else if (saved.merged) {
-      // What was written is the list now, so the next save starts from it.
-      each.list->setRows(std::move(saved.rows));
+    } else {
+      // What was written is the list now, so that the next save starts from it.
+      const std::vector<std::size_t>& removed = saved.others.removed;
+      for (auto row = removed.rbegin(); row != removed.rend(); ++row) each.list->removeRow(static_cast<int>(*row));
+      each.list->addRows(std::move(saved.others.added));
     }
   }
   failing = std::move(stillFailing);

@@ -2,14 +2,10 @@
 
 #include "framework/prefs_files.h"
 #include "scores/score_file.h"
-#include "scores/score_merge.h"
 
 namespace scores {
 
 namespace {
-
-// Room for the lines of many records, so that recording never copies a big list's bytes.
-constexpr std::size_t kRecordRoom = 64 * 1024;
 
 bool endsInLineBreak(std::string_view bytes) { return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r'; }
 
@@ -23,7 +19,6 @@ fw::RowTable ScoreStore::load() {
     return fw::RowTable(2);
   }
   base_ = std::move(file.bytes);
-  base_.reserve(base_.size() + kRecordRoom);
   return parseScoreFile(base_);
 }
 
@@ -38,9 +33,10 @@ bool ScoreStore::record(std::string_view line, std::string* reason) {
     return false;
   }
   if (!fw::appendLine(path_, line, reason)) return false;
-  if (!endsInLineBreak(base_)) base_ += '\n';
-  base_.append(line);
-  base_ += '\n';
+  // The file gained a line break first where it lacked one.
+  if (appended_.empty() && !endsInLineBreak(base_)) appended_ += '\n';
+  appended_.append(line);
+  appended_ += '\n';
   return true;
 }
 
@@ -62,18 +58,16 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
     return saved;
   }
   // Most often nobody else touched the file, and our rows are the whole story.
-  std::string bytes;
-  if (current.bytes == base_) {
-    bytes = formatScoreFile(ours);
-  } else {
-    saved.merged = true;
-    saved.rows = mergeScoreRows(ours, parseScoreFile(base_), parseScoreFile(current.bytes));
-    bytes = formatScoreFile(saved.rows);
-  }
+  const std::string_view now = current.bytes;
+  const bool untouched = now.size() == base_.size() + appended_.size() && now.starts_with(base_) &&
+                         now.substr(base_.size()) == appended_;
+  if (!untouched) saved.others = othersChanges(ours, appended_.empty() ? base_ : base_ + appended_, now);
+  std::string bytes = formatScoreFile(ours, saved.others.removed);
+  bytes += formatScoreFile(saved.others.added);
   if (!fw::replaceFile(path_, bytes, &saved.reason)) return saved;
   saved.ok = true;
   base_ = std::move(bytes);
-  base_.reserve(base_.size() + kRecordRoom);
+  appended_.clear();
   return saved;
 }
 

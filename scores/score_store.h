@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "framework/row_table.h"
+#include "scores/score_merge.h"
 
 namespace scores {
 
@@ -24,12 +25,11 @@ public:
 
   struct Saved {
     bool ok = false;
-    std::string reason;  // when not ok
-    bool merged = false;  // the rows written are not ours: other games changed the file
-    fw::RowTable rows{2};  // the rows written, when merged
+    std::string reason;    // when not ok
+    OthersChanges others;  // what other games did, now in the file beside ours
   };
-  // Writes our rows back, atomically and under the file's lock, merged with
-  // what other games did to the file since this game last read or wrote it.
+  // Writes our rows back, atomically and under the file's lock, with what
+  // other games did to the file since this game last read or wrote it.
   Saved save(const fw::RowTable& ours);
 
   const std::string& fileName() const { return fileName_; }
@@ -40,9 +40,10 @@ public:
 private:
   std::string fileName_;
   std::string path_;
-  // The file's bytes as this game last read or wrote them, followed by the
-  // lines it has appended since.
+  // The file's bytes as this game last read or wrote them, and the lines it
+  // has appended since: together, what it expects to find in the file.
   std::string base_;
+  std::string appended_;
   std::string problem_;
 };
 

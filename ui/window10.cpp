@@ -11,7 +11,8 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
   scores_ = std::make_unique<scores::ScoreLists>(scoreControls());
   Event_Open();
   show();
-  scores_->tellLoadProblems();
+  // Told from the event loop, over the game window, rather than before it shows.
+  runSoon([this] { scores_->tellLoadProblems(); });
 }
 
 Window10::~Window10() = default;

@@ -41,7 +41,10 @@ protected:
     fw::setFailSavesBeforeReplacing(false);
   }
 
-  void open() { window = std::make_unique<Window10>(shuffle); }
+  void open() {
+    window = std::make_unique<Window10>(shuffle);
+    QApplication::processEvents();
+  }
   void closeWindow() { window->close(); }
   void reopen() {
     closeWindow();

@@ -19,10 +19,9 @@ class ScoreMerge : public testing::TestWithParam<Merge> {};
 
 TEST_P(ScoreMerge, KeepsWhatEveryGameDid) {
   const Merge& m = GetParam();
-  const fw::RowTable merged =
-      scores::mergeScoreRows(scores::parseScoreFile(m.ours), scores::parseScoreFile(m.base),
-                             scores::parseScoreFile(m.current));
-  EXPECT_EQ(scores::formatScoreFile(merged), m.written);
+  const fw::RowTable ours = scores::parseScoreFile(m.ours);
+  const scores::OthersChanges others = scores::othersChanges(ours, m.base, m.current);
+  EXPECT_EQ(scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added), m.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -37,7 +36,13 @@ INSTANTIATE_TEST_SUITE_P(
         Merge{"EqualRowsAreCounted", "x,1\nx,1\nx,1\n", "x,1\nx,1\nx,1\n", "x,1\nx,1\n", "x,1\nx,1\n"},
         Merge{"BothRecordedTheSameRow", "a,1\nz,0\n", "a,1\nz,0\n", "a,1\nz,0\nz,0\n", "a,1\nz,0\nz,0\n"},
         Merge{"TheFileWasDeleted", "a,1\nnew,9\n", "a,1\n", "", "new,9\n"},
-        Merge{"LinesWithoutAScoreAreNoRows", "a,1\n", "a,1\nnote\n", "a,1\nb,\nother note\n", "a,1\n"}),
+        Merge{"LinesWithoutAScoreAreNoRows", "a,1\n", "a,1\nnote\n", "a,1\nb,\nother note\n", "a,1\n"},
+        Merge{"AnotherGameRemovedAMiddleRowOfLookalikes", "a,10\na,1\na,100\n", "a,10\na,1\na,100\n",
+              "a,10\na,100\n", "a,10\na,100\n"},
+        Merge{"OldLineEndsAreTheSameRows", "b,2\na,1\n", "a,1\r\nb,2\r\n", "a,1\nb,2\nc,3\n", "b,2\na,1\nc,3\n"},
+        Merge{"TheLastLineGainedItsLineBreak", "a,1\nb,2\n", "a,1\nb,2", "a,1\nb,2\nc,3\n", "a,1\nb,2\nc,3\n"},
+        Merge{"ALineChangedInPlace", "a,1\nb,2\n", "a,1\nb,2\n", "a,1\nb,20\n", "a,1\nb,20\n"},
+        Merge{"EverythingAfterAShortFirstLine", "a,1\n", "a,1\n", "a,1\na,11\n", "a,1\na,11\n"}),
     [](const testing::TestParamInfo<Merge>& info) { return std::string(info.param.name); });
 
 }  // namespace
