@@ -15,11 +15,11 @@ main() {
     case "$file" in
       # reuse knows these comment styles from the file name
       *.cpp | *.h | *.sh | *.xml | *CMakeLists.txt) style=() ;;
-      *.qrc | *.svg) style=(--style html) ;;
+      *.qrc) style=(--style html) ;;
       *.[1-9]) echo "$file: a manual page; add the header as a .\\\" comment by hand"; continue ;;
       *) style=(--style python) ;;  # '#' comments: scripts, lists, desktop entries
     esac
     reuse annotate --copyright "Veltrano developers" --year 2026 --license MIT "${style[@]}" "$file"
   done
 }
-main "$@"
+main "$@"; exit  # on the same line, so bash never reads this file again
