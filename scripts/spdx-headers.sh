@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Gives every file that `reuse lint` finds without a licence the project's
 # SPDX header. Files that cannot carry a comment belong in .reuse/dep5 instead.
 set -euo pipefail
