@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/app.h"
+#include "app/command_line.h"
 #include "framework/application.h"
 #include "framework/shuffle.h"
 
@@ -26,6 +27,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const auto status = handleCommandLine(argc, argv)) return *status;
   if (!displayAvailable()) {
     std::fputs("veltrano: no display found; run it on a desktop, or headless with: xvfb-run -a veltrano\n", stderr);
     return 1;
