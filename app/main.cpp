@@ -1,11 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include <QApplication>
 #include <QIcon>
 
 #include "app/app.h"
+#include "app/command_line.h"
 #include "framework/application.h"
 #include "framework/shuffle.h"
 
 int main(int argc, char* argv[]) {
+  if (const auto status = handleCommandLine(argc, argv)) return *status;
   fw::sayNoDisplayInOneLine();
   QApplication application(argc, argv);
   fw::displayOpened();

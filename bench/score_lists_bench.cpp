@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Times the score lists at a million rows beside plain-string floors on the
 // same file, in the same run, and prints the ratios.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A list box of rows of text cells with a heading row. The rows live in a
 // table model, so a list of a million rows stays quick to load, show, sort

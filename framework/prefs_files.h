@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Text files in the user's preferences folder. Files are bytes: nothing is
 // converted on reading or writing.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A table of rows of text cells, packed for lists of millions of rows. It
 // knows nothing of widgets, so the score file format can use it on its own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A window with controls at fixed places. Controls are made in order (which is
 // also the keyboard focus order) and found again by name, without regard to case.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Feeds any bytes to the score file reader and checks what must always hold:
 // no crash, only rows with a score, no line break inside a cell, and a file
 // written from the rows reads back to the same rows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The two score lists: one per mode, each shown in a list box and kept in a
 // file of the preferences folder.

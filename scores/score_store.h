@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One score list's file, kept safe from other games: it remembers the file as
 // this game last read or wrote it, so that a save keeps what other games (or

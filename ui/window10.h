@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game window: the board, the score displays, the buy and mode buttons,
 // the calculator and the two score lists.

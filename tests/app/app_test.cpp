@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The application shell: menus, the Help and About commands, the windows' lives.
 
 #include <QAction>

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Drives the real game under Xvfb with real X input, for the end-to-end tests.
 # Source it after setting "game" to the binary; it makes a work folder that
 # goes, with any game still running, when the test ends.

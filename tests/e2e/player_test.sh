@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Plays the installed game as a player does, with real X input under Xvfb,
 # and checks what the player keeps: the score files, byte for byte.
 #   player_test.sh PATH_TO_VELTRANO REFERENCE_PNG   (run inside xvfb-run)

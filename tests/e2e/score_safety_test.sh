@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # No score is lost to a second game on the same files, to a signal while the
 # game-over dialog is up, or to a file the game cannot read.
 #   score_safety_test.sh PATH_TO_VELTRANO   (run inside xvfb-run)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # A termination request to the running game leaves through the game window's
 # close handler: the score files are written back (an old CR-ended file comes
 # back LF-ended) and the process exits 0. Without a display the game says so.
