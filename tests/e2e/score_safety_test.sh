@@ -4,8 +4,8 @@
 #
 # SPDX-License-Identifier: MIT
 
-# No score is lost to a second game on the same files, to a signal while the
-# game-over dialog is up, or to a file the game cannot read.
+# No score is lost to a second game on the same files, to a signal or Ctrl+Q
+# while a dialog, window or menu is open, or to a file the game cannot read.
 #   score_safety_test.sh PATH_TO_VELTRANO   (run inside xvfb-run)
 set -u
 game=$1
@@ -52,6 +52,21 @@ for signal in TERM INT HUP; do
   check "SIG$signal ends the game with status 0" wait_exit
   check "SIG$signal saves the removal" file_is Veltrano.prefs 'Bob,64\n'
   check "SIG$signal writes the expert list" test -f "$config/Veltrano2.prefs"
+done
+
+# Quitting while Help, About or a menu is open.
+open_help() { click 263 557; }
+open_about() { xdotool key alt+e; sleep 0.3; xdotool key Up Return; }
+open_menu() { xdotool key alt+f; }
+for case in "help TERM" "about HUP" "menu INT" "help ctrl+q"; do
+  read -r opened quit <<<"$case"
+  start_game 'Ann,87\nBob,64\n'
+  click $(list_row 1)  # removes Bob
+  "open_$opened"
+  sleep 0.5
+  if [ "$quit" = ctrl+q ]; then xdotool key ctrl+q; else kill -s "$quit" "$pid"; fi
+  check "$quit with $opened open ends the game with status 0" wait_exit
+  check "$quit with $opened open saves the removal" file_is Veltrano.prefs 'Ann,87\n'
 done
 
 # A FIFO in a score file's place neither hangs the game nor is replaced.
