@@ -24,6 +24,9 @@ public:
 
   int columnCount() const { return columns_; }
   std::size_t size() const { return order_.size(); }
+  // The bytes the table holds: its cells', and those of removed or changed
+  // cells until it next compacts itself.
+  std::size_t heldBytes() const { return bytes_.size(); }
   // Appends a row of columnCount cells; missing cells are empty.
   void add(std::initializer_list<std::string_view> cells);
   std::string_view cell(std::size_t row, int column) const;

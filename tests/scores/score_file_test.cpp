@@ -53,25 +53,4 @@ TEST(ScoreFile, BytesThatAreNotUtf8ComeBackUnchanged) {
   EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(withNul)), withNul);
 }
 
-TEST(RowTable, CellsChangeWithoutDisturbingTheirNeighbours) {
-  fw::RowTable rows(3);
-  rows.add({"a", "bb", "ccc"});
-  rows.add({"d"});
-  rows.setCell(0, 1, "BBBB");
-  rows.setCell(0, 0, "");
-  rows.setCell(1, 2, "z");
-  EXPECT_EQ(rows.cell(0, 0), "");
-  EXPECT_EQ(rows.cell(0, 1), "BBBB");
-  EXPECT_EQ(rows.cell(0, 2), "ccc");
-  EXPECT_EQ(rows.cell(1, 0), "d");
-  EXPECT_EQ(rows.cell(1, 1), "");
-  EXPECT_EQ(rows.cell(1, 2), "z");
-  rows.permute({1, 0});
-  EXPECT_EQ(rows.cell(0, 2), "z");
-  EXPECT_EQ(rows.cell(1, 1), "BBBB");
-  rows.remove(0);
-  EXPECT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows.cell(0, 2), "ccc");
-}
-
 }  // namespace
