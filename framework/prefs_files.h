@@ -6,7 +6,6 @@
 // Text files in the user's preferences folder. Files are bytes: nothing is
 // converted on reading or writing.
 
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,30 +38,6 @@ struct FileContents {
 // to one) of at most kMaxFileBytes is read; a FIFO, a device or a folder in
 // its place is unreadable, as is a file the system will not let us read.
 FileContents readFile(const std::string& path);
-
-// Calls back with each line of text without its terminator (LF, CRLF or a
-// lone CR); a final terminator adds no empty line.
-template <class OnLine>
-void forEachLine(std::string_view text, OnLine&& onLine) {
-  const char* const end = text.data() + text.size();
-  const char* begin = text.data();
-  if (text.find('\r') == std::string_view::npos) {
-    // The common file of LF-ended lines: jump from line end to line end.
-    for (const char* at; (at = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin))));
-         begin = at + 1) {
-      onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
-    }
-    if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    return;
-  }
-  for (const char* at = begin; at != end; ++at) {
-    if (*at != '\n' && *at != '\r') continue;
-    onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
-    if (*at == '\r' && at + 1 != end && at[1] == '\n') ++at;
-    begin = at + 1;
-  }
-  if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-}
 
 // Replaces the file atomically: the new bytes reach the disk under a temporary
 // name first and take the file's place only when complete. On any failure the

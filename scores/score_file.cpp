@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "framework/prefs_files.h"
 
 namespace scores {
 
@@ -14,7 +13,7 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
   fw::RowTable rows(2);
   // One row a line at most, and never more bytes than the file.
   rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, bytes.size());
-  fw::forEachLine(bytes, [&rows](std::string_view line) {
+  forEachLine(bytes, [&rows](std::string_view line) {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) return;
     std::string_view score = line.substr(comma + 1);

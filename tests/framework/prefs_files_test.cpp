@@ -17,7 +17,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 class PrefsFiles : public testing::Test {
 protected:
@@ -51,21 +50,6 @@ protected:
 TEST_F(PrefsFiles, FilesLieDirectlyInThePreferencesFolder) {
   EXPECT_EQ(fs::path(fw::preferencesFile("Veltrano.prefs")), folder_ / "Veltrano.prefs");
   EXPECT_FALSE(fw::fileExists(fw::preferencesFile("Veltrano.prefs")));
-}
-
-Lines linesOf(std::string_view text) {
-  Lines lines;
-  fw::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
-  return lines;
-}
-
-TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
-  EXPECT_EQ(linesOf("Ann,87\nBob,64\n"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("Ann,87\r\nBob,64\r\n"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("Ann,87\rBob,64"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("a\r\n\rb\n\nc"), (Lines{"a", "", "b", "", "c"}));
-  EXPECT_EQ(linesOf("\n"), (Lines{""}));
-  EXPECT_EQ(linesOf(""), Lines{});
 }
 
 TEST_F(PrefsFiles, ReadingGivesEveryByte) {

@@ -17,6 +17,23 @@ Rows rowsOf(std::string_view bytes) {
   return rows;
 }
 
+using Lines = std::vector<std::string>;
+
+Lines linesOf(std::string_view text) {
+  Lines lines;
+  scores::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+  return lines;
+}
+
+TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
+  EXPECT_EQ(linesOf("Ann,87\nBob,64\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\r\nBob,64\r\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\rBob,64"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("a\r\n\rb\n\nc"), (Lines{"a", "", "b", "", "c"}));
+  EXPECT_EQ(linesOf("\n"), (Lines{""}));
+  EXPECT_EQ(linesOf(""), Lines{});
+}
+
 TEST(ScoreFile, ReadsNameAndScoreByTheFirstTwoCommas) {
   EXPECT_EQ(rowsOf("Ann,87\nBob,64\n"), (Rows{{"Ann", "87"}, {"Bob", "64"}}));
   EXPECT_EQ(rowsOf(",87\n"), (Rows{{"", "87"}}));
