@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "app/app.h"
 
 #include "framework/edit_commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The application object: the menu bar, the commands that are not game
 // logic, and the one window of each class.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The yardsticks for the game's start-up and idle cost: a main window of the
 // game window's size, empty or holding as many plain widgets as the game window.
 //

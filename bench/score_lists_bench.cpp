@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Times the score lists at a million rows beside plain-string floors on the
 // same file, in the same run, and prints the ratios.
 //
@@ -127,17 +131,26 @@ int main(int argc, char* argv[]) {
   const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
   const double remove = medianOf(runs, [] {}, [&] { list.removeRow(list.rowCount() / 2); });
   // The same removal in the list's row store alone, without the view's bookkeeping.
-  fw::RowTable store = scores::parseScoreFile(*fw::readFile(standardPath));
+  fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath).bytes);
   const double removeFromStore = medianOf(runs, [] {}, [&] { store.remove(store.size() / 2); });
   window->PushButton5->push();
   window->EditField1->setText("Bench");
   window->StaticText4->setText("77");
   const double append = medianOf(runs, [] {}, [&] { window->PushButton6->push(); });
   const double save = medianOf(runs, openWindow, [&] { window->close(); });
+  // The same save when another game has recorded a row meanwhile: the lists are merged.
+  const double mergedSave = medianOf(
+      runs,
+      [&] {
+        openWindow();
+        fw::appendLine(standardPath, "Other game,12");
+      },
+      [&] { window->close(); });
 
   std::printf("score lists at %d rows (median of %d runs)\n", rows, runs);
   report("load: open the window", load, "read lines as strings", readFloor, 3);
   report("save: close the window", save, "write lines as strings", writeFloor, 3);
+  report("save merged with another game's", mergedSave, "write lines as strings", writeFloor, 3);
   report("sort by name", sortByName, "std::sort of the lines", sortFloor, 5);
   report("sort by score", sortByScore, "std::sort of the lines", sortFloor, 5);
   report("remove a row", remove, "1% of the load", load / 100, 1);

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Start-up time, memory and idle cost of the game beside two yardsticks built
 # in the same tree: an empty main window of the same size, and one with as many
 # plain widgets. Runs under Xvfb; prints medians and ratios.

@@ -1,11 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "framework/application.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QSessionManager>
 #include <QSocketNotifier>
 #include <QUrl>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -14,7 +23,9 @@ namespace fw {
 namespace {
 
 bool quitting = false;
+bool unattended = false;
 int signalPipe[2] = {-1, -1};
+std::function<void()> saveRequest;
 
 // Only async-signal-safe work here: the event loop does the rest.
 void onSignal(int) {
@@ -22,23 +33,67 @@ void onSignal(int) {
   [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
-}  // namespace
+// Ends every open dialog: the game-over dialog has no button that may close
+// it, and it would stop the windows behind it from closing.
+void endDialogs() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
+  }
+}
 
-void quitApplication(int status) {
+// Closes every visible window; false when one stays open.
+bool closeAllWindows() {
+  for (;;) {
+    QWidget* open = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->isVisible() && widget->windowType() != Qt::Desktop) open = widget;
+    }
+    if (!open) return true;
+    if (!open->close()) return false;
+  }
+}
+
+void quit(int status, bool asked) {
+  if (!asked) unattended = true;
+  endDialogs();
+  // A quit under way goes on from where it stands; a question it was asking has just ended.
+  if (quitting) return;
   quitting = true;
-  QApplication::closeAllWindows();
+  if (!closeAllWindows() && !unattended) {
+    quitting = false;
+    return;
+  }
   QCoreApplication::exit(status);
 }
 
+// The system's own request to quit (the end of the session, the last window
+// closed) takes the same way out.
+class QuitRequestFilter final : public QObject {
+public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != qApp || event->type() != QEvent::Quit) return false;
+    quit(0, false);
+    return true;
+  }
+};
+
+}  // namespace
+
+void quitApplication(int status) { quit(status, true); }
+
 bool isQuitting() { return quitting; }
 
-void quitOnTerminationRequests() {
+bool playerCanBeAsked() { return !unattended; }
+
+void quitOnTerminationRequests(std::function<void()> onSaveRequest) {
+  saveRequest = std::move(onSaveRequest);
   if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
   auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
   QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
     char byte = 0;
     [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-    quitApplication(0);
+    quit(0, false);
   });
   struct sigaction action = {};
   action.sa_handler = onSignal;
@@ -46,7 +101,42 @@ void quitOnTerminationRequests() {
   action.sa_flags = SA_RESTART;
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [] { quitApplication(0); });
+  qApp->installEventFilter(new QuitRequestFilter(qApp));
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { handleSaveRequest(); });
+}
+
+void handleSaveRequest() {
+  if (!saveRequest) return;
+  // Nobody may be at the screen to answer: failures go to standard error.
+  const bool wasUnattended = unattended;
+  unattended = true;
+  saveRequest();
+  unattended = wasUnattended;
+}
+
+namespace {
+
+QStringList heldMessages;
+
+void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) {
+    heldMessages.append(message);
+    return;
+  }
+  const QByteArray display = qgetenv("DISPLAY");
+  const QByteArray problem = display.isEmpty() ? "no display found" : "cannot open the display " + display;
+  std::fprintf(stderr, "veltrano: %s; run it on a desktop, or headless with: xvfb-run -a veltrano\n",
+               problem.constData());
+  std::_Exit(1);
+}
+
+}  // namespace
+
+void sayNoDisplayInOneLine() { qInstallMessageHandler(holdOrSayNoDisplay); }
+
+void displayOpened() {
+  qInstallMessageHandler(nullptr);
+  for (const QString& message : std::exchange(heldMessages, {})) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 void openLink(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }

@@ -1,19 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Application-wide services.
 
+#include <functional>
 #include <string>
 
 namespace fw {
 
-// Ends the application: closes its windows (running their close handlers)
-// and leaves the event loop with the status.
+// Ends the application at the player's request: ends any dialog that is
+// open, closes the windows (running their close handlers) and leaves the
+// event loop with the status. A window that stays open (its close handler
+// kept it, at the player's choice) stops the quit.
 void quitApplication(int status = 0);
-// Whether quitApplication is under way.
+// Whether a quit is under way.
 bool isQuitting();
+// Whether the player is there to answer a question: not while the system
+// ends the application (a signal, the end of the session).
+bool playerCanBeAsked();
 
-// Sends SIGTERM, SIGINT and SIGHUP, and the session manager's request at
-// logout, through quitApplication, so close handlers run before the process ends.
-void quitOnTerminationRequests();
+// Sends SIGTERM, SIGINT and SIGHUP and the end of the desktop session through
+// the same quit, without asking the player anything, so close handlers run
+// before the process ends. The session manager's request to save (at a
+// checkpoint, or a logout that may yet be cancelled) runs onSaveRequest and
+// leaves the application running.
+void quitOnTerminationRequests(std::function<void()> onSaveRequest);
+// What the session manager's request to save runs.
+void handleSaveRequest();
+
+// Qt aborts with a page of advice when it cannot open the display. Between
+// these two calls, around making the application object, that is one line
+// on standard error and exit status 1 instead; Qt's other messages of that
+// time are shown once it has started.
+void sayNoDisplayInOneLine();
+void displayOpened();
 
 // Opens a link (such as "mailto:") with the desktop's handler for it.
 void openLink(const std::string& url);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Controls of a window, addressed by name (and index for control arrays).
 // Each wraps one Qt widget that its window owns; the game reaches the toolkit

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "framework/prefs_files.h"
 
 #include "framework/qt_conversions.h"
@@ -5,9 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fw {
@@ -16,6 +28,7 @@ namespace {
 
 std::string folderOverride;
 bool failBeforeReplacing = false;
+int lockWait = 4000;
 
 }  // namespace
 
@@ -34,48 +47,159 @@ std::string preferencesFile(const std::string& name) {
 
 bool fileExists(const std::string& path) { return !path.empty() && QFileInfo::exists(toQ(path)); }
 
-std::optional<std::string> readFile(const std::string& path) {
-  QFile file(toQ(path));
-  if (path.empty() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-  const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (read < 0) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(read));
-  // A file that grew while it was read (or reports no size) gives the rest too.
-  const QByteArray rest = file.readAll();
-  bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
+namespace {
+
+std::string systemReason(int error) { return std::strerror(error); }
+
+FileContents unreadable(std::string reason) {
+  FileContents contents;
+  contents.status = FileContents::Status::Unreadable;
+  contents.reason = std::move(reason);
+  return contents;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
-  QDir().mkpath(QFileInfo(toQ(path)).absolutePath());
+const char* tooLarge() { return "it is larger than 1 GiB"; }
+
+// A descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+private:
+  int fd_;
+};
+
+// Why a file of this kind cannot be one of ours; empty for a regular file.
+std::string refusalOf(const struct stat& info) {
+  if (S_ISREG(info.st_mode)) return {};
+  if (S_ISDIR(info.st_mode)) return "it is a folder, not a file";
+  return "it is not a regular file";
+}
+
+void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(toQ(path)).absolutePath()); }
+
+}  // namespace
+
+FileContents readFile(const std::string& path) {
+  if (path.empty()) return {};
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(systemReason(errno));
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) return unreadable(systemReason(errno));
+  if (std::string refusal = refusalOf(info); !refusal.empty()) return unreadable(std::move(refusal));
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) return unreadable(tooLarge());
+
+  FileContents contents;
+  contents.status = FileContents::Status::Read;
+  std::string& bytes = contents.bytes;
+  // One byte more than the size, to see a file that grew while it was read.
+  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) {
+      if (have > kMaxFileBytes) return unreadable(tooLarge());
+      bytes.resize(std::min(have * 2, kMaxFileBytes + 1));
+    }
+    const ssize_t got = ::read(file.get(), bytes.data() + have, bytes.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return unreadable(systemReason(errno));
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
+  }
+  bytes.resize(have);
+  return contents;
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
+  const auto fail = [reason](std::string why) {
+    if (reason) *reason = std::move(why);
+    return false;
+  };
+  if (path.empty()) return fail("there is no preferences folder");
+  makeFolderOf(path);
   QSaveFile file(toQ(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!file.open(QIODevice::WriteOnly)) return fail(fromQ(file.errorString()));
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
       !file.flush() || ::fsync(file.handle()) != 0 || failBeforeReplacing) {
+    const std::string why = failBeforeReplacing ? "the save was stopped" : fromQ(file.errorString());
     file.cancelWriting();
-    return false;
+    return fail(why.empty() ? systemReason(errno) : why);
   }
-  return file.commit();
+  if (!file.commit()) return fail(fromQ(file.errorString()));
+  return true;
 }
 
-bool appendLine(const std::string& path, std::string_view line) {
-  if (path.empty()) return false;
-  QDir().mkpath(QFileInfo(toQ(path)).absolutePath());
-  QFile file(toQ(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-  std::string bytes(line);
+bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
+  const auto fail = [reason](std::string why) {
+    if (reason) *reason = std::move(why);
+    return false;
+  };
+  if (path.empty()) return fail("there is no preferences folder");
+  makeFolderOf(path);
+  const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+  if (file.get() < 0) return fail(systemReason(errno));
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
+  if (std::string refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));
+
+  const off_t oldSize = info.st_size;
+  char last = '\n';
+  if (oldSize > 0 && ::pread(file.get(), &last, 1, oldSize - 1) != 1) return fail(systemReason(errno));
+  std::string bytes;
+  bytes.reserve(line.size() + 2);
+  if (last != '\n' && last != '\r') bytes += '\n';
+  bytes.append(line);
   bytes += '\n';
-  const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-                       file.flush();
-  file.close();
-  return written && file.error() == QFileDevice::NoError;
+
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t wrote = ::write(file.get(), bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) {
+      const std::string why = wrote < 0 ? systemReason(errno) : "nothing could be written";
+      // Half a line would read back later as a row with the wrong score.
+      [[maybe_unused]] const int cut = ::ftruncate(file.get(), oldSize);
+      return fail(why);
+    }
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
 }
+
+struct FileLock::Impl {
+  explicit Impl(const QString& path) : file(path) {}
+  QLockFile file;
+};
+
+FileLock::FileLock(const std::string& path) {
+  if (path.empty()) {
+    reason_ = "there is no preferences folder";
+    return;
+  }
+  makeFolderOf(path);
+  impl_ = std::make_unique<Impl>(toQ(path + ".lock"));
+  if (impl_->file.tryLock(lockWait)) {
+    locked_ = true;
+    return;
+  }
+  switch (impl_->file.error()) {
+    case QLockFile::LockFailedError: reason_ = "another Veltrano game kept it locked"; break;
+    case QLockFile::PermissionError: reason_ = "its lock file could not be made here: " + systemReason(EACCES); break;
+    default: reason_ = "its lock file could not be made"; break;
+  }
+}
+
+FileLock::~FileLock() = default;
 
 void setFailSavesBeforeReplacing(bool fail) { failBeforeReplacing = fail; }
+void setLockWaitMilliseconds(int milliseconds) { lockWait = milliseconds; }
 
 }  // namespace fw

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Text files in the user's preferences folder. Files are bytes: nothing is
 // converted on reading or writing.
 
-#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,42 +24,57 @@ std::string preferencesFile(const std::string& name);
 
 bool fileExists(const std::string& path);
 
-// The whole file; nothing when it cannot be read.
-std::optional<std::string> readFile(const std::string& path);
+// Files larger than this are refused: a list of five million rows is under 100 MB.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
-// Calls back with each line of text without its terminator (LF, CRLF or a
-// lone CR); a final terminator adds no empty line.
-template <class OnLine>
-void forEachLine(std::string_view text, OnLine&& onLine) {
-  const char* const end = text.data() + text.size();
-  const char* begin = text.data();
-  if (text.find('\r') == std::string_view::npos) {
-    // The common file of LF-ended lines: jump from line end to line end.
-    for (const char* at; (at = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin))));
-         begin = at + 1) {
-      onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
-    }
-    if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    return;
-  }
-  for (const char* at = begin; at != end; ++at) {
-    if (*at != '\n' && *at != '\r') continue;
-    onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
-    if (*at == '\r' && at + 1 != end && at[1] == '\n') ++at;
-    begin = at + 1;
-  }
-  if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-}
+struct FileContents {
+  enum class Status { Read, Missing, Unreadable };
+  Status status = Status::Missing;
+  std::string bytes;   // when read
+  std::string reason;  // when unreadable: the system's reason, for the player
+};
+
+// The whole file, read without ever blocking: only a regular file (or a link
+// to one) of at most kMaxFileBytes is read; a FIFO, a device or a folder in
+// its place is unreadable, as is a file the system will not let us read.
+FileContents readFile(const std::string& path);
 
 // Replaces the file atomically: the new bytes reach the disk under a temporary
 // name first and take the file's place only when complete. On any failure the
-// old file stays whole and false is returned.
-bool replaceFile(const std::string& path, std::string_view bytes);
+// old file stays whole, false is returned and reason (if given) says why.
+bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason = nullptr);
 
-// Appends one LF-ended line in a single write, creating the file if needed.
-bool appendLine(const std::string& path, std::string_view line);
+// Appends one line and its LF in a single write, creating the file if needed.
+// A file that does not end in a line break gets one first, so no two lines are
+// ever glued together. A write that fails part-way is cut back, leaving the
+// file as it was; then false is returned and reason (if given) says why.
+bool appendLine(const std::string& path, std::string_view line, std::string* reason = nullptr);
 
-// Tests make a save fail just before its new file would take the old one's place.
+// Holds the lock beside a file (its name plus ".lock") for as long as it
+// lives, so that two games never write the same file at once. It waits a few
+// seconds at most for another holder; a lock left by a process that has died
+// is taken over.
+class FileLock {
+public:
+  explicit FileLock(const std::string& path);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  bool locked() const { return locked_; }
+  // Why the lock could not be had.
+  const std::string& reason() const { return reason_; }
+
+private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  bool locked_ = false;
+  std::string reason_;
+};
+
+// Tests make a save fail just before its new file would take the old one's place,
 void setFailSavesBeforeReplacing(bool fail);
+// and shorten the wait for a lock held elsewhere.
+void setLockWaitMilliseconds(int milliseconds);
 
 }  // namespace fw

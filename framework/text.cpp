@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "framework/text.h"
 
 #include <QString>
@@ -81,26 +85,73 @@ bool textEquals(std::string_view a, std::string_view b) {
 
 double roundToNearest(double value) { return std::round(value); }
 
+namespace {
+
+bool isLetterOrDigit(char c) {
+  return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// A number that begins at position at: a digit run, or a minus sign and a
+// digit run where the minus follows no letter or digit (so "-5" is minus
+// five, while the hyphen of "Ann-2" stays a hyphen).
+struct NumberAt {
+  bool found = false;
+  bool negative = false;
+  std::size_t digits = 0;  // where its digits begin, leading zeros skipped
+  std::size_t end = 0;
+};
+
+NumberAt numberAt(std::string_view text, std::size_t at) {
+  NumberAt number;
+  if (isDigit(text[at])) {
+    number.found = true;
+  } else if (text[at] == '-' && at + 1 < text.size() && isDigit(text[at + 1]) &&
+             (at == 0 || !isLetterOrDigit(text[at - 1]))) {
+    number.found = true;
+    number.negative = true;
+    ++at;
+  }
+  if (!number.found) return number;
+  while (at < text.size() && text[at] == '0') ++at;
+  number.digits = at;
+  while (at < text.size() && isDigit(text[at])) ++at;
+  number.end = at;
+  return number;
+}
+
+// Compares two numbers by value; minus zero and zero are alike.
+int compareNumbers(std::string_view a, const NumberAt& x, std::string_view b, const NumberAt& y) {
+  const std::string_view xDigits = a.substr(x.digits, x.end - x.digits);
+  const std::string_view yDigits = b.substr(y.digits, y.end - y.digits);
+  int magnitude = 0;
+  if (xDigits.size() != yDigits.size()) {
+    magnitude = xDigits.size() < yDigits.size() ? -1 : 1;
+  } else if (const int digits = xDigits.compare(yDigits); digits != 0) {
+    magnitude = digits < 0 ? -1 : 1;
+  }
+  const bool xNegative = x.negative && !xDigits.empty();
+  const bool yNegative = y.negative && !yDigits.empty();
+  if (xNegative != yNegative) return xNegative ? -1 : 1;
+  return xNegative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
 int naturalCompare(std::string_view a, std::string_view b) {
   const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    if (isDigit(a[i]) && isDigit(b[j])) {
-      // Compare the digit runs by value: skip leading zeros, then longer is larger.
-      std::size_t ai = i;
-      std::size_t bj = j;
-      while (ai < a.size() && a[ai] == '0') ++ai;
-      while (bj < b.size() && b[bj] == '0') ++bj;
-      std::size_t aEnd = ai;
-      std::size_t bEnd = bj;
-      while (aEnd < a.size() && isDigit(a[aEnd])) ++aEnd;
-      while (bEnd < b.size() && isDigit(b[bEnd])) ++bEnd;
-      if (aEnd - ai != bEnd - bj) return aEnd - ai < bEnd - bj ? -1 : 1;
-      if (const int digits = a.substr(ai, aEnd - ai).compare(b.substr(bj, bEnd - bj)); digits != 0) return digits;
-      i = aEnd;
-      j = bEnd;
-      continue;
+    const auto mayBeNumber = [](char c) { return isDigit(c) || c == '-'; };
+    if (mayBeNumber(a[i]) && mayBeNumber(b[j])) {
+      const NumberAt x = numberAt(a, i);
+      const NumberAt y = numberAt(b, j);
+      if (x.found && y.found) {
+        if (const int c = compareNumbers(a, x, b, y); c != 0) return c;
+        i = x.end;
+        j = y.end;
+        continue;
+      }
     }
     const int ca = lower(static_cast<unsigned char>(a[i]));
     const int cb = lower(static_cast<unsigned char>(b[j]));

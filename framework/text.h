@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Text services: numbers live as decimal text in the controls that show them.
 
@@ -24,8 +28,9 @@ int positionOf(std::string_view haystack, std::string_view needle);
 bool textEquals(std::string_view a, std::string_view b);
 
 // Orders texts as a person reads them: ASCII letter case aside, runs of digits
-// by their value ("9" before "87" before "100"). Negative when a comes first,
-// 0 when the two are alike.
+// by their value ("9" before "87" before "100"), a minus sign in front of a
+// run (not a hyphen after a letter or digit) making it negative ("-10" before
+// "-5" before "0"). Negative when a comes first, 0 when the two are alike.
 int naturalCompare(std::string_view a, std::string_view b);
 
 // Rounds to the nearest integer, halves away from zero.

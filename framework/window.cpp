@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "framework/window.h"
 
 #include <QButtonGroup>
@@ -16,6 +20,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTableView>
+#include <QTimer>
 
 #include <limits>
 
@@ -33,6 +38,10 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override {
+    if (owner_.Event_CancelClose()) {
+      event->ignore();
+      return;
+    }
     event->accept();
     owner_.runCloseHandler();
   }
@@ -224,6 +233,8 @@ void Window::setResizable(bool resizable) {
 void Window::setModal(bool modal) { frame_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal); }
 
 void Window::setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
+
+void Window::runSoon(std::function<void()> work) { QTimer::singleShot(0, frame_.get(), std::move(work)); }
 
 void Window::show() {
   frame_->show();

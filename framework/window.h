@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A window with controls at fixed places. Controls are made in order (which is
 // also the keyboard focus order) and found again by name, without regard to case.
@@ -38,6 +42,8 @@ public:
   void setModal(bool modal);
   // Runs after the close handler, once the window has closed.
   void setClosedHandler(std::function<void()> handler);
+  // Runs the work once the event loop is running, unless the window is gone by then.
+  void runSoon(std::function<void()> work);
 
   void show();  // and bring to the front
   void hide();
@@ -52,6 +58,8 @@ public:
 
 protected:
   virtual void Event_Open() {}
+  // Runs when the window is asked to close, before it does; true keeps it open.
+  virtual bool Event_CancelClose() { return false; }
   virtual void Event_Close() {}
 
   EditField& addEditField(const std::string& name, int index, Rect place, Font font);

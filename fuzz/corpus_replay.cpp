@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Replays every file of the fuzzer's corpus through it, so inputs that once
 // broke the reader stay covered by the ordinary tests.
 //

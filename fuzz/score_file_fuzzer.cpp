@@ -1,18 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Feeds any bytes to the score file reader and checks what must always hold:
 // no crash, only rows with a score, no line break inside a cell, and a file
-// written from the rows reads back to the same rows.
+// written from the rows reads back to the same rows. The two halves of the
+// bytes, as a file before and after another game changed it, check the
+// merge: a game whose list is the file before writes the rows of the file after.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <algorithm>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "scores/score_file.h"
+#include "scores/score_merge.h"
 
 namespace {
 
 void require(bool holds) {
   if (!holds) std::abort();
+}
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+Rows sortedRows(std::string_view file) {
+  const fw::RowTable table = scores::parseScoreFile(file);
+  Rows rows;
+  for (std::size_t row = 0; row < table.size(); ++row) rows.emplace_back(table.cell(row, 0), table.cell(row, 1));
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void checkMerge(std::string_view before, std::string_view after) {
+  const fw::RowTable ours = scores::parseScoreFile(before);
+  const scores::OthersChanges others = scores::othersChanges(ours, before, after);
+  require(std::is_sorted(others.removed.begin(), others.removed.end()));
+  require(std::adjacent_find(others.removed.begin(), others.removed.end()) == others.removed.end());
+  const std::string written = scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added);
+  require(sortedRows(written) == sortedRows(after));
 }
 
 }  // namespace
@@ -30,5 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string written = scores::formatScoreFile(rows);
   require(written.size() <= size + rows.size());
   require(scores::formatScoreFile(scores::parseScoreFile(written)) == written);
+  checkMerge(bytes.substr(0, size / 2), bytes.substr(size / 2));
   return 0;
 }

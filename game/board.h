@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board: 26 cells of the control array "Puzzle". Eight show targets,
 // nine hidden ones hold the solution, nine are where the player types.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Buying a digit: the right digit in a random empty player cell, for points.
 
 #include <vector>

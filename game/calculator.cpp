@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The product calculator of the expert mode: three digits multiplied.
 
 #include "framework/text.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The game clock: every 12 seconds the maximum possible score falls by a point.
 
 #include "framework/application.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Standard (sums) and expert (products) modes: a switch empties the board and
 // changes what the window offers.
 

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "scores/score_file.h"
 
 #include <algorithm>
 
-#include "framework/prefs_files.h"
 
 namespace scores {
 
@@ -10,7 +13,7 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
   fw::RowTable rows(2);
   // One row a line at most, and never more bytes than the file.
   rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, bytes.size());
-  fw::forEachLine(bytes, [&rows](std::string_view line) {
+  forEachLine(bytes, [&rows](std::string_view line) {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) return;
     std::string_view score = line.substr(comma + 1);
@@ -21,17 +24,27 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
   return rows;
 }
 
-std::string formatScoreFile(const fw::RowTable& rows) {
-  std::string bytes;
+std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut) {
+  const auto forEachKept = [&](auto&& write) {
+    auto skip = leftOut.begin();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      if (skip != leftOut.end() && *skip == row) {
+        ++skip;
+        continue;
+      }
+      write(rows.cell(row, 0), rows.cell(row, 1));
+    }
+  };
   std::size_t size = 0;
-  for (std::size_t row = 0; row < rows.size(); ++row) size += rows.cell(row, 0).size() + rows.cell(row, 1).size() + 2;
+  forEachKept([&size](std::string_view name, std::string_view score) { size += name.size() + score.size() + 2; });
+  std::string bytes;
   bytes.reserve(size);
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    bytes.append(rows.cell(row, 0));
+  forEachKept([&bytes](std::string_view name, std::string_view score) {
+    bytes.append(name);
     bytes += ',';
-    bytes.append(rows.cell(row, 1));
+    bytes.append(score);
     bytes += '\n';
-  }
+  });
   return bytes;
 }
 

@@ -1,24 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "scores/score_lists.h"
 
 #include <cstdio>
 #include <string>
-#include <utility>
+#include <vector>
 
-#include "framework/prefs_files.h"
+#include "framework/application.h"
+#include "framework/message_dialog.h"
 #include "scores/score_file.h"
 
 namespace scores {
 
 namespace {
 
-void loadList(fw::ListBox& list, const std::string& path) {
-  // A missing or unreadable file is an empty list, without a message.
-  if (const std::optional<std::string> bytes = fw::readFile(path)) list.addRows(parseScoreFile(*bytes));
+void tell(const std::string& message, const std::string& explanation) {
+  fw::MessageDialog dialog;
+  dialog.icon = fw::MessageDialog::Icon::Caution;
+  dialog.message = message;
+  dialog.explanation = explanation;
+  dialog.cancelVisible = false;
+  dialog.showModal();
 }
 
-void warnUnsaved(const char* fileName) {
-  std::fprintf(stderr, "veltrano: could not save the scores to %s; the old file is kept\n",
-               fw::preferencesFile(fileName).c_str());
+enum class AfterFailedSave { TryAgain, CloseWithoutSaving, BackToTheGame };
+
+AfterFailedSave askAfterFailedSave(const std::string& failures) {
+  fw::MessageDialog dialog;
+  dialog.icon = fw::MessageDialog::Icon::Caution;
+  dialog.message = "Your scores could not be saved.";
+  dialog.explanation = failures +
+                       "\nTry again, quit without saving (the files keep the scores they had), "
+                       "or go back to the game.";
+  dialog.actionCaption = "Try Again";
+  dialog.alternateVisible = true;
+  dialog.alternateCaption = "Quit Without Saving";
+  dialog.cancelCaption = "Back to the Game";
+  switch (dialog.showModal()) {
+    case fw::MessageDialog::Button::Action: return AfterFailedSave::TryAgain;
+    case fw::MessageDialog::Button::Alternate: return AfterFailedSave::CloseWithoutSaving;
+    case fw::MessageDialog::Button::Cancel: break;
+  }
+  return AfterFailedSave::BackToTheGame;
 }
 
 }  // namespace
@@ -27,17 +52,66 @@ void ListBox_Open(fw::ListBox& list) { list.setHeadings("Name\tScore"); }
 
 ScoreLists::ScoreLists(const ScoreControls& controls) : c_(controls) {}
 
+ScoreLists::Kept ScoreLists::kept(bool standard) {
+  return standard ? Kept{c_.ListBox1, &standard_} : Kept{c_.ListBox2, &expert_};
+}
+
 void ScoreLists::load() {
-  const std::string standardPath = fw::preferencesFile(kStandardFile);
-  const std::string expertPath = fw::preferencesFile(kExpertFile);
-  loadList(*c_.ListBox1, standardPath);
-  loadList(*c_.ListBox2, expertPath);
+  // Both files are located before either is read.
+  fw::RowTable standardRows = standard_.load();
+  fw::RowTable expertRows = expert_.load();
+  c_.ListBox1->addRows(std::move(standardRows));
+  c_.ListBox2->addRows(std::move(expertRows));
   c_.ListBox2->setVisible(false);
 }
 
-void ScoreLists::save() {
-  for (const auto& [list, fileName] : {std::pair{c_.ListBox1, kStandardFile}, std::pair{c_.ListBox2, kExpertFile}}) {
-    if (!fw::replaceFile(fw::preferencesFile(fileName), formatScoreFile(list->rows()))) warnUnsaved(fileName);
+void ScoreLists::tellLoadProblems() const {
+  for (const ScoreStore* store : {&standard_, &expert_}) {
+    if (store->problem().empty()) continue;
+    tell("A score list could not be read.",
+         store->path() + ": " + store->problem() +
+             ".\n\nThe file is left exactly as it is. Until the game is started again, scores recorded in this "
+             "list are kept in the list only, not in the file.");
+  }
+}
+
+std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
+  std::string failures;
+  std::vector<Kept> stillFailing;
+  for (const Kept& each : failing) {
+    ScoreStore::Saved saved = each.store->save(each.list->rows());
+    if (!saved.ok) {
+      failures += each.store->path() + ": " + saved.reason + ".\n";
+      stillFailing.push_back(each);
+    } else {
+      // What was written is the list now, so that the next save starts from it.
+      const std::vector<std::size_t>& removed = saved.others.removed;
+      for (auto row = removed.rbegin(); row != removed.rend(); ++row) each.list->removeRow(static_cast<int>(*row));
+      each.list->addRows(std::move(saved.others.added));
+    }
+  }
+  failing = std::move(stillFailing);
+  return failures;
+}
+
+bool ScoreLists::save() {
+  std::vector<Kept> failing{kept(true), kept(false)};
+  for (;;) {
+    const std::string failures = saveEach(failing);
+    if (failing.empty()) return true;
+    if (!fw::playerCanBeAsked()) {
+      std::fprintf(stderr, "veltrano: the scores could not be saved; the files keep what they had.\n%s",
+                   failures.c_str());
+      return true;
+    }
+    switch (askAfterFailedSave(failures)) {
+      case AfterFailedSave::TryAgain: break;
+      case AfterFailedSave::CloseWithoutSaving: return true;
+      case AfterFailedSave::BackToTheGame:
+        // A signal may have ended the question; then nobody is there to go back.
+        if (!fw::playerCanBeAsked()) break;
+        return false;
+    }
   }
 }
 
@@ -50,16 +124,18 @@ void ScoreLists::PushButton5_Action() {
 void ScoreLists::PushButton6_Action() {
   const std::string name = c_.EditField1->text();
   const std::string score = c_.StaticText4->text();
-  const bool standard = c_.RadioButton5->value();
-  fw::ListBox& list = standard ? *c_.ListBox1 : *c_.ListBox2;
-  const char* fileName = standard ? kStandardFile : kExpertFile;
+  const Kept target = kept(c_.RadioButton5->value());
 
-  if (!fw::appendLine(fw::preferencesFile(fileName), name + "," + score)) {
-    std::fprintf(stderr, "veltrano: could not add the score to %s; it is kept in the list until the game closes\n",
-                 fw::preferencesFile(fileName).c_str());
+  std::string reason;
+  const bool inFile = target.store->record(name + "," + score, &reason);
+  target.list->addRow(name);
+  target.list->setCell(target.list->lastIndex(), 1, score);
+  if (!inFile) {
+    const bool retried = target.store->problem().empty();
+    tell("Your score is kept only in the list for now.",
+         "It could not be added to " + target.store->path() + ": " + reason + "." +
+             (retried ? "\n\nThe game tries again to save the list when it closes." : ""));
   }
-  list.addRow(name);
-  list.setCell(list.lastIndex(), 1, score);
 }
 
 bool ScoreLists::ListBox_CellClick(fw::ListBox& list, int row, int, int, int) {

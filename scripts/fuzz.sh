@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Fuzzes the score file reader with libFuzzer for a while (default 60 s); new
 # inputs that find a fault are saved into fuzz/corpus, which the tests replay.
 set -euo pipefail

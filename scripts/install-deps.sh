@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs whatever is missing from scripts/packages.txt (run as root on Debian 12).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

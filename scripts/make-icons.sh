@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Renders the application icon's PNG sizes from data/icons/veltrano.svg.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the game under Xvfb, presses "Start" and saves a picture of the window.
 #   scripts/screenshot.sh [OUTPUT.png] [standard|expert]
 set -euo pipefail

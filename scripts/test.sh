@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds and runs every test headless: a plain build, then one under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Pass "plain" or
 # "sanitize" to run only one of them.

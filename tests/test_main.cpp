@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // Runs the unit tests inside an offscreen application, with the preferences
 // folder in a fresh temporary directory so no test touches the player's files.
 

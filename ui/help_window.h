@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the two help windows share: pictures, wrapped texts, a support link
 // and a "CLOSE" text that hides the window.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "ui/window10.h"
 
 #include "framework/application.h"
@@ -11,6 +15,8 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
   scores_ = std::make_unique<scores::ScoreLists>(scoreControls());
   Event_Open();
   show();
+  // Told from the event loop, over the game window, rather than before it shows.
+  runSoon([this] { scores_->tellLoadProblems(); });
 }
 
 Window10::~Window10() = default;
@@ -53,7 +59,9 @@ void Window10::Event_Open() {
   scores_->load();
 }
 
-void Window10::Event_Close() { scores_->save(); }
+bool Window10::Event_CancelClose() { return !saveScores(); }
+
+bool Window10::saveScores() { return scores_->save(); }
 
 void Window10::PushButton3_Action() {
   if (helpCommand_) helpCommand_();

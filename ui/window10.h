@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game window: the board, the score displays, the buy and mode buttons,
 // the calculator and the two score lists.
@@ -59,9 +63,15 @@ public:
   // "Quit".
   void PushButton4_Action();
 
+  // Writes both score lists back; false when the player chose to go back to
+  // the game after a failed save.
+  bool saveScores();
+
 protected:
   void Event_Open() override;
-  void Event_Close() override;
+  // The lists are saved before the window closes, so that the player can
+  // keep it open when a save fails.
+  bool Event_CancelClose() override;
 
 private:
   void makeControls();

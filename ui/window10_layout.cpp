@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The game window's controls, made in this order, which is also the order
 // in which the keyboard focus moves through them.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The application shell: menus, the Help and About commands, the windows' lives.
 
 #include <QAction>
@@ -12,6 +16,7 @@
 
 #include "app/app.h"
 #include "framework/application.h"
+#include "framework/message_dialog.h"
 #include "framework/prefs_files.h"
 
 namespace {
@@ -292,6 +297,30 @@ private slots:
     app_->MenuBar1().find("Helpveltrano")->choose();
     QVERIFY(app_->existingWindow10());
     QVERIFY(app_->window3().isVisible());
+  }
+
+  // Last: the application stays quitting afterwards.
+  void theSystemsQuitRequestSavesWithoutAskingAnything() {
+    fw::quitOnTerminationRequests({});
+    Window10& game = app_->window10();
+    game.PushButton5->push();
+    game.EditField1->setText("Ann");
+    game.PushButton6->push();
+    app_->window3().show();
+    bool asked = false;
+    fw::MessageDialog::setAnswerer([&asked](const fw::MessageDialog&) {
+      asked = true;
+      return fw::MessageDialog::Button::Cancel;
+    });
+    fw::setFailSavesBeforeReplacing(true);  // and the save fails: nobody is there to choose
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+    QCoreApplication::processEvents();
+    fw::setFailSavesBeforeReplacing(false);
+    fw::MessageDialog::setAnswerer({});
+    QVERIFY(!asked);
+    QVERIFY(!app_->existingWindow10());
+    QVERIFY(!app_->existingWindow3());
+    QVERIFY(fw::isQuitting());
   }
 };
 

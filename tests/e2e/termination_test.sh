@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veltrano developers
+#
+# SPDX-License-Identifier: MIT
+
 # A termination request to the running game leaves through the game window's
 # close handler: the score files are written back (an old CR-ended file comes
-# back LF-ended) and the process exits 0.
+# back LF-ended) and the process exits 0. Without a display the game says so.
 #   termination_test.sh PATH_TO_VELTRANO
 set -u
 game=$1
@@ -33,5 +38,17 @@ for signal in TERM INT HUP; do
   fi
   rm -rf "$config"
 done
+# Without a display, or with one that is not there, one line and status 1.
+for display in "" ":4077"; do
+  message=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY="$display" "$game" 2>&1)
+  status=$?
+  if [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] && [[ $message == veltrano:*xvfb-run* ]]; then
+    passed=$((passed + 1))
+  else
+    echo "DISPLAY='$display': exit $status, said: $message"
+    failed=$((failed + 1))
+  fi
+done
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "scores/score_file.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +15,23 @@ Rows rowsOf(std::string_view bytes) {
   Rows rows;
   for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
   return rows;
+}
+
+using Lines = std::vector<std::string>;
+
+Lines linesOf(std::string_view text) {
+  Lines lines;
+  scores::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+  return lines;
+}
+
+TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
+  EXPECT_EQ(linesOf("Ann,87\nBob,64\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\r\nBob,64\r\n"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("Ann,87\rBob,64"), (Lines{"Ann,87", "Bob,64"}));
+  EXPECT_EQ(linesOf("a\r\n\rb\n\nc"), (Lines{"a", "", "b", "", "c"}));
+  EXPECT_EQ(linesOf("\n"), (Lines{""}));
+  EXPECT_EQ(linesOf(""), Lines{});
 }
 
 TEST(ScoreFile, ReadsNameAndScoreByTheFirstTwoCommas) {
@@ -47,27 +68,6 @@ TEST(ScoreFile, BytesThatAreNotUtf8ComeBackUnchanged) {
   EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(latin1)), latin1);
   const std::string withNul("A\0B,7\n", 6);
   EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(withNul)), withNul);
-}
-
-TEST(RowTable, CellsChangeWithoutDisturbingTheirNeighbours) {
-  fw::RowTable rows(3);
-  rows.add({"a", "bb", "ccc"});
-  rows.add({"d"});
-  rows.setCell(0, 1, "BBBB");
-  rows.setCell(0, 0, "");
-  rows.setCell(1, 2, "z");
-  EXPECT_EQ(rows.cell(0, 0), "");
-  EXPECT_EQ(rows.cell(0, 1), "BBBB");
-  EXPECT_EQ(rows.cell(0, 2), "ccc");
-  EXPECT_EQ(rows.cell(1, 0), "d");
-  EXPECT_EQ(rows.cell(1, 1), "");
-  EXPECT_EQ(rows.cell(1, 2), "z");
-  rows.permute({1, 0});
-  EXPECT_EQ(rows.cell(0, 2), "z");
-  EXPECT_EQ(rows.cell(1, 1), "BBBB");
-  rows.remove(0);
-  EXPECT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows.cell(0, 2), "ccc");
 }
 
 }  // namespace

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -5,9 +9,16 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <QLockFile>
+
+#include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "../game/game_fixture.h"
+#include "framework/application.h"
+#include "framework/message_dialog.h"
 #include "framework/prefs_files.h"
 #include "scores/score_lists.h"
 
@@ -20,10 +31,24 @@ protected:
   void SetUp() override {
     previous_ = fw::preferencesFolder();
     fw::setPreferencesFolder(folder_.path().toStdString());
+    fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
+      told.push_back(dialog.message + " " + dialog.explanation);
+      if (answers.empty()) return fw::MessageDialog::Button::Action;
+      const fw::MessageDialog::Button answer = answers.front();
+      answers.erase(answers.begin());
+      return answer;
+    });
   }
-  void TearDown() override { fw::setPreferencesFolder(previous_); }
+  void TearDown() override {
+    fw::setPreferencesFolder(previous_);
+    fw::MessageDialog::setAnswerer({});
+    fw::setFailSavesBeforeReplacing(false);
+  }
 
-  void open() { window = std::make_unique<Window10>(shuffle); }
+  void open() {
+    window = std::make_unique<Window10>(shuffle);
+    QApplication::processEvents();
+  }
   void closeWindow() { window->close(); }
   void reopen() {
     closeWindow();
@@ -57,9 +82,14 @@ protected:
     window->PushButton6->push();
   }
 
+  // What the message dialogs said, and how the player answers the next ones.
+  std::vector<std::string> told;
+  std::vector<fw::MessageDialog::Button> answers;
   QTemporaryDir folder_;
   std::string previous_;
 };
+
+bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(ScoreListsTest, ListsLoadFromTheirFilesAndComeBackUnchanged) {
   writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
@@ -206,20 +236,143 @@ TEST_F(ScoreListsTest, AClickOnARowRemovesItAndNothingElseDoes) {
   EXPECT_TRUE(fw::fileExists(path(scores::kStandardFile)));
 }
 
-TEST_F(ScoreListsTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+TEST_F(ScoreListsTest, RecordStartsANewLineWhenTheFileEndsWithoutOne) {
+  writeFile(scores::kStandardFile, "Bob,64");
+  open();
+  window->StaticText4->setText("0");
+  record("Zed");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Bob,64\nZed,0\n");
+  reopen();
+  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Bob", "64"}, {"Zed", "0"}}));
+}
+
+TEST_F(ScoreListsTest, AFileThatCannotBeReadIsLeftAloneAndThePlayerToldOnce) {
+  ASSERT_EQ(::mkfifo(path(scores::kStandardFile).c_str(), 0600), 0);
+  writeFile(scores::kExpertFile, "Cleo,96\n");
+  open();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": it is not a regular file"));
+  window->StaticText4->setText("7");
+  record("Ann");
+  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "7"}}));
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_TRUE(mentions(told[1], "Your score is kept only in the list for now."));
+  closeWindow();
+  EXPECT_EQ(told.size(), 2u);
+  EXPECT_TRUE(std::filesystem::is_fifo(path(scores::kStandardFile)));
+  EXPECT_EQ(fileBytes(scores::kExpertFile), "Cleo,96\n");
+}
+
+TEST_F(ScoreListsTest, TwoGamesKeepEachOthersRecordsAndRemovals) {
+  writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
+  open();
+  std::unique_ptr<Window10> first = std::move(window);
+  open();
+  std::unique_ptr<Window10> second = std::move(window);
+
+  window = std::move(first);
+  window->StaticText4->setText("50");
+  record("Alice");
+  clickCell(window->ListBox1, 1, 0);  // Bob
+  first = std::move(window);
+  window = std::move(second);
+  window->StaticText4->setText("40");
+  record("Bert");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBob,64\nAlice,50\nBert,40\n");
+
+  first->close();
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nAlice,50\nBert,40\n");
+  closeWindow();
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBert,40\nAlice,50\n");
+}
+
+TEST_F(ScoreListsTest, ARecordThatCannotReachTheFileStaysInTheListAndThePlayerIsTold) {
+  open();
+  window->StaticText4->setText("5");
+  fw::setLockWaitMilliseconds(20);
+  {
+    QLockFile otherGame(QString::fromStdString(path(scores::kStandardFile) + ".lock"));
+    ASSERT_TRUE(otherGame.tryLock());
+    record("Kept");
+  }
+  fw::setLockWaitMilliseconds(4000);
+  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Kept", "5"}}));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another Veltrano game kept it locked"));
+  EXPECT_FALSE(fw::fileExists(path(scores::kStandardFile)));
+  closeWindow();
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Kept,5\n");
+}
+
+struct AfterAFailedSave {
+  const char* name;
+  fw::MessageDialog::Button answer;
+  bool stillOpen;
+  const char* standardFile;
+};
+void PrintTo(const AfterAFailedSave& value, std::ostream* out) { *out << value.name; }
+
+class FailedSaves : public ScoreListsTest, public testing::WithParamInterface<AfterAFailedSave> {};
+
+TEST_P(FailedSaves, LetThePlayerChoose) {
   writeFile(scores::kStandardFile, "Ann,87\n");
   open();
   window->StaticText4->setText("5");
   record("New");
   clickCell(window->ListBox1, 0, 0);
   fw::setFailSavesBeforeReplacing(true);
-  testing::internal::CaptureStderr();
+  answers = {GetParam().answer};
+  // Trying again succeeds: the cause has gone by then.
+  fw::MessageDialog::Answerer answerer = [this](const fw::MessageDialog& dialog) {
+    told.push_back(dialog.message + " " + dialog.explanation);
+    fw::setFailSavesBeforeReplacing(false);
+    return GetParam().answer;
+  };
+  fw::MessageDialog::setAnswerer(answerer);
   closeWindow();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(mentions(told[0], "Your scores could not be saved."));
+  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": the save was stopped"));
+  EXPECT_TRUE(mentions(told[0], path(scores::kExpertFile) + ": the save was stopped"));
+  EXPECT_EQ(window->isVisible(), GetParam().stillOpen);
+  EXPECT_EQ(fileBytes(scores::kStandardFile), GetParam().standardFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScoreLists, FailedSaves,
+    testing::Values(AfterAFailedSave{"TryAgain", fw::MessageDialog::Button::Action, false, "New,5\n"},
+                    AfterAFailedSave{"QuitWithoutSaving", fw::MessageDialog::Button::Alternate, false,
+                                     "Ann,87\nNew,5\n"},
+                    AfterAFailedSave{"BackToTheGame", fw::MessageDialog::Button::Cancel, true, "Ann,87\nNew,5\n"}),
+    [](const testing::TestParamInfo<AfterAFailedSave>& info) { return std::string(info.param.name); });
+
+TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
+  writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
+  open();
+  fw::quitOnTerminationRequests([this] { window->saveScores(); });
+  clickCell(window->ListBox1, 0, 0);
+  fw::handleSaveRequest();
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Bob,64\n");
+  EXPECT_EQ(fileBytes(scores::kExpertFile), "");
+  EXPECT_TRUE(window->isVisible());
+
+  // Nobody may be there to answer: a failure is written to standard error instead.
+  fw::setFailSavesBeforeReplacing(true);
+  testing::internal::CaptureStderr();
+  fw::handleSaveRequest();
   const std::string warning = testing::internal::GetCapturedStderr();
-  fw::setFailSavesBeforeReplacing(false);
-  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nNew,5\n");
-  EXPECT_NE(warning.find("Veltrano.prefs"), std::string::npos);
-  EXPECT_NE(warning.find("Veltrano2.prefs"), std::string::npos);
+  EXPECT_TRUE(told.empty());
+  EXPECT_TRUE(mentions(warning, path(scores::kStandardFile) + ": the save was stopped"));
+  EXPECT_TRUE(fw::playerCanBeAsked());
+}
+
+TEST_F(ScoreListsTest, NegativeScoresSortFromTheBottom) {
+  writeFile(scores::kStandardFile, "a,5\nb,-2\nc,11\nd,-10\ne,0\nf,-5\n");
+  open();
+  clickHeading(window->ListBox1, 1);
+  std::vector<std::string> order;
+  for (const auto& row : rowsOf(window->ListBox1)) order.push_back(row.second);
+  EXPECT_EQ(order, (std::vector<std::string>{"-10", "-5", "-2", "0", "5", "11"}));
 }
 
 }  // namespace

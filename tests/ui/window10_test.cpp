@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
 // The game window as laid out, read back from the running widgets.
 
 #include <QAbstractButton>

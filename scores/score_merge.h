@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// What other games did to a score file while this game ran.
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "framework/row_table.h"
+
+namespace scores {
+
+// The changes another game (or a hand edit) made to a score file since this
+// game last read or wrote it.
+struct OthersChanges {
+  // The rows of ours to leave out: rows that were in the file then and are
+  // not now (another game removed them), as indices into ours, ascending.
+  std::vector<std::size_t> removed;
+  // The rows to add after ours: rows in the file now that were not then
+  // (another game recorded them, or a hand edit added them), in its order.
+  fw::RowTable added{2};
+};
+
+// Compares base, the file as this game last read or wrote it, with current,
+// the file now, and says what that means for our rows. Rows are compared
+// whole and counted: two equal rows are two rows. Only the lines that differ
+// are compared row by row, so the usual case (a few lines appended, or none)
+// costs little more than comparing the bytes.
+OthersChanges othersChanges(const fw::RowTable& ours, std::string_view base, std::string_view current);
+
+}  // namespace scores

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// One score list's file, kept safe from other games: it remembers the file as
+// this game last read or wrote it, so that a save keeps what other games (or
+// a hand edit) did meanwhile, and it never touches a file it could not read.
+
+#include <string>
+#include <string_view>
+
+#include "framework/row_table.h"
+#include "scores/score_merge.h"
+
+namespace scores {
+
+class ScoreStore {
+public:
+  explicit ScoreStore(std::string fileName) : fileName_(std::move(fileName)) {}
+
+  // The rows of the file in the preferences folder; none when it is missing.
+  // A file that exists but cannot be read gives none either, and is left
+  // exactly as it is from then on: problem() says why.
+  fw::RowTable load();
+  // Appends a row's line under the file's lock. False, with the reason, when
+  // the file has not got it.
+  bool record(std::string_view line, std::string* reason);
+
+  struct Saved {
+    bool ok = false;
+    std::string reason;    // when not ok
+    OthersChanges others;  // what other games did, now in the file beside ours
+  };
+  // Writes our rows back, atomically and under the file's lock, with what
+  // other games did to the file since this game last read or wrote it.
+  Saved save(const fw::RowTable& ours);
+
+  const std::string& fileName() const { return fileName_; }
+  const std::string& path() const { return path_; }
+  // Why the file is left alone; empty when it was read (or was missing).
+  const std::string& problem() const { return problem_; }
+
+private:
+  std::string fileName_;
+  std::string path_;
+  // The file's bytes as this game last read or wrote them, and the lines it
+  // has appended since: together, what it expects to find in the file.
+  std::string base_;
+  std::string appended_;
+  std::string problem_;
+};
+
+}  // namespace scores
