@@ -54,7 +54,7 @@ void Game::buy(const Purchase& p) {
       placed = true;
     }
   }
-  if (p.button + 1 < c_.buyButtons.size()) c_.buyButtons[p.button + 1]->setEnabled(true);
+  if (p.button + 1 < c_.buyButtons().size()) c_.buyButtons()[p.button + 1]->setEnabled(true);
   // Only a purchase that placed a digit costs points: choosing a used button again is free.
   if (placed) lowerMaximum(p.cost);
 }

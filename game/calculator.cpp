@@ -15,11 +15,11 @@ void Game::PopupMenu3_Change() { recomputeProduct(); }
 
 void Game::recomputeProduct() {
   // "#" means no factor chosen yet: the last product stays.
-  for (const fw::PopupMenu* menu : c_.factors) {
+  for (const fw::PopupMenu* menu : c_.factors()) {
     if (fw::textEquals(menu->text(), "#")) return;
   }
   double product = 1;
-  for (const fw::PopupMenu* menu : c_.factors) product *= fw::textToNumber(menu->text());
+  for (const fw::PopupMenu* menu : c_.factors()) product *= fw::textToNumber(menu->text());
   c_.StaticText10->setText(fw::numberToText(product));
 }
 

@@ -27,7 +27,7 @@ const EasyTargets kEasyProducts = {{"6", "8", "10", "504"}, {0, 4, 8}, {12, 13, 
 
 }  // namespace
 
-Game::Game(const GameControls& controls, fw::Shuffle& shuffle) : c_(controls), shuffle_(shuffle) {}
+Game::Game(const Window10Controls& controls, fw::Shuffle& shuffle) : c_(controls), shuffle_(shuffle) {}
 
 void Game::clearit() {
   for (int cell = kFirstPlayerCell; cell <= kLastPlayerCell; ++cell) c_.Puzzle[cell]->setBackgroundColor(kWhite);
@@ -51,8 +51,8 @@ void Game::PushButton1_Action() {
   clearit();
   c_.Timer1->setMode(fw::Timer::Mode::Repeating);
   c_.PushButton2->setEnabled(true);
-  for (fw::RadioButton* button : c_.buyButtons) button->setValue(false);
-  for (std::size_t i = 1; i < c_.buyButtons.size(); ++i) c_.buyButtons[i]->setEnabled(false);
+  for (fw::RadioButton* button : c_.buyButtons()) button->setValue(false);
+  for (std::size_t i = 1; i < c_.buyButtons().size(); ++i) c_.buyButtons()[i]->setEnabled(false);
   resetPurchases();
   emptyPlayerCells();
   c_.StaticText2->setText("100");

@@ -14,32 +14,13 @@
 #include "framework/shuffle.h"
 #include "framework/timer.h"
 #include "game/board.h"
+#include "game/window10_controls.h"
 
 namespace game {
 
-// The controls the game handlers read and write; the game window owns them.
-struct GameControls {
-  std::array<fw::EditField*, kCellCount> Puzzle{};
-  fw::PushButton* PushButton1 = nullptr;  // "Start"
-  fw::PushButton* PushButton2 = nullptr;  // "Done"
-  fw::PushButton* PushButton3 = nullptr;  // "HELP", captioned after the mode
-  fw::StaticText* StaticText2 = nullptr;  // maximum possible score
-  fw::StaticText* StaticText4 = nullptr;  // the player's score
-  fw::Timer* Timer1 = nullptr;            // the game clock
-  fw::CheckBox* CheckBox1 = nullptr;      // "Static Version": the clock costs nothing
-  std::array<fw::RadioButton*, 4> buyButtons{};  // RadioButton1 to RadioButton4
-  fw::RadioButton* RadioButton5 = nullptr;       // "standard"; off means expert
-  std::array<fw::PopupMenu*, 3> factors{};       // PopupMenu1 to PopupMenu3
-  std::array<fw::StaticText*, 3> signs{};        // StaticText7, StaticText8 ("X"), StaticText9 ("=")
-  fw::StaticText* StaticText10 = nullptr;        // the calculator's product
-  fw::StaticText* StaticText11 = nullptr;        // the mode of the score list shown
-  fw::ListBox* ListBox1 = nullptr;               // standard scores
-  fw::ListBox* ListBox2 = nullptr;               // expert scores
-};
-
 class Game {
 public:
-  Game(const GameControls& controls, fw::Shuffle& shuffle);
+  Game(const Window10Controls& controls, fw::Shuffle& shuffle);
 
   // Paints the player cells white again.
   void clearit();
@@ -90,7 +71,7 @@ private:
   void emptyTargetCells();
   void recomputeProduct();
 
-  GameControls c_;
+  const Window10Controls& c_;
   fw::Shuffle& shuffle_;
   bool gameOverShowing_ = false;
 };

@@ -22,8 +22,9 @@ void Game::emptyTargetCells() {
 
 void Game::RadioButton5_Action() {
   emptyPlayerCells();
-  for (fw::PopupMenu* menu : c_.factors) menu->setVisible(false);
-  for (auto sign = c_.signs.rbegin(); sign != c_.signs.rend(); ++sign) (*sign)->setVisible(false);
+  for (fw::PopupMenu* menu : c_.factors()) menu->setVisible(false);
+  const auto signs = c_.signs();
+  for (auto sign = signs.rbegin(); sign != signs.rend(); ++sign) (*sign)->setVisible(false);
   c_.StaticText11->setText("standard");
   c_.ListBox2->setVisible(false);
   c_.ListBox1->setVisible(true);
@@ -34,8 +35,9 @@ void Game::RadioButton5_Action() {
 
 void Game::RadioButton6_Action() {
   emptyPlayerCells();
-  for (fw::PopupMenu* menu : c_.factors) menu->setVisible(true);
-  for (auto sign = c_.signs.rbegin(); sign != c_.signs.rend(); ++sign) (*sign)->setVisible(true);
+  for (fw::PopupMenu* menu : c_.factors()) menu->setVisible(true);
+  const auto signs = c_.signs();
+  for (auto sign = signs.rbegin(); sign != signs.rend(); ++sign) (*sign)->setVisible(true);
   c_.StaticText11->setText("expert");
   c_.ListBox1->setVisible(false);
   c_.ListBox2->setVisible(true);

@@ -50,7 +50,7 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 
 void ListBox_Open(fw::ListBox& list) { list.setHeadings("Name\tScore"); }
 
-ScoreLists::ScoreLists(const ScoreControls& controls) : c_(controls) {}
+ScoreLists::ScoreLists(const game::Window10Controls& controls) : c_(controls) {}
 
 ScoreLists::Kept ScoreLists::kept(bool standard) {
   return standard ? Kept{c_.ListBox1, &standard_} : Kept{c_.ListBox2, &expert_};

@@ -8,6 +8,7 @@
 
 #include "framework/controls.h"
 #include "framework/list_box.h"
+#include "game/window10_controls.h"
 #include "scores/score_store.h"
 
 namespace scores {
@@ -15,23 +16,12 @@ namespace scores {
 constexpr const char* kStandardFile = "Veltrano.prefs";
 constexpr const char* kExpertFile = "Veltrano2.prefs";
 
-// The controls the score handlers read and write; the game window owns them.
-struct ScoreControls {
-  fw::ListBox* ListBox1 = nullptr;        // standard scores
-  fw::ListBox* ListBox2 = nullptr;        // expert scores
-  fw::RadioButton* RadioButton5 = nullptr;  // "standard"; off means expert
-  fw::StaticText* StaticText4 = nullptr;    // the player's score
-  fw::StaticText* StaticText6 = nullptr;    // "Name"
-  fw::EditField* EditField1 = nullptr;      // the player's name
-  fw::PushButton* PushButton6 = nullptr;    // "Record"
-};
-
 // Open handler of either list: its "Name" and "Score" headings.
 void ListBox_Open(fw::ListBox& list);
 
 class ScoreLists {
 public:
-  explicit ScoreLists(const ScoreControls& controls);
+  explicit ScoreLists(const game::Window10Controls& controls);
 
   // Loads both lists from their files; the standard list is the one shown.
   void load();
@@ -60,7 +50,7 @@ private:
   // The files whose save failed, with what the player may read of each.
   std::string saveEach(std::vector<Kept>& failing);
 
-  ScoreControls c_;
+  const game::Window10Controls& c_;
   ScoreStore standard_{kStandardFile};
   ScoreStore expert_{kExpertFile};
 };

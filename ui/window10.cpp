@@ -11,8 +11,8 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
   setContentSize(902, 673);
   setSizeLimits(64, 64, 32000, 32000);
   makeControls();
-  game_ = std::make_unique<game::Game>(gameControls(), shuffle);
-  scores_ = std::make_unique<scores::ScoreLists>(scoreControls());
+  game_ = std::make_unique<game::Game>(*this, shuffle);
+  scores_ = std::make_unique<scores::ScoreLists>(*this);
   Event_Open();
   show();
   // Told from the event loop, over the game window, rather than before it shows.
@@ -20,39 +20,6 @@ Window10::Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand) : he
 }
 
 Window10::~Window10() = default;
-
-game::GameControls Window10::gameControls() const {
-  game::GameControls controls;
-  controls.Puzzle = Puzzle;
-  controls.PushButton1 = PushButton1;
-  controls.PushButton2 = PushButton2;
-  controls.PushButton3 = PushButton3;
-  controls.StaticText2 = StaticText2;
-  controls.StaticText4 = StaticText4;
-  controls.Timer1 = Timer1;
-  controls.CheckBox1 = CheckBox1;
-  controls.buyButtons = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
-  controls.RadioButton5 = RadioButton5;
-  controls.factors = {PopupMenu1, PopupMenu2, PopupMenu3};
-  controls.signs = {StaticText7, StaticText8, StaticText9};
-  controls.StaticText10 = StaticText10;
-  controls.StaticText11 = StaticText11;
-  controls.ListBox1 = ListBox1;
-  controls.ListBox2 = ListBox2;
-  return controls;
-}
-
-scores::ScoreControls Window10::scoreControls() const {
-  scores::ScoreControls controls;
-  controls.ListBox1 = ListBox1;
-  controls.ListBox2 = ListBox2;
-  controls.RadioButton5 = RadioButton5;
-  controls.StaticText4 = StaticText4;
-  controls.StaticText6 = StaticText6;
-  controls.EditField1 = EditField1;
-  controls.PushButton6 = PushButton6;
-  return controls;
-}
 
 void Window10::Event_Open() {
   game_->resetPurchases();

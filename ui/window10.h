@@ -15,7 +15,8 @@
 #include "game/game.h"
 #include "scores/score_lists.h"
 
-class Window10 final : public fw::Window {
+// The controls, under their layout names, are those of game::Window10Controls.
+class Window10 final : public fw::Window, public game::Window10Controls {
 public:
   // The window is made with its layout, opened and shown. helpCommand shows
   // the help window of the current mode.
@@ -23,40 +24,6 @@ public:
   ~Window10() override;
 
   game::Game& game() { return *game_; }
-
-  // Controls keep their layout names.
-  std::array<fw::EditField*, game::kCellCount> Puzzle{};
-  fw::PushButton* PushButton1 = nullptr;
-  fw::PushButton* PushButton2 = nullptr;
-  fw::PushButton* PushButton3 = nullptr;
-  fw::PushButton* PushButton4 = nullptr;
-  fw::PushButton* PushButton5 = nullptr;
-  fw::PushButton* PushButton6 = nullptr;
-  fw::StaticText* StaticText1 = nullptr;
-  fw::StaticText* StaticText2 = nullptr;
-  fw::StaticText* StaticText3 = nullptr;
-  fw::StaticText* StaticText4 = nullptr;
-  fw::StaticText* StaticText5 = nullptr;
-  fw::StaticText* StaticText6 = nullptr;
-  fw::StaticText* StaticText7 = nullptr;
-  fw::StaticText* StaticText8 = nullptr;
-  fw::StaticText* StaticText9 = nullptr;
-  fw::StaticText* StaticText10 = nullptr;
-  fw::StaticText* StaticText11 = nullptr;
-  fw::Timer* Timer1 = nullptr;
-  fw::RadioButton* RadioButton1 = nullptr;
-  fw::RadioButton* RadioButton2 = nullptr;
-  fw::RadioButton* RadioButton3 = nullptr;
-  fw::RadioButton* RadioButton4 = nullptr;
-  fw::RadioButton* RadioButton5 = nullptr;
-  fw::RadioButton* RadioButton6 = nullptr;
-  fw::EditField* EditField1 = nullptr;
-  fw::ListBox* ListBox1 = nullptr;
-  fw::ListBox* ListBox2 = nullptr;
-  fw::PopupMenu* PopupMenu1 = nullptr;
-  fw::PopupMenu* PopupMenu2 = nullptr;
-  fw::PopupMenu* PopupMenu3 = nullptr;
-  fw::CheckBox* CheckBox1 = nullptr;
 
   // "HELP".
   void PushButton3_Action();
@@ -80,8 +47,6 @@ private:
   fw::ListBox& makeScoreList(const std::string& name, fw::Rect place, const std::string& spokenName);
   // Arrow keys lead from a board cell to its visible neighbour.
   bool moveFocusFromCell(int cell, fw::Arrow arrow);
-  game::GameControls gameControls() const;
-  scores::ScoreControls scoreControls() const;
 
   std::unique_ptr<game::Game> game_;
   std::unique_ptr<scores::ScoreLists> scores_;
