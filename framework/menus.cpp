@@ -4,6 +4,8 @@
 
 #include "framework/menus.h"
 
+#include "framework/qt_conversions.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -66,8 +68,8 @@ MenuBar* MenuBar::application() { return applicationBar(); }
 void MenuBar::setApplication(MenuBar* bar) { applicationBar() = bar; }
 
 MenuItem& MenuBar::addMenu(const std::string& name, const std::string& text) {
-  auto menu = std::make_unique<QMenu>(QString::fromStdString(text));
-  menu->setObjectName(QString::fromStdString(name));
+  auto menu = std::make_unique<QMenu>(toQ(text));
+  menu->setObjectName(toQ(name));
   QObject::connect(menu.get(), &QMenu::aboutToShow, menu.get(), [this] { updateItems(); });
   entries_.push_back(std::make_unique<Entry>(Entry{MenuItem(name, menu->menuAction(), true), menu.get(), {}}));
   menus_.push_back(std::move(menu));
@@ -77,8 +79,8 @@ MenuItem& MenuBar::addMenu(const std::string& name, const std::string& text) {
 MenuItem& MenuBar::addItem(const std::string& menuName, const std::string& name, const std::string& text,
                            Shortcut shortcut, bool autoEnable, ItemRole role) {
   QMenu* menu = entry(menuName)->menu;
-  QAction* action = text == "-" ? menu->addSeparator() : menu->addAction(QString::fromStdString(text));
-  action->setObjectName(QString::fromStdString(name));
+  QAction* action = text == "-" ? menu->addSeparator() : menu->addAction(toQ(text));
+  action->setObjectName(toQ(name));
   action->setShortcut(keyOf(shortcut));
   action->setMenuRole(roleOf(role));
   action->setEnabled(autoEnable);

@@ -4,6 +4,8 @@
 
 #include "framework/message_dialog.h"
 
+#include "framework/qt_conversions.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,12 +38,12 @@ MessageDialog::Button MessageDialog::showModal() const {
 
   QMessageBox box(QApplication::activeWindow());
   box.setIcon(toQ(icon));
-  box.setText(QString::fromStdString(message));
-  box.setInformativeText(QString::fromStdString(explanation));
-  QPushButton* action = box.addButton(QString::fromStdString(actionCaption), QMessageBox::AcceptRole);
+  box.setText(toQ(message));
+  box.setInformativeText(toQ(explanation));
+  QPushButton* action = box.addButton(toQ(actionCaption), QMessageBox::AcceptRole);
   QPushButton* alternate = nullptr;
-  if (alternateVisible) alternate = box.addButton(QString::fromStdString(alternateCaption), QMessageBox::ActionRole);
-  if (cancelVisible) box.addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
+  if (alternateVisible) alternate = box.addButton(toQ(alternateCaption), QMessageBox::ActionRole);
+  if (cancelVisible) box.addButton(toQ(cancelCaption), QMessageBox::RejectRole);
   box.setDefaultButton(action);
   box.exec();
   if (box.clickedButton() == action) return Button::Action;

@@ -34,7 +34,7 @@ int lockWait = 4000;
 
 std::string preferencesFolder() {
   if (!folderOverride.empty()) return folderOverride;
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  return fromQ(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 void setPreferencesFolder(std::string path) { folderOverride = std::move(path); }
@@ -42,7 +42,7 @@ void setPreferencesFolder(std::string path) { folderOverride = std::move(path); 
 std::string preferencesFile(const std::string& name) {
   const std::string folder = preferencesFolder();
   if (folder.empty()) return {};
-  return QDir(toQ(folder)).filePath(toQ(name)).toStdString();
+  return fromQ(QDir(toQ(folder)).filePath(toQ(name)));
 }
 
 bool fileExists(const std::string& path) { return !path.empty() && QFileInfo::exists(toQ(path)); }

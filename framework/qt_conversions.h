@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 #include "framework/controls.h"
 #include "framework/look.h"
@@ -17,6 +18,7 @@
 namespace fw {
 
 inline QString toQ(const std::string& text) { return QString::fromStdString(text); }
+inline QString toQ(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 inline std::string fromQ(const QString& text) { return text.toStdString(); }
 
 // The layout's font at the size, in pixels, and style.

@@ -4,6 +4,8 @@
 
 #include "framework/text.h"
 
+#include "framework/qt_conversions.h"
+
 #include <QString>
 
 #include <charconv>
@@ -79,7 +81,6 @@ int positionOf(std::string_view haystack, std::string_view needle) {
 
 bool textEquals(std::string_view a, std::string_view b) {
   if (a == b) return true;
-  const auto toQ = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
   return QString::compare(toQ(a), toQ(b), Qt::CaseInsensitive) == 0;
 }
 
