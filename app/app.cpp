@@ -5,7 +5,7 @@
 #include "app/app.h"
 
 #include "framework/edit_commands.h"
-#include "ui/pictures.h"
+#include "ui/help_pictures.h"
 
 namespace {
 

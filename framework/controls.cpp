@@ -4,7 +4,7 @@
 
 #include "framework/controls.h"
 
-#include "framework/pictures.h"
+#include "framework/picture_registry.h"
 #include "framework/qt_conversions.h"
 
 #include <QAbstractButton>

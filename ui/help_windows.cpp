@@ -5,7 +5,7 @@
 #include "ui/help_windows.h"
 
 #include "ui/help_texts.h"
-#include "ui/pictures.h"
+#include "ui/help_pictures.h"
 
 Window3::Window3() : HelpWindow("Help", 867, 737) {
   addPicture("Canvas1", {45, 36, 441, 370}, ui::kStandardBoardPicture);

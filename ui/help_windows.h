@@ -5,7 +5,7 @@
 #pragma once
 // The help windows: Window3 for the standard mode, Window4 for the expert mode.
 
-#include "ui/help_window.h"
+#include "ui/help_window_base.h"
 
 class Window3 final : public ui::HelpWindow {
 public:

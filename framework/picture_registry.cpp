@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/pictures.h"
+#include "framework/picture_registry.h"
 
 #include <QPixmap>
 

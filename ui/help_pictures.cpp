@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ui/pictures.h"
+#include "ui/help_pictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 
-#include "framework/pictures.h"
+#include "framework/picture_registry.h"
 #include "framework/qt_conversions.h"
 #include "game/board.h"
 #include "ui/board_geometry.h"

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ui/help_window.h"
+#include "ui/help_window_base.h"
 
 #include "framework/application.h"
 #include "ui/help_texts.h"
-#include "ui/pictures.h"
+#include "ui/help_pictures.h"
 
 namespace ui {
 
