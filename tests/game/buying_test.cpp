@@ -86,18 +86,31 @@ TEST_F(BuyingTest, TheOnlyEmptyCellIsTheOneFilledWhateverTheShuffle) {
   }
 }
 
-TEST_F(BuyingTest, AnErasedBoughtCellIsSkippedByTheLaterButtonsButNotByTheFirst) {
+class LaterButtons : public BuyingTest, public testing::WithParamInterface<int> {};
+
+// Buttons 2 to 4 never refill a cell bought before, even once it is empty again.
+TEST_P(LaterButtons, SkipAnErasedBoughtCell) {
+  const int button = GetParam();
   startWith(kSolution);
   for (int c : game::kPlayerCells) type(c, c == 24 ? "" : "x");
   buy(1);
   ASSERT_EQ(cell(24), "1");
   type(24, "");
-  buy(2);
+  for (int later = 2; later <= button; ++later) buy(later);
   EXPECT_EQ(cell(24), "");
-  EXPECT_EQ(window->game().count2, 1);
+  EXPECT_EQ(colour(24), 0x66FFFFu);
+  EXPECT_EQ(window->game().helpstring, ",24");
   EXPECT_EQ(maximum(), "95");
-  EXPECT_TRUE(window->RadioButton3->enabled());
+  EXPECT_EQ((std::array{window->game().count2, window->game().count3, window->game().count4}),
+            (std::array{1, 1, 1}));
+  if (button < 4) {
+    EXPECT_TRUE(buttons()[static_cast<std::size_t>(button)]->enabled());
+  }
+}
 
+INSTANTIATE_TEST_SUITE_P(BuyingTest, LaterButtons, testing::Values(2, 3, 4));
+
+TEST_F(BuyingTest, TheFirstButtonMayRefillABoughtCell) {
   // A first button that found nothing is still available and may refill a bought cell.
   startWith(kSolution);
   for (int c : game::kPlayerCells) type(c, "x");

@@ -123,11 +123,15 @@ TEST_F(ClockTest, TicksWhileTheDialogIsOpenShowNoSecondDialog) {
   EXPECT_EQ(shown.size(), 2u);
 }
 
-TEST_F(ClockTest, DoneStopsTheClock) {
-  start();
-  tick(3);
+// The real timer, at a short period, ticks the clock down; Done stops it.
+TEST_F(ClockTest, TheRunningTimerLowersTheMaximumUntilDone) {
+  window->Timer1->setPeriod(5);
+  startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+  EXPECT_TRUE(QTest::qWaitFor([this] { return maximum() == "97"; }, 5000)) << "maximum " << maximum();
   window->PushButton2->push();
-  EXPECT_EQ(window->Timer1->mode(), fw::Timer::Mode::Off);
+  const std::string stopped = maximum();
+  QTest::qWait(50);
+  EXPECT_EQ(maximum(), stopped);
 }
 
 TEST_F(ClockTest, ChangingTheModeLeavesTheClockRunning) {
