@@ -18,23 +18,9 @@
 #include "framework/application.h"
 #include "framework/message_dialog.h"
 #include "framework/prefs_files.h"
+#include "ui/help_texts.h"
 
 namespace {
-
-const QString kTimerAndDone =
-    "Every 12 seconds of game time the maximum possible score decreases by 1 point.\n\n"
-    "New in this version: You can opt to disable the timer by clicking the check box labeled \"Static Version.\"\n\n"
-    "If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds "
-    "to a loss of 1 minute of time. \n\n"
-    "When you press \"Done\" any numbers that are in the wrong places will be blanked out and your score will be "
-    "reduced accordingly.\n\n";
-const QString kEasier =
-    "Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be "
-    "lowered. You can play that game or press start again to get a new set of numbers.";
-const QString kSorting =
-    "Clicking the word \"Score\" at the top right of the list and it will be resorted bottom score to top score. "
-    "Another click will arrange it again top to bottom. Clicking the word \"Name\" will sort it alphabetically in "
-    "reverse order. A second click restores the alphabetical list.";
 
 QString labelText(fw::Window& window, const char* name) {
   return window.content()->findChild<QLabel*>(name)->text();
@@ -220,38 +206,37 @@ private slots:
     QVERIFY(app_->existingWindow10());
   }
 
-  void helpTextsAreTheGamesOwn() {
-    Window3& help = app_->window3();
-    QCOMPARE(labelText(help, "StaticText1"),
-             "When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the "
-             "picture at the left.\n\n"
-             "The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and "
-             "diagonals add up as in the illustration at the left and discussed below.\n\n"
-             "The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers "
-             "displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11."
-             "\n\n" + kTimerAndDone + kEasier);
-    QCOMPARE(labelText(help, "StaticText1").split("\n\n").size(), 8);
-    QCOMPARE(labelText(help, "StaticText2"), kSorting);
-    QCOMPARE(labelText(help, "StaticText3"), QString("Support:"));
-    QVERIFY(labelText(help, "StaticText4").startsWith("mailto:"));
-    QCOMPARE(labelText(help, "StaticText5"), QString("CLOSE"));
+  void helpTextsStandInTheirPlaces_data() {
+    QTest::addColumn<bool>("expert");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("paragraphs");
+    QTest::newRow("standard rules") << false << "StaticText1" << QString(ui::kStandardRules) << 8;
+    QTest::newRow("standard score list") << false << "StaticText2" << QString(ui::kStandardScoreList) << 1;
+    QTest::newRow("standard support") << false << "StaticText3" << "Support:" << 1;
+    QTest::newRow("standard link") << false << "StaticText4" << QString(ui::kSupportLink) << 1;
+    QTest::newRow("standard close") << false << "StaticText5" << "CLOSE" << 1;
+    QTest::newRow("expert rules") << true << "StaticText1" << QString(ui::kExpertRules) << 9;
+    QTest::newRow("expert link") << true << "StaticText3" << QString(ui::kSupportLink) << 1;
+    QTest::newRow("expert score list") << true << "StaticText4" << QString(ui::kExpertScoreList) << 2;
+  }
 
-    Window4& expert = app_->window4();
-    QCOMPARE(labelText(expert, "StaticText1"),
-             "When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in "
-             "the picture at the left.\n\n"
-             "The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and "
-             "diagonals multiply to give he numbers at their ends as shown in the illustration at the left and "
-             "discussed below.\n\n"
-             "The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply "
-             "to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers "
-             "displayed here as 24, 315, and 48.\n\n" + kTimerAndDone +
-             "You can use the calculator at the top to help with the multiplication.\n\n" + kEasier);
-    QCOMPARE(labelText(expert, "StaticText1").split("\n\n").size(), 9);
-    QCOMPARE(labelText(expert, "StaticText4"),
-             "When you switch to the expert mode you get a different set of scores which apply to this mode only.\n\n" +
-                 kSorting);
-    QCOMPARE(labelText(expert, "StaticText3"), labelText(help, "StaticText4"));
+  void helpTextsStandInTheirPlaces() {
+    QFETCH(bool, expert);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    QFETCH(int, paragraphs);
+    fw::Window& help = expert ? static_cast<fw::Window&>(app_->window4()) : app_->window3();
+    const QString shown = labelText(help, qPrintable(label));
+    QCOMPARE(shown, text);
+    QCOMPARE(shown.split("\n\n").size(), paragraphs);
+  }
+
+  // Both modes explain the heading clicks alike; the expert rules add the calculator.
+  void theModesShareTheirCommonParagraphs() {
+    QVERIFY(QString(ui::kExpertScoreList).endsWith(ui::kStandardScoreList));
+    QVERIFY(QString(ui::kStandardRules).startsWith("When you start you will be given the numbers like 18, 15,"));
+    QVERIFY(QString(ui::kExpertRules).contains("You can use the calculator at the top to help with the multiplication."));
   }
 
   void helpPicturesAreDrawnAtTheirCanvasSizes() {

@@ -17,23 +17,38 @@ protected:
 
 const std::vector<int> kSolution = {2, 9, 4, 7, 5, 3, 6, 1, 8};
 
-TEST_F(DoneTest, ScoreIsTheMaximumScaledByTheShareOfCorrectDigits) {
+struct Scaled {
+  std::string maximum;
+  int correct;
+  std::string score;
+};
+void PrintTo(const Scaled& s, std::ostream* out) { *out << s.maximum << " with " << s.correct << " correct"; }
+
+class DoneScores : public DoneTest, public testing::WithParamInterface<Scaled> {};
+
+TEST_P(DoneScores, AreTheMaximumScaledByTheShareOfCorrectDigits) {
+  startWith(kSolution);
+  window->StaticText2->setText(GetParam().maximum);
+  typeSolutionLeavingOut(9 - GetParam().correct);
+  done();
+  EXPECT_EQ(score(), GetParam().score);
+  EXPECT_EQ(window->StaticText2->text(), GetParam().maximum);
+}
+
+std::vector<Scaled> scaledScores() {
   const std::vector<std::pair<std::string, std::vector<std::string>>> table = {
       {"100", {"0", "11", "22", "33", "44", "56", "67", "78", "89", "100"}},
       {"96", {"0", "11", "21", "32", "43", "53", "64", "75", "85", "96"}},
       {"-5", {"0", "-1", "-1", "-2", "-2", "-3", "-3", "-4", "-4", "-5"}},
   };
+  std::vector<Scaled> cases;
   for (const auto& [maximum, scores] : table) {
-    for (int correct = 0; correct <= 9; ++correct) {
-      startWith(kSolution);
-      window->StaticText2->setText(maximum);
-      typeSolutionLeavingOut(9 - correct);
-      done();
-      EXPECT_EQ(score(), scores[static_cast<std::size_t>(correct)]) << maximum << " with " << correct << " correct";
-      EXPECT_EQ(maximum, window->StaticText2->text());
-    }
+    for (int correct = 0; correct <= 9; ++correct) cases.push_back({maximum, correct, scores[correct]});
   }
+  return cases;
 }
+
+INSTANTIATE_TEST_SUITE_P(DoneTest, DoneScores, testing::ValuesIn(scaledScores()));
 
 TEST_F(DoneTest, ComparesWholeTextsAndBlanksEveryWrongCell) {
   startWith(kSolution);  // 2 9 4 / 7 5 3 / 6 1 8

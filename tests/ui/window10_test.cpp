@@ -147,29 +147,49 @@ private slots:
     QCOMPARE(window_->frame()->maximumSize(), QSize(32000, 32000));
   }
 
-  void resizingMovesNoControl() {
-    for (const QSize size : {QSize(64, 64), QSize(400, 300), QSize(1600, 1200)}) {
+  void resizingStopsAtItsLimitsAndMovesNoCell() {
+    for (const QSize size : {QSize(64, 64), QSize(1600, 1200)}) {
       window_->frame()->resize(size);
       QApplication::processEvents();
-      for (const Expected& e : kControls) QVERIFY2(widget(e.name)->geometry() == e.place, e.name);
       QCOMPARE(cell(25)->geometry(), QRect(370, 357, 80, 54));
     }
     window_->frame()->resize(10, 10);
     QVERIFY(window_->frame()->width() >= 64 && window_->frame()->height() >= 64);
   }
 
+  void everyControlStandsAsLaidOut_data() {
+    QTest::addColumn<int>("control");
+    for (int i = 0; i < static_cast<int>(std::size(kControls)); ++i) QTest::newRow(kControls[i].name) << i;
+  }
+
+  // Its place (also in a window made smaller or larger), caption, font and state; the caption fits.
   void everyControlStandsAsLaidOut() {
-    for (const Expected& e : kControls) {
-      QWidget* w = widget(e.name);
-      const QByteArray name(e.name);
-      QVERIFY2(w->geometry() == e.place, name);
-      if (e.caption) QVERIFY2(captionOf(w) == QString(e.caption), name + " reads " + captionOf(w).toUtf8());
-      QVERIFY2(w->font().pixelSize() == e.fontPixels, name);
-      QVERIFY2(w->font().bold() == e.bold, name);
-      QVERIFY2(w->font().italic() == e.italic, name);
-      QVERIFY2(w->isVisible() == e.visible, name);
-      QVERIFY2(w->isEnabled() == e.enabled, name);
+    QFETCH(int, control);
+    const Expected& e = kControls[control];
+    QWidget* w = widget(e.name);
+    if (e.caption) QCOMPARE(captionOf(w), QString(e.caption));
+    QCOMPARE(w->font().pixelSize(), e.fontPixels);
+    QCOMPARE(w->font().bold(), e.bold);
+    QCOMPARE(w->font().italic(), e.italic);
+    QCOMPARE(w->isVisible(), e.visible);
+    QCOMPARE(w->isEnabled(), e.enabled);
+    QCOMPARE(w->geometry(), e.place);
+    for (const QSize size : {QSize(64, 64), QSize(1600, 1200)}) {
+      window_->frame()->resize(size);
+      QApplication::processEvents();
+      QCOMPARE(w->geometry(), e.place);
     }
+    if (e.caption && *e.caption && !qobject_cast<QComboBox*>(w)) {
+      int room = w->width();
+      if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QPushButton*>(w)) {
+        room -= 24;  // indicator and its spacing
+      }
+      QVERIFY(w->fontMetrics().horizontalAdvance(captionOf(w)) <= room);
+      QVERIFY(w->fontMetrics().height() <= w->height());
+    }
+  }
+
+  void theWindowOpensInItsFirstState() {
     QVERIFY(qobject_cast<QAbstractButton*>(widget("RadioButton5"))->isChecked());
     QVERIFY(!qobject_cast<QAbstractButton*>(widget("RadioButton6"))->isChecked());
     QVERIFY(!qobject_cast<QAbstractButton*>(widget("RadioButton1"))->isChecked());
@@ -178,26 +198,29 @@ private slots:
     QCOMPARE(qobject_cast<QLabel*>(widget("StaticText9"))->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(window_->Timer1->period(), 12000);
     QCOMPARE(window_->Timer1->mode(), fw::Timer::Mode::Off);
+    QVERIFY(window_->find("Puzzle") == nullptr);  // a control array member has its index
+  }
+
+  void boardCellsStandAsLaidOut_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < game::kCellCount; ++i) QTest::newRow(qPrintable(QString("Puzzle %1").arg(i))) << i;
   }
 
   void boardCellsStandAsLaidOut() {
-    for (int i = 0; i < game::kCellCount; ++i) {
-      QLineEdit* c = cell(i);
-      QCOMPARE(c->objectName(), QString("Puzzle"));
-      QCOMPARE(c->property("index").toInt(), i);
-      QCOMPARE(c->geometry(), QRect(kCellPlaces[i], QSize(80, 54)));
-      QCOMPARE(c->isVisible(), game::roleOf(i) != game::CellRole::Solution);
-      QVERIFY(c->isEnabled() && !c->isReadOnly() && c->hasFrame());
-      QVERIFY(c->text().isEmpty());
-      QCOMPARE(c->font().pixelSize(), 18);
-      QVERIFY(c->font().bold());
-      QCOMPARE(c->palette().color(QPalette::Base), QColor(Qt::white));
-      QCOMPARE(c->palette().color(QPalette::Text), QColor(Qt::black));
-      QVERIFY(c->validator() == nullptr);
-    }
-    QCOMPARE(window_->find("puzzle", 0), window_->Puzzle[0]);
-    QCOMPARE(window_->find("PUZZLE", 25), window_->Puzzle[25]);
-    QVERIFY(window_->find("Puzzle") == nullptr);
+    QFETCH(int, index);
+    QLineEdit* c = cell(index);
+    QCOMPARE(c->objectName(), QString("Puzzle"));
+    QCOMPARE(c->property("index").toInt(), index);
+    QCOMPARE(c->geometry(), QRect(kCellPlaces[index], QSize(80, 54)));
+    QCOMPARE(c->isVisible(), game::roleOf(index) != game::CellRole::Solution);
+    QVERIFY(c->isEnabled() && !c->isReadOnly() && c->hasFrame());
+    QVERIFY(c->text().isEmpty());
+    QCOMPARE(c->font().pixelSize(), 18);
+    QVERIFY(c->font().bold());
+    QCOMPARE(c->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(c->palette().color(QPalette::Text), QColor(Qt::black));
+    QVERIFY(c->validator() == nullptr);
+    QCOMPARE(window_->find("PUZZLE", index), window_->Puzzle[static_cast<std::size_t>(index)]);
   }
 
   void connectorsJoinTheCells() {
@@ -445,18 +468,7 @@ private slots:
     QCOMPARE(cell(16)->accessibleName(), QString("target of rising diagonal"));
   }
 
-  void captionsFitTheirRectangles() {
-    for (const Expected& e : kControls) {
-      QWidget* w = widget(e.name);
-      if (!e.caption || !*e.caption || qobject_cast<QComboBox*>(w)) continue;
-      int room = w->width();
-      if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QPushButton*>(w)) {
-        room -= 24;  // indicator and its spacing
-      }
-      QVERIFY2(w->fontMetrics().horizontalAdvance(captionOf(w)) <= room, e.name);
-      QVERIFY2(w->fontMetrics().height() <= w->height(), e.name);
-    }
-  }
+
 };
 
 QTEST_MAIN(Window10Test)
