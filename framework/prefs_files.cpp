@@ -84,6 +84,19 @@ std::string refusalOf(const struct stat& info) {
 
 void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(toQ(path)).absolutePath()); }
 
+// Gives the reason, where one is asked for, and false.
+bool failure(std::string* reason, std::string why) {
+  if (reason) *reason = std::move(why);
+  return false;
+}
+
+// Makes the folder a file is to be written in; false where there is no path.
+bool placeForWriting(const std::string& path, std::string* reason) {
+  if (path.empty()) return failure(reason, "there is no preferences folder");
+  makeFolderOf(path);
+  return true;
+}
+
 }  // namespace
 
 FileContents readFile(const std::string& path) {
@@ -118,12 +131,8 @@ FileContents readFile(const std::string& path) {
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
-  const auto fail = [reason](std::string why) {
-    if (reason) *reason = std::move(why);
-    return false;
-  };
-  if (path.empty()) return fail("there is no preferences folder");
-  makeFolderOf(path);
+  const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
+  if (!placeForWriting(path, reason)) return false;
   QSaveFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly)) return fail(fromQ(file.errorString()));
   // The new bytes reach the disk before they take the old file's place, so
@@ -139,12 +148,8 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 }
 
 bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
-  const auto fail = [reason](std::string why) {
-    if (reason) *reason = std::move(why);
-    return false;
-  };
-  if (path.empty()) return fail("there is no preferences folder");
-  makeFolderOf(path);
+  const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
+  if (!placeForWriting(path, reason)) return false;
   const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
   if (file.get() < 0) return fail(systemReason(errno));
   struct stat info {};
