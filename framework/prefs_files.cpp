@@ -191,14 +191,20 @@ FileLock::FileLock(const std::string& path) {
   }
   makeFolderOf(path);
   impl_ = std::make_unique<Impl>(toQ(path + ".lock"));
+  errno = 0;
   if (impl_->file.tryLock(lockWait)) {
     locked_ = true;
     return;
   }
+  // Qt names no cause of its own; the system's last word is the likeliest one (a full disk, say).
+  const int error = errno;
   switch (impl_->file.error()) {
     case QLockFile::LockFailedError: reason_ = "another Veltrano game kept it locked"; break;
-    case QLockFile::PermissionError: reason_ = "its lock file could not be made here: " + systemReason(EACCES); break;
-    default: reason_ = "its lock file could not be made"; break;
+    case QLockFile::PermissionError: reason_ = "its lock file could not be made: " + systemReason(EACCES); break;
+    default:
+      reason_ = "its lock file could not be made";
+      if (error != 0) reason_ += ": " + systemReason(error);
+      break;
   }
 }
 
