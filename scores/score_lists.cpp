@@ -10,7 +10,6 @@
 
 #include "framework/application.h"
 #include "framework/message_dialog.h"
-#include "scores/score_file.h"
 
 namespace scores {
 
