@@ -104,6 +104,14 @@ void quitOnTerminationRequests(std::function<void()> onSaveRequest) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 
   qApp->installEventFilter(new QuitRequestFilter(qApp));
+  // Qt ends the process at once when the display's connection breaks (the
+  // display server went away with the session): save on the way out. After a
+  // quit of ours, or once the application object is gone, there is nothing to do.
+  std::atexit([] {
+    if (quitting || !QCoreApplication::instance() || !saveRequest) return;
+    unattended = true;
+    saveRequest();
+  });
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { handleSaveRequest(); });
 }
 

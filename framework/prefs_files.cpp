@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,7 +29,7 @@ namespace {
 
 std::string folderOverride;
 bool failBeforeReplacing = false;
-int lockWait = 4000;
+int lockWait = 2000;
 
 }  // namespace
 
@@ -190,7 +191,15 @@ FileLock::FileLock(const std::string& path) {
     return;
   }
   makeFolderOf(path);
-  impl_ = std::make_unique<Impl>(toQ(path + ".lock"));
+  const std::string lockPath = path + ".lock";
+  // Qt would wait for ever on a FIFO in the lock's place, or read a device without end.
+  struct stat info {};
+  if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    reason_ = "its lock file " + fromQ(QFileInfo(toQ(lockPath)).fileName()) + " is in the way: " +
+              (S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info));
+    return;
+  }
+  impl_ = std::make_unique<Impl>(toQ(lockPath));
   errno = 0;
   if (impl_->file.tryLock(lockWait)) {
     locked_ = true;
@@ -211,6 +220,6 @@ FileLock::FileLock(const std::string& path) {
 FileLock::~FileLock() = default;
 
 void setFailSavesBeforeReplacing(bool fail) { failBeforeReplacing = fail; }
-void setLockWaitMilliseconds(int milliseconds) { lockWait = milliseconds; }
+int setLockWaitMilliseconds(int milliseconds) { return std::exchange(lockWait, milliseconds); }
 
 }  // namespace fw

@@ -51,9 +51,9 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 bool appendLine(const std::string& path, std::string_view line, std::string* reason = nullptr);
 
 // Holds the lock beside a file (its name plus ".lock") for as long as it
-// lives, so that two games never write the same file at once. It waits a few
+// lives, so that two games never write the same file at once. It waits two
 // seconds at most for another holder; a lock left by a process that has died
-// is taken over.
+// is taken over, and anything but a file in the lock's place is refused.
 class FileLock {
 public:
   explicit FileLock(const std::string& path);
@@ -74,7 +74,7 @@ private:
 
 // Tests make a save fail just before its new file would take the old one's place,
 void setFailSavesBeforeReplacing(bool fail);
-// and shorten the wait for a lock held elsewhere.
-void setLockWaitMilliseconds(int milliseconds);
+// and shorten the wait for a lock held elsewhere (the wait it replaces is returned).
+int setLockWaitMilliseconds(int milliseconds);
 
 }  // namespace fw

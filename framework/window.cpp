@@ -21,6 +21,7 @@
 #include <QStyleOptionFocusRect>
 #include <QTableView>
 #include <QTimer>
+#include <QWindow>
 
 #include <limits>
 
@@ -38,7 +39,10 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override {
-    if (owner_.Event_CancelClose()) {
+    deciding_ = true;
+    const bool keepOpen = owner_.Event_CancelClose();
+    deciding_ = false;
+    if (keepOpen) {
       event->ignore();
       return;
     }
@@ -62,8 +66,29 @@ protected:
     QMainWindow::keyPressEvent(event);
   }
 
+  void showEvent(QShowEvent* event) override {
+    if (QWindow* window = windowHandle(); window && !watchingClose_) {
+      window->installEventFilter(this);
+      watchingClose_ = true;
+    }
+    QMainWindow::showEvent(event);
+  }
+
+  // The desktop's close button, pressed while the window decides whether to
+  // close (its handler may be asking the player), would have Qt close it
+  // there and then; it waits for that answer instead.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (deciding_ && watched == windowHandle() && event->type() == QEvent::Close) {
+      event->ignore();
+      return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+  }
+
 private:
   Window& owner_;
+  bool deciding_ = false;
+  bool watchingClose_ = false;
 };
 
 namespace {

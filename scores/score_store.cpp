@@ -4,6 +4,8 @@
 
 #include "scores/score_store.h"
 
+#include <algorithm>
+
 #include "framework/prefs_files.h"
 #include "scores/score_file.h"
 
@@ -13,15 +15,31 @@ namespace {
 
 bool endsInLineBreak(std::string_view bytes) { return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r'; }
 
+// Far more rows than players record in a lifetime: a list of more would take
+// gigabytes to hold, and could end the game before its window opens.
+constexpr std::size_t kMaxRows = std::size_t{1} << 24;
+const char* const kTooManyRows = "it has more than 16 million lines";
+
+// Whether the file may hold more rows than that; a row takes three bytes at least (",1" and a line end).
+bool tooManyRows(std::string_view bytes) {
+  if ((bytes.size() + 1) / 3 <= kMaxRows) return false;
+  const auto lineEnds = std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == '\n' || c == '\r'; });
+  return static_cast<std::size_t>(lineEnds) >= kMaxRows;
+}
+
+// Why the game will not take a file's contents as a list; empty when it will.
+std::string refusalOf(const fw::FileContents& file) {
+  if (file.status == fw::FileContents::Status::Unreadable) return file.reason;
+  return tooManyRows(file.bytes) ? kTooManyRows : "";
+}
+
 }  // namespace
 
 fw::RowTable ScoreStore::load() {
   path_ = fw::preferencesFile(fileName_);
   fw::FileContents file = fw::readFile(path_);
-  if (file.status == fw::FileContents::Status::Unreadable) {
-    problem_ = file.reason;
-    return fw::RowTable(2);
-  }
+  problem_ = refusalOf(file);
+  if (!problem_.empty()) return fw::RowTable(2);
   base_ = std::move(file.bytes);
   return parseScoreFile(base_);
 }
@@ -57,10 +75,8 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
     return saved;
   }
   fw::FileContents current = fw::readFile(path_);
-  if (current.status == fw::FileContents::Status::Unreadable) {
-    saved.reason = current.reason;
-    return saved;
-  }
+  saved.reason = refusalOf(current);
+  if (!saved.reason.empty()) return saved;
   // Most often nobody else touched the file, and our rows are the whole story.
   const std::string_view now = current.bytes;
   const bool untouched = now.size() == base_.size() + appended_.size() && now.starts_with(base_) &&

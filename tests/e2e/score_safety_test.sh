@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: MIT
 
 # No score is lost to a second game on the same files, to a signal or Ctrl+Q
-# while a dialog, window or menu is open, or to a file the game cannot read.
+# while a dialog, window or menu is open, to the display going away, or to a
+# file the game cannot read.
 #   score_safety_test.sh PATH_TO_VELTRANO   (run inside xvfb-run)
 set -u
 game=$1
@@ -69,6 +70,22 @@ for case in "help TERM" "about HUP" "menu INT" "help ctrl+q"; do
   check "$quit with $opened open ends the game with status 0" wait_exit
   check "$quit with $opened open saves the removal" file_is Veltrano.prefs 'Ann,87\n'
 done
+
+# The display going away (the end of a session without a session manager):
+# Qt ends the game at once, and the lists are saved on the way out.
+outer_display=$DISPLAY
+number=$(( 300 + $$ % 600 ))
+Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=":$number"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_game 'Ann,87\nBob,64\n'
+click $(list_row 1)  # removes Bob
+kill "$server"
+wait_exit
+check "a lost display saves the removal" file_is Veltrano.prefs 'Ann,87\n'
+check "a lost display writes the expert list" test -f "$config/Veltrano2.prefs"
+export DISPLAY=$outer_display
 
 # A FIFO in a score file's place neither hangs the game nor is replaced.
 config=$(mktemp -d -p "$work")

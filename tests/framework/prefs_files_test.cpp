@@ -166,7 +166,7 @@ TEST(PrefsFolder, AnEmptyPathIsNeverReadOrWritten) {
 
 TEST_F(PrefsFiles, ALockIsHeldByOneAtATime) {
   const std::string path = fw::preferencesFile("Veltrano.prefs");
-  fw::setLockWaitMilliseconds(50);
+  const int wait = fw::setLockWaitMilliseconds(50);
   {
     const fw::FileLock first(path);
     ASSERT_TRUE(first.locked());
@@ -175,7 +175,17 @@ TEST_F(PrefsFiles, ALockIsHeldByOneAtATime) {
     EXPECT_EQ(second.reason(), "another Veltrano game kept it locked");
   }
   EXPECT_TRUE(fw::FileLock(path).locked());
-  fw::setLockWaitMilliseconds(4000);
+  fw::setLockWaitMilliseconds(wait);
+}
+
+// Waiting for a writer on a FIFO, or reading a device, would never end.
+TEST_F(PrefsFiles, AnythingButAFileInTheLocksPlaceIsRefusedAtOnce) {
+  const std::string path = fw::preferencesFile("Veltrano.prefs");
+  ASSERT_EQ(::mkfifo((path + ".lock").c_str(), 0600), 0);
+  EXPECT_EQ(fw::FileLock(path).reason(), "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
+  fs::remove(path + ".lock");
+  fs::create_symlink("/dev/zero", path + ".lock");
+  EXPECT_EQ(fw::FileLock(path).reason(), "its lock file Veltrano.prefs.lock is in the way: it is a link, not a file");
 }
 
 }  // namespace

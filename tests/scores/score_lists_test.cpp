@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <QLockFile>
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QWindow>
 
 #include <filesystem>
 #include <fstream>
@@ -289,13 +292,13 @@ TEST_F(ScoreListsTest, TwoGamesKeepEachOthersRecordsAndRemovals) {
 TEST_F(ScoreListsTest, ARecordThatCannotReachTheFileStaysInTheListAndThePlayerIsTold) {
   open();
   window->StaticText4->setText("5");
-  fw::setLockWaitMilliseconds(20);
+  const int wait = fw::setLockWaitMilliseconds(20);
   {
     QLockFile otherGame(QString::fromStdString(path(scores::kStandardFile) + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
     record("Kept");
   }
-  fw::setLockWaitMilliseconds(4000);
+  fw::setLockWaitMilliseconds(wait);
   EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Kept", "5"}}));
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another Veltrano game kept it locked"));
@@ -345,6 +348,25 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Ann,87\nNew,5\n"},
                     AfterAFailedSave{"BackToTheGame", fw::MessageDialog::Button::Cancel, true, "Ann,87\nNew,5\n"}),
     [](const testing::TestParamInfo<AfterAFailedSave>& info) { return std::string(info.param.name); });
+
+// The window's close button, pressed while the player is asked, waits for the answer.
+TEST_F(ScoreListsTest, ACloseRequestDuringTheFailedSaveQuestionWaitsForTheAnswer) {
+  writeFile(scores::kStandardFile, "Ann,87\n");
+  open();
+  clickCell(window->ListBox1, 0, 0);
+  fw::setFailSavesBeforeReplacing(true);
+  fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
+    told.push_back(dialog.message);
+    QCloseEvent fromTheDesktop;
+    QCoreApplication::sendEvent(window->frame()->windowHandle(), &fromTheDesktop);
+    return fw::MessageDialog::Button::Cancel;  // back to the game
+  });
+  closeWindow();
+  EXPECT_EQ(told, std::vector<std::string>{"Your scores could not be saved."});
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->frame()->windowHandle()->handle());
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\n");
+}
 
 TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
   writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
