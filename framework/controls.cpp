@@ -4,6 +4,7 @@
 
 #include "framework/controls.h"
 
+#include "framework/event_watcher.h"
 #include "framework/picture_registry.h"
 #include "framework/qt_conversions.h"
 
@@ -21,23 +22,6 @@ namespace fw {
 
 namespace {
 
-
-// Hands a field's mouse presses to its handler before the field sees them.
-class MouseDownFilter final : public QObject {
-public:
-  MouseDownFilter(QObject* parent, const Control::MouseDownHandler& handler)
-      : QObject(parent), handler_(handler) {}
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::MouseButtonPress || !handler_) return false;
-    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-    return handler_(at.x(), at.y());
-  }
-
-private:
-  const Control::MouseDownHandler& handler_;
-};
-
 // Drops refused characters from every change, so a paste keeps the rest of its text.
 class RefusingValidator final : public QValidator {
 public:
@@ -54,33 +38,6 @@ public:
 
 private:
   QString refused_;
-};
-
-// Hands plain arrow keys to the field's handler where they leave the text.
-class ArrowFilter final : public QObject {
-public:
-  ArrowFilter(QLineEdit* edit, const EditField::ArrowHandler& handler) : QObject(edit), edit_(edit), handler_(handler) {}
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || !handler_) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    // A selection of the whole text, as Tab leaves it, stands at both edges.
-    const bool all = edit_->selectedText() == edit_->text();
-    const bool atStart = edit_->cursorPosition() == 0 || all;
-    const bool atEnd = edit_->cursorPosition() == edit_->text().size() || all;
-    switch (key->key()) {
-      case Qt::Key_Up: return handler_(Arrow::Up);
-      case Qt::Key_Down: return handler_(Arrow::Down);
-      case Qt::Key_Left: return atStart && handler_(Arrow::Left);
-      case Qt::Key_Right: return atEnd && handler_(Arrow::Right);
-      default: return false;
-    }
-  }
-
-private:
-  QLineEdit* edit_;
-  const EditField::ArrowHandler& handler_;
 };
 
 }  // namespace
@@ -102,7 +59,14 @@ void Control::setSpokenDescription(const std::string& description) {
 }
 
 void Control::setMouseDownHandler(MouseDownHandler handler) {
-  if (!mouseDown_) widget_->installEventFilter(new MouseDownFilter(widget_, mouseDown_));
+  if (!mouseDown_) {
+    // The handler sees a press before the control does.
+    watchEvents(widget_, [this](QEvent* event) {
+      if (event->type() != QEvent::MouseButtonPress || !mouseDown_) return false;
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      return mouseDown_(at.x(), at.y());
+    });
+  }
   mouseDown_ = std::move(handler);
 }
 
@@ -130,7 +94,25 @@ void EditField::keepTextSecret() {
 }
 
 void EditField::setArrowHandler(ArrowHandler handler) {
-  if (!arrowHandler_) edit_->installEventFilter(new ArrowFilter(edit_, arrowHandler_));
+  if (!arrowHandler_) {
+    // Plain arrow keys go to the handler where they would leave the text.
+    watchEvents(edit_, [this](QEvent* event) {
+      if (event->type() != QEvent::KeyPress || !arrowHandler_) return false;
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+      // A selection of the whole text, as Tab leaves it, stands at both edges.
+      const bool all = edit_->selectedText() == edit_->text();
+      const bool atStart = edit_->cursorPosition() == 0 || all;
+      const bool atEnd = edit_->cursorPosition() == edit_->text().size() || all;
+      switch (key->key()) {
+        case Qt::Key_Up: return arrowHandler_(Arrow::Up);
+        case Qt::Key_Down: return arrowHandler_(Arrow::Down);
+        case Qt::Key_Left: return atStart && arrowHandler_(Arrow::Left);
+        case Qt::Key_Right: return atEnd && arrowHandler_(Arrow::Right);
+        default: return false;
+      }
+    });
+  }
   arrowHandler_ = std::move(handler);
 }
 

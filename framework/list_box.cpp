@@ -12,42 +12,20 @@
 
 #include <utility>
 
+#include "framework/event_watcher.h"
 #include "framework/list_box_model.h"
 #include "framework/qt_conversions.h"
 
 namespace fw {
 
-namespace {
-
-// Keeps the column widths at their shares when the list's viewport changes size.
-class ResizeWatcher final : public QObject {
-public:
-  ResizeWatcher(QObject* parent, std::function<void()> onResize) : QObject(parent), onResize_(std::move(onResize)) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) onResize_();
-    return false;
-  }
-
-private:
-  std::function<void()> onResize_;
-};
-
-// Reports the events of a widget to a handler, which returns true to consume one.
-class EventWatcher final : public QObject {
-public:
-  EventWatcher(QObject* parent, std::function<bool(QEvent*)> onEvent) : QObject(parent), onEvent_(std::move(onEvent)) {}
-  bool eventFilter(QObject*, QEvent* event) override { return onEvent_(event); }
-
-private:
-  std::function<bool(QEvent*)> onEvent_;
-};
-
-}  // namespace
-
 ListBox::ListBox(QTableView* view, std::string name, int columnCount)
     : Control(view, std::move(name), -1), view_(view), model_(std::make_unique<RowsModel>(columnCount)) {
   view_->setModel(model_.get());
-  view_->viewport()->installEventFilter(new ResizeWatcher(view_, [this] { applyColumnWidths(); }));
+  // Keeps the column widths at their shares when the list's viewport changes size.
+  watchEvents(view_->viewport(), [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) applyColumnWidths();
+    return false;
+  });
   QHeaderView* header = view_->horizontalHeader();
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(false);
@@ -92,11 +70,6 @@ void ListBox::addRows(RowTable&& rows) {
   if (added > 0) lastIndex_ = model_->rowCount() - 1;
 }
 
-void ListBox::setRows(RowTable&& rows) {
-  model_->setRows(std::move(rows));
-  lastIndex_ = model_->rowCount() - 1;
-}
-
 int ListBox::lastIndex() const { return lastIndex_; }
 
 std::string_view ListBox::cell(int row, int column) const {
@@ -130,16 +103,16 @@ void ListBox::setCellClickHandler(CellClickHandler handler) {
   if (!cellClick_) {
     // The second click of a double click would act on the row that moved up
     // under the pointer after the first click removed its row.
-    view_->viewport()->installEventFilter(new EventWatcher(view_, [this](QEvent* event) {
+    watchEvents(view_->viewport(), [this](QEvent* event) {
       if (event->type() == QEvent::MouseButtonPress) inDoubleClick_ = false;
       if (event->type() == QEvent::MouseButtonDblClick) inDoubleClick_ = true;
       return false;
-    }));
-    view_->installEventFilter(new EventWatcher(view_, [this](QEvent* event) {
+    });
+    watchEvents(view_, [this](QEvent* event) {
       if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete) return false;
       clickCurrentCell();
       return true;
-    }));
+    });
     QObject::connect(view_, &QTableView::clicked, view_, [this](const QModelIndex& index) {
       if (std::exchange(inDoubleClick_, false)) return;
       const QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos()) - view_->visualRect(index).topLeft();

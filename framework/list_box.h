@@ -43,8 +43,6 @@ public:
   void addRow(const std::string& firstCell);
   // Adds many rows at the bottom at once.
   void addRows(RowTable&& rows);
-  // Puts these rows in place of all rows; the sort state stays.
-  void setRows(RowTable&& rows);
   int lastIndex() const;  // of the row added last; -1 before any
   std::string_view cell(int row, int column) const;  // valid until the list changes
   const RowTable& rows() const;

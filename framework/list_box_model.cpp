@@ -70,12 +70,6 @@ void RowsModel::appendRows(RowTable&& more) {
   endInsertRows();
 }
 
-void RowsModel::setRows(RowTable&& rows) {
-  beginResetModel();
-  rows_ = std::move(rows);
-  endResetModel();
-}
-
 void RowsModel::removeRow(int row) {
   beginRemoveRows({}, row, row);
   rows_.remove(static_cast<std::size_t>(row));

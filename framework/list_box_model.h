@@ -28,7 +28,6 @@ public:
   const RowTable& rows() const { return rows_; }
   void setCell(int row, int column, std::string_view text);
   void appendRows(RowTable&& more);
-  void setRows(RowTable&& rows);
   void removeRow(int row);
   // A stable sort by the texts of one column, in their natural order.
   void sortBy(int column, SortOrder order);

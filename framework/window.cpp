@@ -26,6 +26,7 @@
 #include <limits>
 
 #include "framework/accessibility.h"
+#include "framework/event_watcher.h"
 #include "framework/look.h"
 #include "framework/menus.h"
 #include "framework/qt_conversions.h"
@@ -193,32 +194,6 @@ protected:
 private:
   Role role_;
   std::function<void()> pressed_;
-};
-
-// Arrow keys move the focus to the next or previous available button of a
-// group. Qt's own handling would also select that button, which runs its
-// action: a purchase, or a mode switch that empties the board.
-class RadioArrowFilter final : public QObject {
-public:
-  RadioArrowFilter(QObject* parent, QList<QAbstractButton*> buttons) : QObject(parent), buttons_(std::move(buttons)) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right) return false;
-    const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 1;
-    for (qsizetype i = buttons_.indexOf(watched) + step; i >= 0 && i < buttons_.size(); i += step) {
-      QAbstractButton* next = buttons_[i];
-      if (next->isEnabled() && next->isVisible()) {
-        next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        break;
-      }
-    }
-    return true;
-  }
-
-private:
-  QList<QAbstractButton*> buttons_;
 };
 
 }  // namespace
@@ -443,10 +418,25 @@ void Window::groupRadioButtons(std::initializer_list<RadioButton*> buttons) {
   auto* group = new QButtonGroup(content_);
   QList<QAbstractButton*> members;
   for (RadioButton* button : buttons) members << static_cast<QAbstractButton*>(button->widget());
-  auto* arrows = new RadioArrowFilter(group, members);
   for (QAbstractButton* member : members) {
     group->addButton(member);
-    member->installEventFilter(arrows);
+    // Arrow keys move the focus to the next or previous available button of
+    // the group. Qt's own handling would also select that button, which runs
+    // its action: a purchase, or a mode switch that empties the board.
+    watchEvents(member, [member, members](QEvent* event) {
+      if (event->type() != QEvent::KeyPress) return false;
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right) return false;
+      const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 1;
+      for (qsizetype i = members.indexOf(member) + step; i >= 0 && i < members.size(); i += step) {
+        QAbstractButton* next = members[i];
+        if (next->isEnabled() && next->isVisible()) {
+          next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+          break;
+        }
+      }
+      return true;
+    });
   }
 }
 
