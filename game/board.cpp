@@ -53,7 +53,8 @@ constexpr std::array<Place, kCellCount> kPlaces = {{
 
 }  // namespace
 
-int neighbourCell(int cell, Arrow arrow) {
+int neighbourCell(int cell, fw::Arrow arrow) {
+  using fw::Arrow;
   const Place from = kPlaces[static_cast<std::size_t>(cell)];
   if (from.row < 0) return -1;
   const bool vertical = arrow == Arrow::Up || arrow == Arrow::Down;

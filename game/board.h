@@ -8,6 +8,8 @@
 
 #include <array>
 
+#include "framework/controls.h"
+
 namespace game {
 
 constexpr int kCellCount = 26;
@@ -45,11 +47,9 @@ CellRole roleOf(int cell);
 // ever reaches them.
 const char* describeCell(int cell);
 
-enum class Arrow { Up, Down, Left, Right };
-
 // The visible cell an arrow key leads to from a visible cell: the nearest one
 // in that direction in the same row or column of the board's 5 x 5 places, or
 // -1 where there is none.
-int neighbourCell(int cell, Arrow arrow);
+int neighbourCell(int cell, fw::Arrow arrow);
 
 }  // namespace game

@@ -45,8 +45,7 @@ void Window10::makeBoard() {
 }
 
 bool Window10::moveFocusFromCell(int cell, fw::Arrow arrow) {
-  static constexpr game::Arrow kArrows[] = {game::Arrow::Up, game::Arrow::Down, game::Arrow::Left, game::Arrow::Right};
-  const int next = game::neighbourCell(cell, kArrows[static_cast<int>(arrow)]);
+  const int next = game::neighbourCell(cell, arrow);
   if (next < 0) return false;
   Puzzle[static_cast<std::size_t>(next)]->setFocus();
   return true;

@@ -10,7 +10,7 @@
 
 namespace {
 
-using game::Arrow;
+using fw::Arrow;
 
 struct Step {
   int from;
