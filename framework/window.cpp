@@ -308,8 +308,7 @@ StaticText& Window::addTextBlock(const std::string& name, Rect r, const std::str
 
 StaticText& Window::addPressableText(const std::string& name, Rect r, const std::string& text, Font font,
                                      PressRole role) {
-  auto* label = new PressableText(toQ(text), content_,
-                                  role == PressRole::Link ? Pressable::Role::Link : Pressable::Role::Button);
+  auto* label = new PressableText(toQ(text), content_, role);
   place(label, name, r, font);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(toQ(Align::Left));

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/accessibility.h"
 #include "framework/controls.h"
 #include "framework/list_box.h"
 #include "framework/timer.h"
@@ -72,7 +73,7 @@ protected:
   StaticText& addTextBlock(const std::string& name, Rect place, const std::string& text, Font font);
   // Text that acts like a button or a link: it takes the keyboard focus, and
   // Return, Space and assistive tools press it as a click does (its mouse-down handler).
-  enum class PressRole { Button, Link };
+  using PressRole = Pressable::Role;
   StaticText& addPressableText(const std::string& name, Rect place, const std::string& text, Font font,
                                PressRole role);
   PushButton& addPushButton(const std::string& name, Rect place, const std::string& caption, Font font);
