@@ -22,8 +22,10 @@ constexpr EditItem kEditItems[] = {
 
 }  // namespace
 
-App::App(fw::Shuffle& shuffle)
-    : window10_([this, &shuffle] { return std::make_unique<Window10>(shuffle, [this] { help(); }); }),
+App::App(fw::Shuffle& shuffle, const std::string& scoresFolder)
+    : window10_([this, &shuffle, scoresFolder] {
+        return std::make_unique<Window10>(shuffle, scoresFolder, [this] { help(); });
+      }),
       window2_([this] { return std::make_unique<Window2>([this] { window10().show(); }); }),
       window3_([] { return std::make_unique<Window3>(); }),
       window4_([] { return std::make_unique<Window4>(); }) {

@@ -15,7 +15,8 @@
 
 class App {
 public:
-  explicit App(fw::Shuffle& shuffle);
+  // The score lists are kept in scoresFolder.
+  App(fw::Shuffle& shuffle, const std::string& scoresFolder);
   ~App();
 
   fw::MenuBar& MenuBar1() { return menuBar_; }

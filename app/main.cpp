@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/command_line.h"
 #include "framework/application.h"
+#include "framework/files.h"
 #include "framework/shuffle.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));
   fw::RandomShuffle shuffle;
-  App app(shuffle);
+  App app(shuffle, fw::configurationFolder());
   fw::quitOnTerminationRequests([&app] {
     if (Window10* game = app.existingWindow10()) game->saveScores();
   });

@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/prefs_files.h"
+#include "framework/files.h"
 #include "framework/shuffle.h"
 #include "scores/score_file.h"
-#include "scores/score_lists.h"
+#include "scores/score_store.h"
 #include "ui/window10.h"
 
 namespace {
@@ -80,9 +80,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
   QTemporaryDir folder;
-  fw::setPreferencesFolder(folder.path().toStdString());
-  const std::string standardPath = fw::preferencesFile(scores::kStandardFile);
-  const std::string floorPath = fw::preferencesFile("floor.txt");
+  const std::string scoresFolder = folder.path().toStdString();
+  const std::string standardPath = scoresFolder + "/" + scores::kStandardFile;
+  const std::string floorPath = scoresFolder + "/floor.txt";
 
   {
     std::mt19937 random(1);
@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
   fw::RandomShuffle shuffle(1);
   std::unique_ptr<Window10> window;
   const auto openWindow = [&] {
-    window = std::make_unique<Window10>(shuffle);
+    window = std::make_unique<Window10>(shuffle, scoresFolder);
     QApplication::processEvents();
   };
   const double load = medianOf(runs, [&] { window.reset(); }, openWindow);
@@ -131,21 +131,22 @@ int main(int argc, char* argv[]) {
   const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
   const double remove = medianOf(runs, [] {}, [&] { list.removeRow(list.rowCount() / 2); });
   // The same removal in the list's row store alone, without the view's bookkeeping.
-  fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath).bytes);
+  fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath, std::size_t{1} << 30).bytes);
   const double removeFromStore = medianOf(runs, [] {}, [&] { store.remove(store.size() / 2); });
   window->PushButton5->push();
   window->EditField1->setText("Bench");
   window->StaticText4->setText("77");
   const double append = medianOf(runs, [] {}, [&] { window->PushButton6->push(); });
   // What a record spends on the file's lock alone: the lock file is written to the disk before it counts.
-  const double lock = medianOf(runs, [] {}, [&] { fw::FileLock held(standardPath); });
+  const double lock = medianOf(runs, [] {}, [&] { fw::FileLock held(standardPath + ".lock", scores::kLockWaitMilliseconds); });
   const double save = medianOf(runs, openWindow, [&] { window->close(); });
   // The same save when another game has recorded a row meanwhile: the lists are merged.
   const double mergedSave = medianOf(
       runs,
       [&] {
         openWindow();
-        fw::appendLine(standardPath, "Other game,12");
+        std::string reason;
+        fw::appendLine(standardPath, "Other game,12", &reason);
       },
       [&] { window->close(); });
 

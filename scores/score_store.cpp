@@ -6,19 +6,22 @@
 
 #include <algorithm>
 
-#include "framework/prefs_files.h"
+#include "framework/files.h"
 #include "scores/score_file.h"
 
 namespace scores {
 
 namespace {
 
-bool endsInLineBreak(std::string_view bytes) { return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r'; }
-
+// Files larger than this are refused: a list of five million rows is under 100 MB.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 // Far more rows than players record in a lifetime: a list of more would take
 // gigabytes to hold, and could end the game before its window opens.
 constexpr std::size_t kMaxRows = std::size_t{1} << 24;
-const char* const kTooManyRows = "it has more than 16 million lines";
+
+const char* const kNoFolder = "there is no preferences folder";
+
+bool endsInLineBreak(std::string_view bytes) { return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r'; }
 
 // Whether the file may hold more rows than that; a row takes three bytes at least (",1" and a line end).
 bool tooManyRows(std::string_view bytes) {
@@ -29,15 +32,43 @@ bool tooManyRows(std::string_view bytes) {
 
 // Why the game will not take a file's contents as a list; empty when it will.
 std::string refusalOf(const fw::FileContents& file) {
-  if (file.status == fw::FileContents::Status::Unreadable) return file.reason;
-  return tooManyRows(file.bytes) ? kTooManyRows : "";
+  switch (file.status) {
+    case fw::FileContents::Status::Unreadable: return file.reason;
+    case fw::FileContents::Status::TooLarge: return "it is larger than 1 GiB";
+    case fw::FileContents::Status::Read:
+    case fw::FileContents::Status::Missing: break;
+  }
+  return tooManyRows(file.bytes) ? "it has more than 16 million lines" : "";
 }
 
 }  // namespace
 
+ScoreStore::ScoreStore(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds)
+    : path_(folder.empty() ? std::string() : folder + "/" + fileName), lockWait_(lockWaitMilliseconds) {}
+
+std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
+  if (path_.empty()) {
+    *reason = kNoFolder;
+    return nullptr;
+  }
+  auto held = std::make_unique<fw::FileLock>(path_ + ".lock", lockWait_);
+  switch (held->outcome()) {
+    case fw::FileLock::Outcome::Locked: return held;
+    case fw::FileLock::Outcome::HeldElsewhere: *reason = "another Veltrano game kept it locked"; break;
+    case fw::FileLock::Outcome::InTheWay:
+      *reason = "its lock file " + path_.substr(path_.rfind('/') + 1) + ".lock is in the way: " + held->reason();
+      break;
+    case fw::FileLock::Outcome::NotMade:
+      *reason = "its lock file could not be made";
+      if (!held->reason().empty()) *reason += ": " + held->reason();
+      break;
+  }
+  return nullptr;
+}
+
 fw::RowTable ScoreStore::load() {
-  path_ = fw::preferencesFile(fileName_);
-  fw::FileContents file = fw::readFile(path_);
+  if (path_.empty()) return fw::RowTable(2);
+  fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
   problem_ = refusalOf(file);
   if (!problem_.empty()) return fw::RowTable(2);
   base_ = std::move(file.bytes);
@@ -49,11 +80,8 @@ bool ScoreStore::record(std::string_view line, std::string* reason) {
     *reason = "it could not be read when the game started, so it is left as it is";
     return false;
   }
-  const fw::FileLock lock(path_);
-  if (!lock.locked()) {
-    *reason = lock.reason();
-    return false;
-  }
+  const auto held = lock(reason);
+  if (!held) return false;
   if (!fw::appendLine(path_, line, reason)) return false;
   // The file gained a line break first where it lacked one.
   if (appended_.empty() && !endsInLineBreak(base_)) appended_ += '\n';
@@ -69,12 +97,9 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
     saved.ok = true;
     return saved;
   }
-  const fw::FileLock lock(path_);
-  if (!lock.locked()) {
-    saved.reason = lock.reason();
-    return saved;
-  }
-  fw::FileContents current = fw::readFile(path_);
+  const auto held = lock(&saved.reason);
+  if (!held) return saved;
+  fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
   saved.reason = refusalOf(current);
   if (!saved.reason.empty()) return saved;
   // Most often nobody else touched the file, and our rows are the whole story.

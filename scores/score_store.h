@@ -7,21 +7,34 @@
 // this game last read or wrote it, so that a save keeps what other games (or
 // a hand edit) did meanwhile, and it never touches a file it could not read.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "framework/row_table.h"
 #include "scores/score_merge.h"
 
+namespace fw {
+class FileLock;
+}
+
 namespace scores {
+
+// The files of the two lists, in the preferences folder.
+constexpr const char* kStandardFile = "Veltrano.prefs";
+constexpr const char* kExpertFile = "Veltrano2.prefs";
+
+// How long a record or a save waits for another game that holds the file's lock.
+constexpr int kLockWaitMilliseconds = 2000;
 
 class ScoreStore {
 public:
-  explicit ScoreStore(std::string fileName) : fileName_(std::move(fileName)) {}
+  // The file of that name in the folder; an empty folder means there is none to keep it in.
+  ScoreStore(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds = kLockWaitMilliseconds);
 
-  // The rows of the file in the preferences folder; none when it is missing.
-  // A file that exists but cannot be read gives none either, and is left
-  // exactly as it is from then on: problem() says why.
+  // The rows of the file; none when it is missing. A file that exists but
+  // cannot be read gives none either, and is left exactly as it is from then
+  // on: problem() says why.
   fw::RowTable load();
   // Appends a row's line under the file's lock. False, with the reason, when
   // the file has not got it.
@@ -36,14 +49,16 @@ public:
   // other games did to the file since this game last read or wrote it.
   Saved save(const fw::RowTable& ours);
 
-  const std::string& fileName() const { return fileName_; }
   const std::string& path() const { return path_; }
   // Why the file is left alone; empty when it was read (or was missing).
   const std::string& problem() const { return problem_; }
 
 private:
-  std::string fileName_;
+  // The file's lock, held until it goes; none, with the reason, when it cannot be had.
+  std::unique_ptr<fw::FileLock> lock(std::string* reason) const;
+
   std::string path_;
+  int lockWait_;
   // The file's bytes as this game last read or wrote them, and the lines it
   // has appended since: together, what it expects to find in the file.
   std::string base_;

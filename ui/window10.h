@@ -13,14 +13,14 @@
 #include "framework/shuffle.h"
 #include "framework/window.h"
 #include "game/game.h"
-#include "scores/score_lists.h"
+#include "ui/score_lists.h"
 
 // The controls, under their layout names, are those of game::Window10Controls.
 class Window10 final : public fw::Window, public game::Window10Controls {
 public:
-  // The window is made with its layout, opened and shown. helpCommand shows
-  // the help window of the current mode.
-  explicit Window10(fw::Shuffle& shuffle, std::function<void()> helpCommand = {});
+  // The window is made with its layout, opened and shown. The score lists'
+  // files lie in scoresFolder; helpCommand shows the help window of the current mode.
+  Window10(fw::Shuffle& shuffle, const std::string& scoresFolder, std::function<void()> helpCommand = {});
   ~Window10() override;
 
   game::Game& game() { return *game_; }
@@ -29,6 +29,10 @@ public:
   void PushButton3_Action();
   // "Quit".
   void PushButton4_Action();
+  // "Score": shows the name entry.
+  void PushButton5_Action();
+  // "Record": the name and score go to the list of the current mode.
+  void PushButton6_Action();
 
   // Writes both score lists back; false when the player chose to go back to
   // the game after a failed save.
@@ -49,6 +53,6 @@ private:
   bool moveFocusFromCell(int cell, fw::Arrow arrow);
 
   std::unique_ptr<game::Game> game_;
-  std::unique_ptr<scores::ScoreLists> scores_;
+  std::unique_ptr<ui::ScoreLists> scores_;
   std::function<void()> helpCommand_;
 };

@@ -9,7 +9,6 @@
 
 #include "game/board.h"
 #include "ui/board_geometry.h"
-#include "scores/score_lists.h"
 #include "ui/window10.h"
 
 namespace {
@@ -66,10 +65,12 @@ fw::ListBox& Window10::makeScoreList(const std::string& name, fw::Rect place, co
   fw::ListBox& list = addListBox(name, place, 2, kListFont);
   list.setColumnWidths({66, 34});
   list.setSpokenName(spokenName);
-  list.setCellClickHandler([&list](int row, int column, int x, int y) {
-    return scores::ScoreLists::ListBox_CellClick(list, row, column, x, y);
+  list.setHeadings("Name\tScore");
+  // A click on a row removes it.
+  list.setCellClickHandler([&list](int row, int, int, int) {
+    list.removeRow(row);
+    return false;
   });
-  scores::ListBox_Open(list);
   return list;
 }
 
@@ -122,7 +123,7 @@ void Window10::makeControls() {
   StaticText5 = &addStaticText("StaticText5", {655, 475, 100, 20}, "Scores", kPlain);
 
   PushButton5 = &addPushButton("PushButton5", {135, 547, 69, 20}, "Score", kPlain);
-  PushButton5->setActionHandler([this] { scores_->PushButton5_Action(); });
+  PushButton5->setActionHandler([this] { PushButton5_Action(); });
   StaticText6 = &addStaticText("StaticText6", {104, 590, 100, 20}, "Name", kPlain, fw::Align::Right);
   StaticText6->setVisible(false);
   EditField1 = &addEditField("EditField1", -1, {216, 589, 179, 30}, kPlain);
@@ -132,7 +133,7 @@ void Window10::makeControls() {
   StaticText6->labelControl(*EditField1);
   PushButton6 = &addPushButton("PushButton6", {417, 590, 69, 20}, "Record", kPlain);
   PushButton6->setVisible(false);
-  PushButton6->setActionHandler([this] { scores_->PushButton6_Action(); });
+  PushButton6->setActionHandler([this] { PushButton6_Action(); });
   // Return after typing a name records it, rather than starting a new game
   // that would empty the score about to be recorded.
   setReturnButton(*EditField1, *PushButton6);

@@ -17,7 +17,6 @@
 #include "app/app.h"
 #include "framework/application.h"
 #include "framework/message_dialog.h"
-#include "framework/prefs_files.h"
 #include "ui/help_texts.h"
 
 namespace {
@@ -44,8 +43,7 @@ private:
 
 private slots:
   void init() {
-    fw::setPreferencesFolder(preferences_.path().toStdString());
-    app_ = std::make_unique<App>(shuffle_);
+    app_ = std::make_unique<App>(shuffle_, preferences_.path().toStdString());
     app_->window10();
   }
   void cleanup() { app_.reset(); }
@@ -297,10 +295,11 @@ private slots:
       asked = true;
       return fw::MessageDialog::Button::Cancel;
     });
-    fw::setFailSavesBeforeReplacing(true);  // and the save fails: nobody is there to choose
+    // And the save fails, a folder in the file's place: nobody is there to choose.
+    QDir folder(preferences_.path());
+    QVERIFY(folder.remove("Veltrano.prefs") && folder.mkdir("Veltrano.prefs"));
     QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
     QCoreApplication::processEvents();
-    fw::setFailSavesBeforeReplacing(false);
     fw::MessageDialog::setAnswerer({});
     QVERIFY(!asked);
     QVERIFY(!app_->existingWindow10());

@@ -2,10 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include <cstdio>
+#include <QFileInfo>
 
 #include "framework/message_dialog.h"
-#include "framework/prefs_files.h"
 #include "game_fixture.h"
 
 namespace {
@@ -102,14 +101,13 @@ TEST_F(ClockTest, PlayAgainIsAPressOfStart) {
 }
 
 TEST_F(ClockTest, QuitClosesTheGameWindowThroughItsCloseHandler) {
-  const std::string scores = fw::preferencesFile("Veltrano.prefs");
-  std::remove(scores.c_str());
+  const std::string scores = folder() + "/Veltrano.prefs";
   start();
   window->StaticText2->setText("0");
   answer = Button::Action;
   tick();
   EXPECT_FALSE(window->isVisible());
-  EXPECT_TRUE(fw::fileExists(scores));  // the close handler saved the lists
+  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(scores)));  // the close handler saved the lists
 }
 
 TEST_F(ClockTest, TicksWhileTheDialogIsOpenShowNoSecondDialog) {

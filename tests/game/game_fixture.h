@@ -5,6 +5,7 @@
 #pragma once
 // A game window on the offscreen screen, with a shuffle the test controls.
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,7 +37,10 @@ private:
 
 class GameWindowTest : public testing::Test {
 protected:
-  void SetUp() override { window = std::make_unique<Window10>(shuffle); }
+  void SetUp() override { window = std::make_unique<Window10>(shuffle, folder()); }
+
+  // Where the game keeps its score lists: a fresh folder, so no test touches the player's files.
+  std::string folder() const { return preferences.path().toStdString(); }
 
   std::string cell(int index) const { return window->Puzzle[static_cast<std::size_t>(index)]->text(); }
   void type(int index, const std::string& text) { window->Puzzle[static_cast<std::size_t>(index)]->setText(text); }
@@ -61,6 +65,7 @@ protected:
     }
   }
 
+  QTemporaryDir preferences;
   ScriptedShuffle shuffle;
   std::unique_ptr<Window10> window;
 };

@@ -4,30 +4,57 @@
 
 #include "scores/score_store.h"
 
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
-#include "framework/prefs_files.h"
+#include <sys/stat.h>
 
 namespace {
 
+class ScoreStoreTest : public testing::Test {
+protected:
+  std::string folder() const { return dir_.path().toStdString(); }
+  std::string path() const { return folder() + "/" + scores::kStandardFile; }
+
+private:
+  QTemporaryDir dir_;
+};
+
 // A file within the size limit can still hold rows by the hundred million,
 // which would take gigabytes to hold: it is left alone like an unreadable one.
-TEST(ScoreStore, RefusesAFileOfMoreThanSixteenMillionRows) {
-  QTemporaryDir folder;
-  const std::string previous = fw::preferencesFolder();
-  fw::setPreferencesFolder(folder.path().toStdString());
+TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
   std::string rows;
   rows.reserve(3 * (std::size_t{1} << 24) + 3);
   for (std::size_t row = 0; row <= std::size_t{1} << 24; ++row) rows += ",1\n";
-  std::ofstream(fw::preferencesFile("Veltrano.prefs"), std::ios::binary) << rows;
+  std::ofstream(path(), std::ios::binary) << rows;
 
-  scores::ScoreStore store("Veltrano.prefs");
+  scores::ScoreStore store(folder(), scores::kStandardFile);
   EXPECT_EQ(store.load().size(), 0u);
   EXPECT_EQ(store.problem(), "it has more than 16 million lines");
-  fw::setPreferencesFolder(previous);
+}
+
+// What the player is told when a record cannot take the file's lock.
+TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
+  std::string reason;
+  scores::ScoreStore nowhere("", scores::kStandardFile);
+  EXPECT_FALSE(nowhere.record("Ann,1", &reason));
+  EXPECT_EQ(reason, "there is no preferences folder");
+
+  scores::ScoreStore store(folder(), scores::kStandardFile, 20);
+  {
+    QLockFile otherGame(QString::fromStdString(path() + ".lock"));
+    ASSERT_TRUE(otherGame.tryLock());
+    EXPECT_FALSE(store.record("Ann,1", &reason));
+    EXPECT_EQ(reason, "another Veltrano game kept it locked");
+  }
+  ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
+  EXPECT_FALSE(store.record("Ann,1", &reason));
+  EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
+  EXPECT_FALSE(std::filesystem::exists(path()));
 }
 
 }  // namespace

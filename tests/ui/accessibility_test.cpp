@@ -17,7 +17,6 @@
 #include <functional>
 
 #include "app/app.h"
-#include "framework/prefs_files.h"
 #include "game/board.h"
 
 namespace {
@@ -80,8 +79,7 @@ private:
 
 private slots:
   void init() {
-    fw::setPreferencesFolder(preferences_.path().toStdString());
-    app_ = std::make_unique<App>(shuffle_);
+    app_ = std::make_unique<App>(shuffle_, preferences_.path().toStdString());
     QVERIFY(QTest::qWaitForWindowExposed(game().frame()));
   }
   void cleanup() { app_.reset(); }

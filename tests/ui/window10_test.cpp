@@ -21,7 +21,6 @@
 #include <map>
 #include <memory>
 
-#include "framework/prefs_files.h"
 #include "framework/shuffle.h"
 #include "game/board.h"
 #include "ui/window10.h"
@@ -134,8 +133,7 @@ private:
 
 private slots:
   void init() {
-    fw::setPreferencesFolder(preferences_.path().toStdString());
-    window_ = std::make_unique<Window10>(shuffle_);
+    window_ = std::make_unique<Window10>(shuffle_, preferences_.path().toStdString());
     QVERIFY(QTest::qWaitForWindowExposed(window_->frame()));
   }
   void cleanup() { window_.reset(); }

@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include <filesystem>
+#include <map>
 #include <fstream>
 
 #include <sys/stat.h>
@@ -22,8 +23,7 @@
 #include "../game/game_fixture.h"
 #include "framework/application.h"
 #include "framework/message_dialog.h"
-#include "framework/prefs_files.h"
-#include "scores/score_lists.h"
+#include "scores/score_store.h"
 
 namespace {
 
@@ -32,8 +32,6 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 class ScoreListsTest : public testing_support::GameWindowTest {
 protected:
   void SetUp() override {
-    previous_ = fw::preferencesFolder();
-    fw::setPreferencesFolder(folder_.path().toStdString());
     fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
       told.push_back(dialog.message + " " + dialog.explanation);
       if (answers.empty()) return fw::MessageDialog::Button::Action;
@@ -43,13 +41,11 @@ protected:
     });
   }
   void TearDown() override {
-    fw::setPreferencesFolder(previous_);
     fw::MessageDialog::setAnswerer({});
-    fw::setFailSavesBeforeReplacing(false);
   }
 
   void open() {
-    window = std::make_unique<Window10>(shuffle);
+    window = std::make_unique<Window10>(shuffle, folder());
     QApplication::processEvents();
   }
   void closeWindow() { window->close(); }
@@ -58,7 +54,22 @@ protected:
     open();
   }
 
-  std::string path(const char* file) const { return fw::preferencesFile(file); }
+  std::string path(const char* file) const { return folder() + "/" + file; }
+  bool exists(const char* file) const { return std::filesystem::exists(path(file)); }
+  // A folder takes each file's place, so that saving it fails, until mended.
+  void breakFiles() {
+    for (const char* file : {scores::kStandardFile, scores::kExpertFile}) {
+      if (exists(file)) broken_[file] = fileBytes(file);
+      std::filesystem::remove(path(file));
+      std::filesystem::create_directory(path(file));
+    }
+  }
+  void mendFiles() {
+    for (const char* file : {scores::kStandardFile, scores::kExpertFile}) {
+      std::filesystem::remove(path(file));
+      if (broken_.count(file)) writeFile(file, broken_[file]);
+    }
+  }
   void writeFile(const char* file, const std::string& bytes) { std::ofstream(path(file), std::ios::binary) << bytes; }
   std::string fileBytes(const char* file) const {
     std::ifstream in(path(file), std::ios::binary);
@@ -88,8 +99,7 @@ protected:
   // What the message dialogs said, and how the player answers the next ones.
   std::vector<std::string> told;
   std::vector<fw::MessageDialog::Button> answers;
-  QTemporaryDir folder_;
-  std::string previous_;
+  std::map<std::string, std::string> broken_;
 };
 
 bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -121,9 +131,9 @@ TEST_F(ScoreListsTest, WithoutFilesTheListsAreEmptyAndClosingCreatesBoth) {
   open();
   EXPECT_EQ(window->ListBox1->rowCount(), 0);
   EXPECT_EQ(window->ListBox2->rowCount(), 0);
-  EXPECT_FALSE(fw::fileExists(path(scores::kStandardFile)));
+  EXPECT_FALSE(exists(scores::kStandardFile));
   closeWindow();
-  EXPECT_TRUE(fw::fileExists(path(scores::kStandardFile)));
+  EXPECT_TRUE(exists(scores::kStandardFile));
   EXPECT_EQ(fileBytes(scores::kStandardFile), "");
   EXPECT_EQ(fileBytes(scores::kExpertFile), "");
 }
@@ -178,7 +188,7 @@ TEST_F(ScoreListsTest, AfterAModeSwitchTheRecordGoesToTheNewModesListAndFile) {
   EXPECT_EQ(rowsOf(window->ListBox2), (Rows{{"Ex", "33"}}));
   EXPECT_EQ(window->ListBox1->rowCount(), 0);
   EXPECT_EQ(fileBytes(scores::kExpertFile), "Ex,33\n");
-  EXPECT_FALSE(fw::fileExists(path(scores::kStandardFile)));
+  EXPECT_FALSE(exists(scores::kStandardFile));
 }
 
 TEST_F(ScoreListsTest, TheNameEntryRefusesCommasAndLineBreaks) {
@@ -236,7 +246,7 @@ TEST_F(ScoreListsTest, AClickOnARowRemovesItAndNothingElseDoes) {
   EXPECT_EQ(window->ListBox1->rowCount(), 0);
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "");
-  EXPECT_TRUE(fw::fileExists(path(scores::kStandardFile)));
+  EXPECT_TRUE(exists(scores::kStandardFile));
 }
 
 TEST_F(ScoreListsTest, RecordStartsANewLineWhenTheFileEndsWithoutOne) {
@@ -292,17 +302,15 @@ TEST_F(ScoreListsTest, TwoGamesKeepEachOthersRecordsAndRemovals) {
 TEST_F(ScoreListsTest, ARecordThatCannotReachTheFileStaysInTheListAndThePlayerIsTold) {
   open();
   window->StaticText4->setText("5");
-  const int wait = fw::setLockWaitMilliseconds(20);
   {
     QLockFile otherGame(QString::fromStdString(path(scores::kStandardFile) + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
     record("Kept");
   }
-  fw::setLockWaitMilliseconds(wait);
   EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Kept", "5"}}));
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another Veltrano game kept it locked"));
-  EXPECT_FALSE(fw::fileExists(path(scores::kStandardFile)));
+  EXPECT_FALSE(exists(scores::kStandardFile));
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Kept,5\n");
 }
@@ -323,20 +331,20 @@ TEST_P(FailedSaves, LetThePlayerChoose) {
   window->StaticText4->setText("5");
   record("New");
   clickCell(window->ListBox1, 0, 0);
-  fw::setFailSavesBeforeReplacing(true);
+  breakFiles();
   answers = {GetParam().answer};
   // Trying again succeeds: the cause has gone by then.
   fw::MessageDialog::Answerer answerer = [this](const fw::MessageDialog& dialog) {
     told.push_back(dialog.message + " " + dialog.explanation);
-    fw::setFailSavesBeforeReplacing(false);
+    mendFiles();
     return GetParam().answer;
   };
   fw::MessageDialog::setAnswerer(answerer);
   closeWindow();
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(mentions(told[0], "Your scores could not be saved."));
-  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": the save was stopped"));
-  EXPECT_TRUE(mentions(told[0], path(scores::kExpertFile) + ": the save was stopped"));
+  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": it is a folder, not a file"));
+  EXPECT_TRUE(mentions(told[0], path(scores::kExpertFile) + ": it is a folder, not a file"));
   EXPECT_EQ(window->isVisible(), GetParam().stillOpen);
   EXPECT_EQ(fileBytes(scores::kStandardFile), GetParam().standardFile);
 }
@@ -354,7 +362,7 @@ TEST_F(ScoreListsTest, ACloseRequestDuringTheFailedSaveQuestionWaitsForTheAnswer
   writeFile(scores::kStandardFile, "Ann,87\n");
   open();
   clickCell(window->ListBox1, 0, 0);
-  fw::setFailSavesBeforeReplacing(true);
+  breakFiles();
   fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
     told.push_back(dialog.message);
     QCloseEvent fromTheDesktop;
@@ -365,6 +373,7 @@ TEST_F(ScoreListsTest, ACloseRequestDuringTheFailedSaveQuestionWaitsForTheAnswer
   EXPECT_EQ(told, std::vector<std::string>{"Your scores could not be saved."});
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->frame()->windowHandle()->handle());
+  mendFiles();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\n");
 }
 
@@ -379,12 +388,12 @@ TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
   EXPECT_TRUE(window->isVisible());
 
   // Nobody may be there to answer: a failure is written to standard error instead.
-  fw::setFailSavesBeforeReplacing(true);
+  breakFiles();
   testing::internal::CaptureStderr();
   fw::handleSaveRequest();
   const std::string warning = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(told.empty());
-  EXPECT_TRUE(mentions(warning, path(scores::kStandardFile) + ": the save was stopped"));
+  EXPECT_TRUE(mentions(warning, path(scores::kStandardFile) + ": it is a folder, not a file"));
   EXPECT_TRUE(fw::playerCanBeAsked());
 }
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/prefs_files.h"
+#include "framework/files.h"
 
 #include "framework/qt_conversions.h"
 
@@ -25,28 +25,9 @@
 
 namespace fw {
 
-namespace {
-
-std::string folderOverride;
-bool failBeforeReplacing = false;
-int lockWait = 2000;
-
-}  // namespace
-
-std::string preferencesFolder() {
-  if (!folderOverride.empty()) return folderOverride;
+std::string configurationFolder() {
   return fromQ(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
-
-void setPreferencesFolder(std::string path) { folderOverride = std::move(path); }
-
-std::string preferencesFile(const std::string& name) {
-  const std::string folder = preferencesFolder();
-  if (folder.empty()) return {};
-  return fromQ(QDir(toQ(folder)).filePath(toQ(name)));
-}
-
-bool fileExists(const std::string& path) { return !path.empty() && QFileInfo::exists(toQ(path)); }
 
 namespace {
 
@@ -59,7 +40,11 @@ FileContents unreadable(std::string reason) {
   return contents;
 }
 
-const char* tooLarge() { return "it is larger than 1 GiB"; }
+FileContents tooLarge() {
+  FileContents contents;
+  contents.status = FileContents::Status::TooLarge;
+  return contents;
+}
 
 // A descriptor closed when it goes out of scope.
 class Descriptor {
@@ -85,30 +70,22 @@ std::string refusalOf(const struct stat& info) {
 
 void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(toQ(path)).absolutePath()); }
 
-// Gives the reason, where one is asked for, and false.
+// Gives the reason and false.
 bool failure(std::string* reason, std::string why) {
-  if (reason) *reason = std::move(why);
+  *reason = std::move(why);
   return false;
-}
-
-// Makes the folder a file is to be written in; false where there is no path.
-bool placeForWriting(const std::string& path, std::string* reason) {
-  if (path.empty()) return failure(reason, "there is no preferences folder");
-  makeFolderOf(path);
-  return true;
 }
 
 }  // namespace
 
-FileContents readFile(const std::string& path) {
-  if (path.empty()) return {};
+FileContents readFile(const std::string& path, std::size_t maxBytes) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(systemReason(errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return unreadable(systemReason(errno));
   if (std::string refusal = refusalOf(info); !refusal.empty()) return unreadable(std::move(refusal));
-  if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) return unreadable(tooLarge());
+  if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return tooLarge();
 
   FileContents contents;
   contents.status = FileContents::Status::Read;
@@ -118,8 +95,8 @@ FileContents readFile(const std::string& path) {
   std::size_t have = 0;
   for (;;) {
     if (have == bytes.size()) {
-      if (have > kMaxFileBytes) return unreadable(tooLarge());
-      bytes.resize(std::min(have * 2, kMaxFileBytes + 1));
+      if (have > maxBytes) return tooLarge();
+      bytes.resize(std::min(have * 2, maxBytes + 1));
     }
     const ssize_t got = ::read(file.get(), bytes.data() + have, bytes.size() - have);
     if (got < 0 && errno == EINTR) continue;
@@ -133,14 +110,14 @@ FileContents readFile(const std::string& path) {
 
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
-  if (!placeForWriting(path, reason)) return false;
+  makeFolderOf(path);
   QSaveFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly)) return fail(fromQ(file.errorString()));
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      !file.flush() || ::fsync(file.handle()) != 0 || failBeforeReplacing) {
-    const std::string why = failBeforeReplacing ? "the save was stopped" : fromQ(file.errorString());
+      !file.flush() || ::fsync(file.handle()) != 0) {
+    const std::string why = fromQ(file.errorString());
     file.cancelWriting();
     return fail(why.empty() ? systemReason(errno) : why);
   }
@@ -150,7 +127,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 
 bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
-  if (!placeForWriting(path, reason)) return false;
+  makeFolderOf(path);
   const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
   if (file.get() < 0) return fail(systemReason(errno));
   struct stat info {};
@@ -185,41 +162,32 @@ struct FileLock::Impl {
   QLockFile file;
 };
 
-FileLock::FileLock(const std::string& path) {
-  if (path.empty()) {
-    reason_ = "there is no preferences folder";
-    return;
-  }
-  makeFolderOf(path);
-  const std::string lockPath = path + ".lock";
+FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
+  makeFolderOf(lockPath);
   // Qt would wait for ever on a FIFO in the lock's place, or read a device without end.
   struct stat info {};
   if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    reason_ = "its lock file " + fromQ(QFileInfo(toQ(lockPath)).fileName()) + " is in the way: " +
-              (S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info));
+    outcome_ = Outcome::InTheWay;
+    reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
     return;
   }
   impl_ = std::make_unique<Impl>(toQ(lockPath));
   errno = 0;
-  if (impl_->file.tryLock(lockWait)) {
-    locked_ = true;
+  if (impl_->file.tryLock(waitMilliseconds)) {
+    outcome_ = Outcome::Locked;
     return;
   }
   // Qt names no cause of its own; the system's last word is the likeliest one (a full disk, say).
   const int error = errno;
   switch (impl_->file.error()) {
-    case QLockFile::LockFailedError: reason_ = "another Veltrano game kept it locked"; break;
-    case QLockFile::PermissionError: reason_ = "its lock file could not be made: " + systemReason(EACCES); break;
+    case QLockFile::LockFailedError: outcome_ = Outcome::HeldElsewhere; break;
+    case QLockFile::PermissionError: reason_ = systemReason(EACCES); break;
     default:
-      reason_ = "its lock file could not be made";
-      if (error != 0) reason_ += ": " + systemReason(error);
+      if (error != 0) reason_ = systemReason(error);
       break;
   }
 }
 
 FileLock::~FileLock() = default;
-
-void setFailSavesBeforeReplacing(bool fail) { failBeforeReplacing = fail; }
-int setLockWaitMilliseconds(int milliseconds) { return std::exchange(lockWait, milliseconds); }
 
 }  // namespace fw

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "scores/score_lists.h"
+#include "ui/score_lists.h"
 
 #include <cstdio>
 #include <string>
@@ -11,7 +11,7 @@
 #include "framework/application.h"
 #include "framework/message_dialog.h"
 
-namespace scores {
+namespace ui {
 
 namespace {
 
@@ -47,25 +47,23 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 
 }  // namespace
 
-void ListBox_Open(fw::ListBox& list) { list.setHeadings("Name\tScore"); }
+ScoreLists::ScoreLists(fw::ListBox& standardList, fw::ListBox& expertList, const std::string& folder)
+    : standardList_(standardList),
+      expertList_(expertList),
+      standard_(folder, scores::kStandardFile),
+      expert_(folder, scores::kExpertFile) {}
 
-ScoreLists::ScoreLists(const game::Window10Controls& controls) : c_(controls) {}
-
-ScoreLists::Kept ScoreLists::kept(bool standard) {
-  return standard ? Kept{c_.ListBox1, &standard_} : Kept{c_.ListBox2, &expert_};
+ScoreLists::Kept ScoreLists::kept(bool standardMode) {
+  return standardMode ? Kept{&standardList_, &standard_} : Kept{&expertList_, &expert_};
 }
 
 void ScoreLists::load() {
-  // Both files are located before either is read.
-  fw::RowTable standardRows = standard_.load();
-  fw::RowTable expertRows = expert_.load();
-  c_.ListBox1->addRows(std::move(standardRows));
-  c_.ListBox2->addRows(std::move(expertRows));
-  c_.ListBox2->setVisible(false);
+  standardList_.addRows(standard_.load());
+  expertList_.addRows(expert_.load());
 }
 
 void ScoreLists::tellLoadProblems() const {
-  for (const ScoreStore* store : {&standard_, &expert_}) {
+  for (const scores::ScoreStore* store : {&standard_, &expert_}) {
     if (store->problem().empty()) continue;
     tell("A score list could not be read.",
          store->path() + ": " + store->problem() +
@@ -78,7 +76,7 @@ std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
   std::string failures;
   std::vector<Kept> stillFailing;
   for (const Kept& each : failing) {
-    ScoreStore::Saved saved = each.store->save(each.list->rows());
+    scores::ScoreStore::Saved saved = each.store->save(each.list->rows());
     if (!saved.ok) {
       failures += each.store->path() + ": " + saved.reason + ".\n";
       stillFailing.push_back(each);
@@ -114,17 +112,8 @@ bool ScoreLists::save() {
   }
 }
 
-void ScoreLists::PushButton5_Action() {
-  c_.StaticText6->setVisible(true);
-  c_.EditField1->setVisible(true);
-  c_.PushButton6->setVisible(true);
-}
-
-void ScoreLists::PushButton6_Action() {
-  const std::string name = c_.EditField1->text();
-  const std::string score = c_.StaticText4->text();
-  const Kept target = kept(c_.RadioButton5->value());
-
+void ScoreLists::record(bool standardMode, const std::string& name, const std::string& score) {
+  const Kept target = kept(standardMode);
   std::string reason;
   const bool inFile = target.store->record(name + "," + score, &reason);
   target.list->addRow(name);
@@ -137,9 +126,4 @@ void ScoreLists::PushButton6_Action() {
   }
 }
 
-bool ScoreLists::ListBox_CellClick(fw::ListBox& list, int row, int, int, int) {
-  list.removeRow(row);
-  return false;
-}
-
-}  // namespace scores
+}  // namespace ui
