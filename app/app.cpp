@@ -4,85 +4,76 @@
 
 #include "app/app.h"
 
-#include "framework/edit_commands.h"
-#include "ui/help_pictures.h"
+#include <QAction>
+
+#include "app/edit_commands.h"
+#include "framework/application.h"
 
 namespace {
 
 struct EditItem {
   const char* name;
-  fw::EditCommand command;
+  const char* text;
+  EditCommand command;
+  QKeySequence::StandardKey key;
 };
 
 constexpr EditItem kEditItems[] = {
-    {"EditUndo", fw::EditCommand::Undo}, {"EditCut", fw::EditCommand::Cut},
-    {"EditCopy", fw::EditCommand::Copy}, {"EditPaste", fw::EditCommand::Paste},
-    {"EditClear", fw::EditCommand::Clear},
+    {"undoItem", "&Undo", EditCommand::Undo, QKeySequence::Undo},
+    {"cutItem", "Cu&t", EditCommand::Cut, QKeySequence::Cut},
+    {"copyItem", "&Copy", EditCommand::Copy, QKeySequence::Copy},
+    {"pasteItem", "&Paste", EditCommand::Paste, QKeySequence::Paste},
+    {"clearItem", "Clear", EditCommand::Clear, QKeySequence::UnknownKey},
 };
 
 }  // namespace
 
-App::App(fw::Shuffle& shuffle, const std::string& scoresFolder)
-    : window10_([this, &shuffle, scoresFolder] {
-        return std::make_unique<Window10>(shuffle, scoresFolder, [this] { help(); });
+App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
+    : fileMenu_("&File"),
+      editMenu_("&Edit"),
+      gameWindow_([this, &shuffler, scoresFolder] {
+        return std::make_unique<ui::GameWindow>(shuffler, scoresFolder, [this] { showHelp(); });
       }),
-      window2_([this] { return std::make_unique<Window2>([this] { window10().show(); }); }),
-      window3_([] { return std::make_unique<Window3>(); }),
-      window4_([] { return std::make_unique<Window4>(); }) {
-  ui::definePictures();
-  buildMenuBar();
-  fw::MenuBar::setApplication(&menuBar_);
-  menuBar_.attachHandler("Helpveltrano", [this] { return _Helpveltrano_Action(); });
-  menuBar_.attachHandler("appleabout", [this] { return _appleabout_Action(); });
-  menuBar_.setEnableItemsHandler([this] { Event_EnableMenuItems(); });
-  // The Edit items work on the edit field that has the keyboard focus.
+      aboutWindow_([this] { return std::make_unique<ui::AboutWindow>([this] { gameWindow().showInFront(); }); }),
+      standardHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Standard); }),
+      expertHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Expert); }) {
+  makeMenus();
+  fw::Window::setMenus({&fileMenu_, &editMenu_});
+}
+
+App::~App() { fw::Window::setMenus({}); }
+
+void App::makeMenus() {
+  QAction* quit = fileMenu_.addAction("Quit", [] { fw::quitApplication(0); });
+  quit->setObjectName("quitItem");
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  quit->setMenuRole(QAction::QuitRole);
+  fileMenu_.addAction("HELP", [this] { showHelp(); })->setObjectName("helpItem");
+
   for (const EditItem& item : kEditItems) {
-    menuBar_.attachHandler(item.name, [command = item.command] {
-      fw::performEditCommand(command);
-      return true;
-    });
+    QAction* action = editMenu_.addAction(item.text, [command = item.command] { performEditCommand(command); });
+    action->setObjectName(item.name);
+    action->setShortcut(item.key);
+    // A separator follows Undo, as on other desktops.
+    if (item.command == EditCommand::Undo) editMenu_.addSeparator();
   }
-  menuBar_.updateItems();
+  QAction* about = editMenu_.addAction("About Veltrano", [this] { showAbout(); });
+  about->setObjectName("aboutItem");
+  about->setMenuRole(QAction::AboutRole);
+
+  for (QMenu* menu : {&fileMenu_, &editMenu_}) QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { updateEditItems(); });
+  updateEditItems();
 }
 
-App::~App() { fw::MenuBar::setApplication(nullptr); }
-
-void App::buildMenuBar() {
-  using fw::ItemRole;
-  using fw::Shortcut;
-  menuBar_.addMenu("FileMenu", "&File");
-  menuBar_.addItem("FileMenu", "FileQuit", "Quit", Shortcut::Quit, true, ItemRole::Quit);
-  menuBar_.addItem("FileMenu", "Helpveltrano", "HELP");
-  menuBar_.addMenu("EditMenu", "&Edit");
-  menuBar_.addItem("EditMenu", "EditUndo", "&Undo", Shortcut::Undo);
-  menuBar_.addItem("EditMenu", "UntitledMenu0", "-");
-  menuBar_.addItem("EditMenu", "EditCut", "Cu&t", Shortcut::Cut);
-  menuBar_.addItem("EditMenu", "EditCopy", "&Copy", Shortcut::Copy);
-  menuBar_.addItem("EditMenu", "EditPaste", "&Paste", Shortcut::Paste);
-  menuBar_.addItem("EditMenu", "EditClear", "Clear");
-  menuBar_.addItem("EditMenu", "appleabout", "About Veltrano", Shortcut::None, false, ItemRole::About);
-}
-
-void App::Event_EnableMenuItems() {
-  menuBar_.find("Helpveltrano")->setEnabled(true);
-  menuBar_.find("appleabout")->setEnabled(true);
-  for (const EditItem& item : kEditItems) menuBar_.find(item.name)->setEnabled(fw::editCommandAvailable(item.command));
-}
-
-bool App::_Helpveltrano_Action() {
-  help();
-  return false;
-}
-
-bool App::_appleabout_Action() {
-  window2().show();
-  return false;
-}
-
-void App::help() {
-  if (window10().RadioButton5->value()) {
-    window3().show();
-  } else {
-    window4().show();
+void App::updateEditItems() {
+  for (const EditItem& item : kEditItems) {
+    editMenu_.findChild<QAction*>(item.name)->setEnabled(editCommandAvailable(item.command));
   }
 }
+
+void App::showHelp() {
+  const game::Mode mode = gameWindow().game().mode;
+  helpWindow(mode).showInFront();
+}
+
+void App::showAbout() { aboutWindow().showInFront(); }

@@ -3,44 +3,54 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The application object: the menu bar, the commands that are not game
-// logic, and the one window of each class.
+// The application object: the menus every window shows, the commands that
+// are not moves of the game, and the one window of each kind.
 
-#include "framework/menus.h"
-#include "framework/shuffle.h"
+#include <QMenu>
+
+#include <string>
+
 #include "framework/window.h"
-#include "ui/help_windows.h"
-#include "ui/window10.h"
-#include "ui/window2.h"
+#include "game/shuffler.h"
+#include "ui/about_window.h"
+#include "ui/game_window.h"
+#include "ui/help_window.h"
+
+class QAction;
 
 class App {
 public:
   // The score lists are kept in scoresFolder.
-  App(fw::Shuffle& shuffle, const std::string& scoresFolder);
+  App(game::Shuffler& shuffler, const std::string& scoresFolder);
   ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
 
-  fw::MenuBar& MenuBar1() { return menuBar_; }
-  Window10& window10() { return window10_.get(); }
-  Window2& window2() { return window2_.get(); }
-  Window3& window3() { return window3_.get(); }
-  Window4& window4() { return window4_.get(); }
+  ui::GameWindow& gameWindow() { return gameWindow_.get(); }
+  ui::AboutWindow& aboutWindow() { return aboutWindow_.get(); }
+  ui::HelpWindow& helpWindow(game::Mode mode) { return (mode == game::Mode::Standard ? standardHelp_ : expertHelp_).get(); }
   // The windows that exist now, or nullptr.
-  Window10* existingWindow10() const { return window10_.existing(); }
-  Window3* existingWindow3() const { return window3_.existing(); }
-  Window4* existingWindow4() const { return window4_.existing(); }
+  ui::GameWindow* existingGameWindow() const { return gameWindow_.existing(); }
+  ui::HelpWindow* existingHelpWindow(game::Mode mode) const {
+    return (mode == game::Mode::Standard ? standardHelp_ : expertHelp_).existing();
+  }
 
-  void Event_EnableMenuItems();
-  bool _Helpveltrano_Action();
-  bool _appleabout_Action();
+  QMenu& fileMenu() { return fileMenu_; }
+  QMenu& editMenu() { return editMenu_; }
+
   // Shows the help window of the mode that is on.
-  void help();
+  void showHelp();
+  void showAbout();
 
 private:
-  void buildMenuBar();
+  void makeMenus();
+  // The Edit items can be chosen only when they would do something to the focused field.
+  void updateEditItems();
 
-  fw::MenuBar menuBar_;
-  fw::SingleWindow<Window10> window10_;
-  fw::SingleWindow<Window2> window2_;
-  fw::SingleWindow<Window3> window3_;
-  fw::SingleWindow<Window4> window4_;
+  QMenu fileMenu_;
+  QMenu editMenu_;
+  fw::SingleWindow<ui::GameWindow> gameWindow_;
+  fw::SingleWindow<ui::AboutWindow> aboutWindow_;
+  fw::SingleWindow<ui::HelpWindow> standardHelp_;
+  fw::SingleWindow<ui::HelpWindow> expertHelp_;
 };

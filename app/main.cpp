@@ -9,7 +9,7 @@
 #include "app/command_line.h"
 #include "framework/application.h"
 #include "framework/files.h"
-#include "framework/shuffle.h"
+#include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {
   if (const auto status = handleCommandLine(argc, argv)) return *status;
@@ -19,11 +19,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Veltrano");
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));
-  fw::RandomShuffle shuffle;
-  App app(shuffle, fw::configurationFolder());
+  game::RandomShuffler shuffler;
+  App app(shuffler, fw::configurationFolder());
   fw::quitOnTerminationRequests([&app] {
-    if (Window10* game = app.existingWindow10()) game->saveScores();
+    if (ui::GameWindow* game = app.existingGameWindow()) game->saveScores();
   });
-  app.window10();
+  app.gameWindow();
   return QApplication::exec();
 }

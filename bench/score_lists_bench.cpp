@@ -8,6 +8,8 @@
 //   build/bench/score_lists_bench [rows]
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -23,10 +25,11 @@
 #include <vector>
 
 #include "framework/files.h"
-#include "framework/shuffle.h"
+#include "framework/list_box.h"
+#include "game/shuffler.h"
 #include "scores/score_file.h"
 #include "scores/score_store.h"
-#include "ui/window10.h"
+#include "ui/game_window.h"
 
 namespace {
 
@@ -114,10 +117,10 @@ int main(int argc, char* argv[]) {
   lines = std::vector<std::string>();
 
   // Ours: the game window opening with the file, its list sorted, changed and saved.
-  fw::RandomShuffle shuffle(1);
-  std::unique_ptr<Window10> window;
+  game::RandomShuffler shuffler(1);
+  std::unique_ptr<ui::GameWindow> window;
   const auto openWindow = [&] {
-    window = std::make_unique<Window10>(shuffle, scoresFolder);
+    window = std::make_unique<ui::GameWindow>(shuffler, scoresFolder);
     QApplication::processEvents();
   };
   const double load = medianOf(runs, [&] { window.reset(); }, openWindow);
@@ -125,7 +128,7 @@ int main(int argc, char* argv[]) {
   const std::size_t beforeList = heapInUse();
   openWindow();
   const std::size_t listMemory = heapInUse() - beforeList;
-  fw::ListBox& list = *window->ListBox1;
+  fw::ListBox& list = *window->content()->findChild<fw::ListBox*>("standardList");
 
   const double sortByName = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(0); });
   const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
@@ -133,10 +136,10 @@ int main(int argc, char* argv[]) {
   // The same removal in the list's row store alone, without the view's bookkeeping.
   fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath, std::size_t{1} << 30).bytes);
   const double removeFromStore = medianOf(runs, [] {}, [&] { store.remove(store.size() / 2); });
-  window->PushButton5->push();
-  window->EditField1->setText("Bench");
-  window->StaticText4->setText("77");
-  const double append = medianOf(runs, [] {}, [&] { window->PushButton6->push(); });
+  window->content()->findChild<QPushButton*>("scoreButton")->click();
+  window->content()->findChild<QLineEdit*>("nameField")->setText("Bench");
+  QPushButton* record = window->content()->findChild<QPushButton*>("recordButton");
+  const double append = medianOf(runs, [] {}, [&] { record->click(); });
   // What a record spends on the file's lock alone: the lock file is written to the disk before it counts.
   const double lock = medianOf(runs, [] {}, [&] { fw::FileLock held(standardPath + ".lock", scores::kLockWaitMilliseconds); });
   const double save = medianOf(runs, openWindow, [&] { window->close(); });

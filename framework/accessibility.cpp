@@ -12,16 +12,17 @@
 #include <QPointer>
 #include <QTableView>
 
+#include "framework/list_box.h"
+
 namespace fw {
 
 namespace {
 
 constexpr const char* kKeptOut = "fwKeptFromAssistiveTools";
 constexpr const char* kContentArea = "fwContentArea";
-constexpr const char* kListBox = "fwListBox";
 
-// A window's content area lists its controls, less the drawings and the
-// secret fields: a screen reader neither reads them nor wades through them.
+// A window's content area lists its controls, less the drawings: a screen
+// reader need not wade through them.
 class ContentAccessible final : public QAccessibleWidget {
 public:
   explicit ContentAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Client) {}
@@ -301,9 +302,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
   if (!widget) return nullptr;
   if (auto* pressable = dynamic_cast<Pressable*>(widget)) return new PressableAccessible(widget, *pressable);
   if (widget->property(kContentArea).toBool()) return new ContentAccessible(widget);
-  if (auto* view = qobject_cast<QTableView*>(widget); view && view->property(kListBox).toBool()) {
-    return new ListAccessible(view);
-  }
+  if (auto* list = dynamic_cast<ListBox*>(widget)) return new ListAccessible(list);
   if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable()) return new PopupMenuAccessible(combo);
   return nullptr;
 }
@@ -320,6 +319,5 @@ void installAccessibility() {
 
 void keepFromAssistiveTools(QWidget* widget) { widget->setProperty(kKeptOut, true); }
 void markAsContentArea(QWidget* widget) { widget->setProperty(kContentArea, true); }
-void markAsListBox(QTableView* view) { view->setProperty(kListBox, true); }
 
 }  // namespace fw

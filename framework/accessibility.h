@@ -7,7 +7,6 @@
 // a name, nothing that only draws, nothing the player must not read, and the
 // score lists as tables whose headings can be pressed.
 
-class QTableView;
 class QWidget;
 
 namespace fw {
@@ -24,12 +23,9 @@ public:
 // Makes the windows' own accessibility known to Qt; runs once, on first use.
 void installAccessibility();
 
-// The widget is left out of what assistive tools see: a drawing, or a field
-// whose contents are the game's secret.
+// The widget is left out of what assistive tools see: it only draws.
 void keepFromAssistiveTools(QWidget* widget);
 // The window's content area: it lists its controls less those kept out.
 void markAsContentArea(QWidget* widget);
-// A list box: its headings sort when pressed, and a hidden list is not showing.
-void markAsListBox(QTableView* view);
 
 }  // namespace fw

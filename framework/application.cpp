@@ -4,8 +4,6 @@
 
 #include "framework/application.h"
 
-#include "framework/qt_conversions.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -149,6 +147,6 @@ void displayOpened() {
   for (const QString& message : std::exchange(heldMessages, {})) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void openLink(const std::string& url) { QDesktopServices::openUrl(QUrl(toQ(url))); }
+void openLink(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 
 }  // namespace fw

@@ -4,8 +4,6 @@
 
 #include "framework/files.h"
 
-#include "framework/qt_conversions.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +24,7 @@
 namespace fw {
 
 std::string configurationFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
 }
 
 namespace {
@@ -68,7 +66,7 @@ std::string refusalOf(const struct stat& info) {
   return "it is not a regular file";
 }
 
-void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(toQ(path)).absolutePath()); }
+void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath()); }
 
 // Gives the reason and false.
 bool failure(std::string* reason, std::string why) {
@@ -111,17 +109,17 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
   makeFolderOf(path);
-  QSaveFile file(toQ(path));
-  if (!file.open(QIODevice::WriteOnly)) return fail(fromQ(file.errorString()));
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString().toStdString());
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
       !file.flush() || ::fsync(file.handle()) != 0) {
-    const std::string why = fromQ(file.errorString());
+    const std::string why = file.errorString().toStdString();
     file.cancelWriting();
     return fail(why.empty() ? systemReason(errno) : why);
   }
-  if (!file.commit()) return fail(fromQ(file.errorString()));
+  if (!file.commit()) return fail(file.errorString().toStdString());
   return true;
 }
 
@@ -171,7 +169,7 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
     reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
     return;
   }
-  impl_ = std::make_unique<Impl>(toQ(lockPath));
+  impl_ = std::make_unique<Impl>(QString::fromStdString(lockPath));
   errno = 0;
   if (impl_->file.tryLock(waitMilliseconds)) {
     outcome_ = Outcome::Locked;

@@ -4,43 +4,68 @@
 
 #include "framework/list_box.h"
 
-#include <QCursor>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QTableView>
 
 #include <utility>
 
 #include "framework/event_watcher.h"
 #include "framework/list_box_model.h"
-#include "framework/qt_conversions.h"
 
 namespace fw {
 
-ListBox::ListBox(QTableView* view, std::string name, int columnCount)
-    : Control(view, std::move(name), -1), view_(view), model_(std::make_unique<RowsModel>(columnCount)) {
-  view_->setModel(model_.get());
+ListBox::ListBox(QWidget* parent, int columnCount)
+    : QTableView(parent), model_(std::make_unique<RowsModel>(columnCount)) {
+  setModel(model_.get());
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(true);
+  setWordWrap(false);
+  // Tab leaves the list; the arrow keys move within it.
+  setTabKeyNavigation(false);
+  verticalHeader()->hide();
+  // A fixed row height keeps huge lists quick: no row is measured.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(true);
+  horizontalHeader()->setSortIndicatorShown(false);
+  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { sortByHeadingClick(column); });
+
   // Keeps the column widths at their shares when the list's viewport changes size.
-  watchEvents(view_->viewport(), [this](QEvent* event) {
+  watchEvents(viewport(), [this](QEvent* event) {
     if (event->type() == QEvent::Resize) applyColumnWidths();
+    // The second click of a double click would act on the row that moved up
+    // under the pointer after the first click removed its row.
+    if (event->type() == QEvent::MouseButtonPress) inDoubleClick_ = false;
+    if (event->type() == QEvent::MouseButtonDblClick) inDoubleClick_ = true;
     return false;
   });
-  QHeaderView* header = view_->horizontalHeader();
-  header->setSectionsClickable(true);
-  header->setSortIndicatorShown(false);
-  QObject::connect(header, &QHeaderView::sectionClicked, view_, [this](int column) { sortByHeadingClick(column); });
+  watchEvents(this, [this](QEvent* event) {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete) return false;
+    if (currentIndex().isValid() && rowClicked_) rowClicked_(currentIndex().row());
+    return true;
+  });
+  connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    if (std::exchange(inDoubleClick_, false)) return;
+    if (rowClicked_) rowClicked_(index.row());
+  });
 }
 
 ListBox::~ListBox() = default;
 
-int ListBox::columnCount() const { return model_->columnCount(); }
-int ListBox::rowCount() const { return model_->rowCount(); }
-
-void ListBox::setHeadings(const std::string& tabSeparated) {
-  model_->setHeadings(toQ(tabSeparated).split(QChar('\t')));
+void ListBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  QTableView::changeEvent(event);
 }
 
+int ListBox::rowCount() const { return model_->rowCount(); }
+
+void ListBox::setHeadings(const QStringList& headings) { model_->setHeadings(headings); }
 
 void ListBox::setColumnWidths(std::vector<int> percents) {
   widthPercents_ = std::move(percents);
@@ -48,29 +73,23 @@ void ListBox::setColumnWidths(std::vector<int> percents) {
 }
 
 void ListBox::applyColumnWidths() {
-  const int total = view_->viewport()->width();
+  const int total = viewport()->width();
   int used = 0;
   for (std::size_t column = 0; column < widthPercents_.size(); ++column) {
     const bool last = column + 1 == widthPercents_.size();
     const int width = last ? total - used : total * widthPercents_[column] / 100;
-    view_->horizontalHeader()->resizeSection(static_cast<int>(column), width);
+    horizontalHeader()->resizeSection(static_cast<int>(column), width);
     used += width;
   }
 }
 
-void ListBox::addRow(const std::string& firstCell) {
-  RowTable row(columnCount());
-  row.add({firstCell});
-  addRows(std::move(row));
+void ListBox::appendRow(std::initializer_list<std::string_view> cells) {
+  RowTable row(model_->columnCount());
+  row.add(cells);
+  appendRows(std::move(row));
 }
 
-void ListBox::addRows(RowTable&& rows) {
-  const std::size_t added = rows.size();
-  model_->appendRows(std::move(rows));
-  if (added > 0) lastIndex_ = model_->rowCount() - 1;
-}
-
-int ListBox::lastIndex() const { return lastIndex_; }
+void ListBox::appendRows(RowTable&& rows) { model_->appendRows(std::move(rows)); }
 
 std::string_view ListBox::cell(int row, int column) const {
   return model_->rows().cell(static_cast<std::size_t>(row), column);
@@ -78,53 +97,20 @@ std::string_view ListBox::cell(int row, int column) const {
 
 const RowTable& ListBox::rows() const { return model_->rows(); }
 
-void ListBox::setCell(int row, int column, const std::string& text) { model_->setCell(row, column, text); }
-
-void ListBox::removeRow(int row) {
-  model_->removeRow(row);
-  if (lastIndex_ >= row) --lastIndex_;
-}
-
-int ListBox::sortColumn() const { return model_->sortColumn; }
+void ListBox::removeRow(int row) { model_->removeRow(row); }
 
 void ListBox::sortByHeadingClick(int column) {
   if (column == model_->sortColumn) {
     model_->sortOrder = model_->sortOrder == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
   }
   model_->sortColumn = column;
-  view_->clearSelection();
+  clearSelection();
   model_->sortBy(column, model_->sortOrder);
-  QHeaderView* header = view_->horizontalHeader();
-  header->setSortIndicator(column, model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-  header->setSortIndicatorShown(true);
+  horizontalHeader()->setSortIndicator(
+      column, model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+  horizontalHeader()->setSortIndicatorShown(true);
 }
 
-void ListBox::setCellClickHandler(CellClickHandler handler) {
-  if (!cellClick_) {
-    // The second click of a double click would act on the row that moved up
-    // under the pointer after the first click removed its row.
-    watchEvents(view_->viewport(), [this](QEvent* event) {
-      if (event->type() == QEvent::MouseButtonPress) inDoubleClick_ = false;
-      if (event->type() == QEvent::MouseButtonDblClick) inDoubleClick_ = true;
-      return false;
-    });
-    watchEvents(view_, [this](QEvent* event) {
-      if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete) return false;
-      clickCurrentCell();
-      return true;
-    });
-    QObject::connect(view_, &QTableView::clicked, view_, [this](const QModelIndex& index) {
-      if (std::exchange(inDoubleClick_, false)) return;
-      const QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos()) - view_->visualRect(index).topLeft();
-      cellClick_(index.row(), index.column(), at.x(), at.y());
-    });
-  }
-  cellClick_ = std::move(handler);
-}
-
-void ListBox::clickCurrentCell() {
-  const QModelIndex current = view_->currentIndex();
-  if (current.isValid() && cellClick_) cellClick_(current.row(), current.column(), 0, 0);
-}
+void ListBox::setRowClickHandler(std::function<void(int row)> handler) { rowClicked_ = std::move(handler); }
 
 }  // namespace fw

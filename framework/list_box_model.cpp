@@ -10,7 +10,7 @@
 #include <numeric>
 #include <vector>
 
-#include "framework/text.h"
+#include "framework/natural_order.h"
 
 namespace fw {
 
@@ -54,12 +54,6 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headings_.size()) return {};
   return headings_[section];
-}
-
-void RowsModel::setCell(int row, int column, std::string_view text) {
-  rows_.setCell(static_cast<std::size_t>(row), column, text);
-  const QModelIndex changed = index(row, column);
-  emit dataChanged(changed, changed);
 }
 
 void RowsModel::appendRows(RowTable&& more) {

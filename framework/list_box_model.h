@@ -11,10 +11,11 @@
 
 #include <string_view>
 
-#include "framework/list_box.h"
 #include "framework/row_table.h"
 
 namespace fw {
+
+enum class SortOrder { Ascending, Descending };
 
 class RowsModel final : public QAbstractTableModel {
 public:
@@ -26,7 +27,6 @@ public:
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   const RowTable& rows() const { return rows_; }
-  void setCell(int row, int column, std::string_view text);
   void appendRows(RowTable&& more);
   void removeRow(int row);
   // A stable sort by the texts of one column, in their natural order.

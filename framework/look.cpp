@@ -72,9 +72,10 @@ void useTheGamesLook() {
   qApp->installEventFilter(new FontKeeper(qApp));
 }
 
-QFont layoutFont(int pixelSize) {
+QFont layoutFont(int pixelSize, bool bold) {
   QFont font(kFamily);
   font.setPixelSize(pixelSize);
+  font.setBold(bold);
   // Slight hinting, as fontconfig's usual setting, but whatever the system's
   // font configuration says: other hinting changes the glyphs' widths, and
   // with them where the help texts wrap.

@@ -14,7 +14,8 @@ namespace fw {
 // Sets the application's style, palette and font; runs once, on first use.
 void useTheGamesLook();
 
-// The layout's font: DejaVu Sans at the size in pixels.
-QFont layoutFont(int pixelSize);
+// The layout's font: DejaVu Sans at the size in pixels. The layout was drawn
+// for 72-dpi screens, where a font of N points is N pixels high.
+QFont layoutFont(int pixelSize, bool bold = false);
 
 }  // namespace fw

@@ -4,8 +4,6 @@
 
 #include "framework/message_dialog.h"
 
-#include "framework/qt_conversions.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,7 +17,7 @@ MessageDialog::Answerer& answerer() {
   return instance;
 }
 
-QMessageBox::Icon toQ(MessageDialog::Icon icon) {
+QMessageBox::Icon iconOf(MessageDialog::Icon icon) {
   switch (icon) {
     case MessageDialog::Icon::Caution: return QMessageBox::Warning;
     case MessageDialog::Icon::Stop: return QMessageBox::Critical;
@@ -37,13 +35,13 @@ MessageDialog::Button MessageDialog::showModal() const {
   if (answerer()) return answerer()(*this);
 
   QMessageBox box(QApplication::activeWindow());
-  box.setIcon(toQ(icon));
-  box.setText(toQ(message));
-  box.setInformativeText(toQ(explanation));
-  QPushButton* action = box.addButton(toQ(actionCaption), QMessageBox::AcceptRole);
+  box.setIcon(iconOf(icon));
+  box.setText(QString::fromStdString(message));
+  box.setInformativeText(QString::fromStdString(explanation));
+  QPushButton* action = box.addButton(QString::fromStdString(actionCaption), QMessageBox::AcceptRole);
   QPushButton* alternate = nullptr;
-  if (alternateVisible) alternate = box.addButton(toQ(alternateCaption), QMessageBox::ActionRole);
-  if (cancelVisible) box.addButton(toQ(cancelCaption), QMessageBox::RejectRole);
+  if (alternateVisible) alternate = box.addButton(QString::fromStdString(alternateCaption), QMessageBox::ActionRole);
+  if (cancelVisible) box.addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
   box.setDefaultButton(action);
   box.exec();
   if (box.clickedButton() == action) return Button::Action;

@@ -33,18 +33,6 @@ std::string_view RowTable::cell(std::size_t row, int column) const {
   return std::string_view(bytes_).substr(begin(id) + from, end[column] - from);
 }
 
-void RowTable::setCell(std::size_t row, int column, std::string_view text) {
-  // The row is written again at the end of the buffer under a new id; its
-  // cells are copied first, as appending may move the buffer they lie in.
-  std::vector<std::string> cells;
-  for (int c = 0; c < columns_; ++c) cells.emplace_back(c == column ? text : this->cell(row, c));
-  const std::vector<std::string_view> views(cells.begin(), cells.end());
-  liveBytes_ -= ends(order_[row])[columns_ - 1];
-  order_[row] = static_cast<std::uint32_t>(begins_.size());
-  addRowBytes(views.data(), views.size());
-  compactIfMostlyGarbage();
-}
-
 void RowTable::remove(std::size_t row) {
   liveBytes_ -= ends(order_[row])[columns_ - 1];
   order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(row));

@@ -16,21 +16,17 @@ namespace fw {
 
 // Rows of text cells, packed for lists of millions of rows: all cells' bytes
 // in one buffer, the rows an order of ids into it. Removing or sorting rows
-// moves only the ids; the bytes of removed or changed cells are reclaimed
-// once they are most of the buffer.
+// moves only the ids; the bytes of removed rows are reclaimed once they are
+// most of the buffer.
 class RowTable {
 public:
   explicit RowTable(int columnCount) : columns_(columnCount) {}
 
   int columnCount() const { return columns_; }
   std::size_t size() const { return order_.size(); }
-  // The bytes the table holds: its cells', and those of removed or changed
-  // cells until it next compacts itself.
-  std::size_t heldBytes() const { return bytes_.size(); }
   // Appends a row of columnCount cells; missing cells are empty.
   void add(std::initializer_list<std::string_view> cells);
   std::string_view cell(std::size_t row, int column) const;
-  void setCell(std::size_t row, int column, std::string_view text);
   void remove(std::size_t row);
   void append(RowTable&& other);
   // Reorders the rows: row i becomes the old row order[i].

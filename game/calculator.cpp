@@ -2,25 +2,17 @@
 //
 // SPDX-License-Identifier: MIT
 
-// The product calculator of the expert mode: three digits multiplied.
+// The calculator of the expert mode: three digits multiplied.
 
-#include "framework/text.h"
 #include "game/game.h"
 
 namespace game {
 
-void Game::PopupMenu1_Change() { recomputeProduct(); }
-void Game::PopupMenu2_Change() { recomputeProduct(); }
-void Game::PopupMenu3_Change() { recomputeProduct(); }
-
-void Game::recomputeProduct() {
-  // "#" means no factor chosen yet: the last product stays.
-  for (const fw::PopupMenu* menu : c_.factors()) {
-    if (fw::textEquals(menu->text(), "#")) return;
-  }
-  double product = 1;
-  for (const fw::PopupMenu* menu : c_.factors()) product *= fw::textToNumber(menu->text());
-  c_.StaticText10->setText(fw::numberToText(product));
+void chooseFactor(Game& game, int factor, int digit) {
+  game.factors[static_cast<std::size_t>(factor)] = digit;
+  const auto [a, b, c] = game.factors;
+  // Until all three are chosen the last product stays.
+  if (a != 0 && b != 0 && c != 0) game.product = a * b * c;
 }
 
 }  // namespace game

@@ -4,49 +4,39 @@
 
 #include "game/game.h"
 
-#include <vector>
-
-#include "framework/text.h"
+#include <algorithm>
 
 namespace game {
 
-namespace {
-
-constexpr fw::Color kWhite = 0xFFFFFF;
-
-}  // namespace
-
-Game::Game(const Window10Controls& controls, fw::Shuffle& shuffle) : c_(controls), shuffle_(shuffle) {}
-
-void Game::clearit() {
-  for (int cell = kFirstPlayerCell; cell <= kLastPlayerCell; ++cell) c_.Puzzle[cell]->setBackgroundColor(kWhite);
-}
-
-bool Game::Puzzle_MouseDown(int, int) { return false; }
-
-void Game::emptyPlayerCells() {
-  for (int cell = kFirstPlayerCell; cell <= kLastPlayerCell; ++cell) c_.Puzzle[cell]->setText("");
-}
-
-void Game::resetPurchases() {
-  helpstring.clear();
-  count1 = 0;
-  count2 = 1;
-  count3 = 1;
-  count4 = 1;
-}
-
-double Game::lineValue(const std::array<int, 3>& cells, bool standardMode) const {
-  double value = standardMode ? 0 : 1;
-  for (int cell : cells) {
-    const double number = fw::textToNumber(c_.Puzzle[static_cast<std::size_t>(cell)]->text());
-    value = standardMode ? value + number : value * number;
+int Game::targetOf(int line) const {
+  const bool sums = mode == Mode::Standard;
+  int value = sums ? 0 : 1;
+  for (int square : kLines[static_cast<std::size_t>(line)].squares) {
+    const int digit = solution[static_cast<std::size_t>(square)];
+    value = sums ? value + digit : value * digit;
   }
   return value;
 }
 
-void Game::lowerMaximum(double points) {
-  c_.StaticText2->setText(fw::numberToText(fw::textToNumber(c_.StaticText2->text()) - points));
+std::optional<int> Game::buyerOf(int square) const {
+  for (auto purchase = purchases.rbegin(); purchase != purchases.rend(); ++purchase) {
+    if (purchase->square == square) return purchase->button;
+  }
+  return std::nullopt;
+}
+
+bool Game::bought(int button) const {
+  return std::any_of(purchases.begin(), purchases.end(), [button](const Purchase& p) { return p.button == button; });
+}
+
+const std::string& Game::shown(Cell cell) const {
+  const auto index = static_cast<std::size_t>(cell.index);
+  return cell.kind == Cell::Kind::Square ? squares[index] : targets[index];
+}
+
+void typeInto(Game& game, Cell cell, std::string text) {
+  const auto index = static_cast<std::size_t>(cell.index);
+  (cell.kind == Cell::Kind::Square ? game.squares[index] : game.targets[index]) = std::move(text);
 }
 
 }  // namespace game

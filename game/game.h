@@ -3,77 +3,98 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The game handlers of the game window. They work on the window's controls
-// and on the purchase record of the current game.
+// A game of Veltrano as plain values, and the rules that change it. The
+// windows draw a Game and turn the player's input into these calls.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "framework/controls.h"
-#include "framework/list_box.h"
-#include "framework/shuffle.h"
-#include "framework/timer.h"
 #include "game/board.h"
-#include "game/window10_controls.h"
+#include "game/shuffler.h"
 
 namespace game {
 
-class Game {
-public:
-  Game(const Window10Controls& controls, fw::Shuffle& shuffle);
+// Targets are the sums of their lines in the standard mode, the products in the expert mode.
+enum class Mode { Standard, Expert };
 
-  // Paints the player cells white again.
-  void clearit();
-  // A press in any cell is left to the cell itself.
-  bool Puzzle_MouseDown(int x, int y);
+// The maximum possible score of a new puzzle, before points come off for easy targets.
+constexpr int kFullMaximum = 100;
+// The game clock takes a point every so many seconds.
+constexpr int kSecondsPerPoint = 12;
 
-  // "Start": a new puzzle of the current mode.
-  void PushButton1_Action();
-  // "Done": blanks wrong digits, stops the clock and shows the player's score.
-  void PushButton2_Action();
-  // The game clock: a point less every tick, and the game-over dialog below 1.
-  void Timer1_Action();
-  // The buy buttons, at 5, 15, 15 and 15 points.
-  void RadioButton1_Action();
-  void RadioButton2_Action();
-  void RadioButton3_Action();
-  void RadioButton4_Action();
-  // The modes: sums ("standard") and products ("expert").
-  void RadioButton5_Action();
-  void RadioButton6_Action();
-  // The product calculator.
-  void PopupMenu1_Change();
-  void PopupMenu2_Change();
-  void PopupMenu3_Change();
-
-  // Forgets the purchases of the current game.
-  void resetPurchases();
-
-  // Player cells filled by buying in this game: "," and the cell index per purchase.
-  std::string helpstring;
-  // Purchase state of each buy button: count1 is 0 until bought, then 1;
-  // count2..count4 are 1 until bought, then their button's number.
-  int count2 = 1;
-  int count3 = 1;
-  int count4 = 1;
-  int count1 = 0;
-
-private:
-  struct Purchase;
-  void buy(const Purchase& purchase);
-  bool isValidArrangement() const;
-  // The sum (standard mode) or product of the numbers in three cells, left to right.
-  double lineValue(const std::array<int, 3>& cells, bool standardMode) const;
-  void lowerMaximumForEasyTargets(bool standardMode);
-  void lowerMaximum(double points);
-  void showGameOver();
-  void emptyPlayerCells();
-  void emptyTargetCells();
-  void recomputeProduct();
-
-  const Window10Controls& c_;
-  fw::Shuffle& shuffle_;
-  bool gameOverShowing_ = false;
+// The buy buttons, in the order they unlock: each use of one unlocks the next.
+struct BuyButton {
+  int cost;                 // in points
+  bool skipsBoughtSquares;  // never refills a square bought before in this game
 };
+constexpr std::array<BuyButton, 4> kBuyButtons = {{{5, false}, {15, true}, {15, true}, {15, true}}};
+
+struct Purchase {
+  int square;
+  int button;
+};
+
+struct Game {
+  Mode mode = Mode::Standard;
+  // The hidden answer, digit by square; 0 before the first puzzle.
+  std::array<int, kSquareCount> solution{};
+  // What each cell shows: whatever was typed there, a bought digit, a target.
+  std::array<std::string, kSquareCount> squares;
+  std::array<std::string, kLineCount> targets;
+
+  // The squares bought in this game, in order, each with its buy button.
+  std::vector<Purchase> purchases;
+  // The first so many buy buttons can be used.
+  int usableBuyButtons = 1;
+  // The buy button last chosen in this game, shown as chosen.
+  std::optional<int> chosenBuyButton;
+
+  int maximumScore = kFullMaximum;
+  std::optional<int> score;  // once Done has counted the digits
+  bool clockRunning = false;
+  bool clockFrozen = false;  // "Static Version": ticks cost nothing
+  bool canFinish = false;    // Done can be pressed once a puzzle
+
+  // The calculator of the expert mode: three factors (0 while one is not
+  // chosen) and the last product of all three, until a switch to the standard mode.
+  std::array<int, 3> factors{};
+  std::optional<int> product;
+
+  // The target of a line in the current mode: the sum or product of its digits in the answer.
+  int targetOf(int line) const;
+  // The buy button whose purchase filled the square last in this game, if any.
+  std::optional<int> buyerOf(int square) const;
+  bool bought(int button) const;
+  const std::string& shown(Cell cell) const;
+};
+
+// A new puzzle of the current mode: a random answer, its eight targets, and
+// four points off the maximum for each target that gives its line away. The
+// clock starts, and nothing of the game before is left.
+void startPuzzle(Game& game, Shuffler& shuffler);
+
+// The player's text in a cell, as typed: any text at all.
+void typeInto(Game& game, Cell cell, std::string text);
+
+// A buy button's use: the answer's digit in a random empty square, for the
+// button's cost, when the button has not bought one yet; the next button
+// unlocks either way.
+void buy(Game& game, int button, Shuffler& shuffler);
+
+enum class Tick { Nothing, PointLost, GameOver };
+// One period of the game clock: a point off the maximum while it is above 0, then the end of the game.
+Tick tick(Game& game);
+
+// "Done": the player's digits against the answer. Wrong ones are blanked,
+// the clock stops, and the score is the maximum times the share of right digits.
+void finish(Game& game);
+
+// A switch of mode empties the board; the next puzzle is of the new mode.
+void switchMode(Game& game, Mode mode);
+
+// The calculator: a factor chosen (0 for none); the product shows once all three are.
+void chooseFactor(Game& game, int factor, int digit);
 
 }  // namespace game

@@ -8,10 +8,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "framework/picture_registry.h"
-#include "framework/qt_conversions.h"
+#include "framework/look.h"
 #include "game/board.h"
-#include "ui/board_geometry.h"
+#include "ui/board_layout.h"
 
 namespace ui {
 
@@ -43,15 +42,14 @@ QPixmap blankPicture(QSize size) {
 // The target of a line of the example: the sum or product of its digits.
 int exampleTarget(const BoardExample& example, const game::Line& line) {
   int target = example.products ? 1 : 0;
-  for (int player : line.playerCells) {
-    const int digit = example.digits[static_cast<std::size_t>(player - game::kFirstPlayerCell)];
+  for (int square : line.squares) {
+    const int digit = example.digits[static_cast<std::size_t>(square)];
     target = example.products ? target * digit : target + digit;
   }
   return target;
 }
 
-void drawCell(QPainter& p, int cell, const QString& text, QColor fill) {
-  const CellPlace at = kCellPlaces[static_cast<std::size_t>(cell)];
+void drawCell(QPainter& p, const CellPlace& at, const QString& text, QColor fill) {
   const QRectF box(at.left, at.top, kCellWidth, kCellHeight);
   p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
   p.setBrush(fill);
@@ -83,12 +81,14 @@ QPixmap drawBoard(const BoardExample& example) {
     }
   }
 
-  p.setFont(fw::toQFont({22, true}));
-  for (std::size_t k = 0; k < 9; ++k) {
-    drawCell(p, game::kPlayerCells[k], QString::number(example.digits[k]), QColor(0xF4, 0xF8, 0xFF));
-  }
-  for (const game::Line& line : game::kLines) {
-    drawCell(p, line.targetCell, QString::number(exampleTarget(example, line)), Qt::white);
+  p.setFont(fw::layoutFont(22, true));
+  for (const CellPlace& at : kCellPlaces) {
+    const auto index = static_cast<std::size_t>(at.cell.index);
+    if (at.cell.kind == game::Cell::Kind::Square) {
+      drawCell(p, at, QString::number(example.digits[index]), QColor(0xF4, 0xF8, 0xFF));
+    } else {
+      drawCell(p, at, QString::number(exampleTarget(example, game::kLines[index])), Qt::white);
+    }
   }
   return pixmap;
 }
@@ -110,13 +110,13 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
 
   const QRect heading(list.left(), list.top(), list.width(), rowHeight);
   p.fillRect(heading, QColor(0xE4, 0xE4, 0xE4));
-  p.setFont(fw::toQFont({12, true}));
+  p.setFont(fw::layoutFont(12, true));
   p.setPen(Qt::black);
   p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter, "Name");
   p.drawText(QRect(heading.left() + nameWidth, heading.top(), list.width() - nameWidth, rowHeight), Qt::AlignCenter,
              "Score");
 
-  p.setFont(fw::toQFont({12}));
+  p.setFont(fw::layoutFont(12));
   int top = heading.bottom() + 1;
   for (const ScoreRow& row : rows) {
     if (top + rowHeight > list.bottom()) break;
@@ -163,21 +163,24 @@ std::string describeScores(const std::array<ScoreRow, 6>& rows) {
 
 }  // namespace
 
-PictureWords describePicture(int number) {
-  switch (number) {
-    case kExpertBoardPicture: return {"Example board of the expert mode", describeBoard(kExpertExample)};
-    case kExpertScoresPicture: return {"Example expert score list", describeScores(kExpertScores)};
-    case kStandardBoardPicture: return {"Example board of the standard mode", describeBoard(kStandardExample)};
-    case kStandardScoresPicture: return {"Example score list", describeScores(kStandardScores)};
-    default: return {};
+PictureWords describePicture(HelpPicture picture) {
+  switch (picture) {
+    case HelpPicture::StandardBoard: return {"Example board of the standard mode", describeBoard(kStandardExample)};
+    case HelpPicture::StandardScores: return {"Example score list", describeScores(kStandardScores)};
+    case HelpPicture::ExpertBoard: return {"Example board of the expert mode", describeBoard(kExpertExample)};
+    case HelpPicture::ExpertScores: return {"Example expert score list", describeScores(kExpertScores)};
   }
+  return {};
 }
 
-void definePictures() {
-  fw::definePicture(kExpertBoardPicture, [] { return drawBoard(kExpertExample); });
-  fw::definePicture(kExpertScoresPicture, [] { return drawScoreList({270, 171}, kExpertScores); });
-  fw::definePicture(kStandardBoardPicture, [] { return drawBoard(kStandardExample); });
-  fw::definePicture(kStandardScoresPicture, [] { return drawScoreList({270, 183}, kStandardScores); });
+QPixmap drawPicture(HelpPicture picture) {
+  switch (picture) {
+    case HelpPicture::StandardBoard: return drawBoard(kStandardExample);
+    case HelpPicture::StandardScores: return drawScoreList({270, 183}, kStandardScores);
+    case HelpPicture::ExpertBoard: return drawBoard(kExpertExample);
+    case HelpPicture::ExpertScores: return drawScoreList({270, 171}, kExpertScores);
+  }
+  return {};
 }
 
 }  // namespace ui

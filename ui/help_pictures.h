@@ -5,24 +5,22 @@
 #pragma once
 // The pictures of the help windows, drawn by the game itself.
 
+#include <QPixmap>
+
 #include <string>
 
 namespace ui {
 
-constexpr int kExpertBoardPicture = 168;
-constexpr int kExpertScoresPicture = 169;    // listscore2
-constexpr int kStandardBoardPicture = 170;
-constexpr int kStandardScoresPicture = 171;  // listscore3
+enum class HelpPicture { StandardBoard, StandardScores, ExpertBoard, ExpertScores };
 
-// Makes the four pictures known to the framework; each is drawn on first use,
-// at the screen's device pixel ratio, so it stays sharp on a scaled desktop.
-void definePictures();
+// Drawn at the screen's device pixel ratio, so it stays sharp on a scaled desktop.
+QPixmap drawPicture(HelpPicture picture);
 
 // What a screen reader says for a picture: a short name, and what it shows.
 struct PictureWords {
   std::string name;
   std::string description;
 };
-PictureWords describePicture(int number);
+PictureWords describePicture(HelpPicture picture);
 
 }  // namespace ui

@@ -53,13 +53,13 @@ ScoreLists::ScoreLists(fw::ListBox& standardList, fw::ListBox& expertList, const
       standard_(folder, scores::kStandardFile),
       expert_(folder, scores::kExpertFile) {}
 
-ScoreLists::Kept ScoreLists::kept(bool standardMode) {
-  return standardMode ? Kept{&standardList_, &standard_} : Kept{&expertList_, &expert_};
+ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
+  return mode == game::Mode::Standard ? Kept{&standardList_, &standard_} : Kept{&expertList_, &expert_};
 }
 
 void ScoreLists::load() {
-  standardList_.addRows(standard_.load());
-  expertList_.addRows(expert_.load());
+  standardList_.appendRows(standard_.load());
+  expertList_.appendRows(expert_.load());
 }
 
 void ScoreLists::tellLoadProblems() const {
@@ -84,7 +84,7 @@ std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
       // What was written is the list now, so that the next save starts from it.
       const std::vector<std::size_t>& removed = saved.others.removed;
       for (auto row = removed.rbegin(); row != removed.rend(); ++row) each.list->removeRow(static_cast<int>(*row));
-      each.list->addRows(std::move(saved.others.added));
+      each.list->appendRows(std::move(saved.others.added));
     }
   }
   failing = std::move(stillFailing);
@@ -92,7 +92,7 @@ std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
 }
 
 bool ScoreLists::save() {
-  std::vector<Kept> failing{kept(true), kept(false)};
+  std::vector<Kept> failing{kept(game::Mode::Standard), kept(game::Mode::Expert)};
   for (;;) {
     const std::string failures = saveEach(failing);
     if (failing.empty()) return true;
@@ -112,12 +112,11 @@ bool ScoreLists::save() {
   }
 }
 
-void ScoreLists::record(bool standardMode, const std::string& name, const std::string& score) {
-  const Kept target = kept(standardMode);
+void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score) {
+  const Kept target = kept(mode);
   std::string reason;
   const bool inFile = target.store->record(name + "," + score, &reason);
-  target.list->addRow(name);
-  target.list->setCell(target.list->lastIndex(), 1, score);
+  target.list->appendRow({name, score});
   if (!inFile) {
     const bool retried = target.store->problem().empty();
     tell("Your score is kept only in the list for now.",

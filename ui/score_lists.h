@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/list_box.h"
+#include "game/game.h"
 #include "scores/score_store.h"
 
 namespace ui {
@@ -30,14 +31,14 @@ public:
   // to standard error.
   bool save();
   // The name and score go to the file of the mode's list, then to the list.
-  void record(bool standardMode, const std::string& name, const std::string& score);
+  void record(game::Mode mode, const std::string& name, const std::string& score);
 
 private:
   struct Kept {
     fw::ListBox* list;
     scores::ScoreStore* store;
   };
-  Kept kept(bool standardMode);
+  Kept kept(game::Mode mode);
   // The files whose save failed, with what the player may read of each.
   std::string saveEach(std::vector<Kept>& failing);
 

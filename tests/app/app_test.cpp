@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: MIT
 
-// The application shell: menus, the Help and About commands, the windows' lives.
+// The application shell: the menus' commands, Help and About, the windows' lives.
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,158 +19,100 @@
 #include "framework/message_dialog.h"
 #include "ui/help_texts.h"
 
-namespace {
-
-QString labelText(fw::Window& window, const char* name) {
-  return window.content()->findChild<QLabel*>(name)->text();
-}
-
-}  // namespace
-
 class AppTest : public QObject {
   Q_OBJECT
 
 private:
   QTemporaryDir preferences_;
-  fw::RandomShuffle shuffle_{5};
+  game::RandomShuffler shuffler_{5};
   std::unique_ptr<App> app_;
 
-  QAction* action(const char* name) { return app_->MenuBar1().find(name)->action(); }
-  void clickHelpButton() { QTest::mouseClick(app_->window10().PushButton3->widget(), Qt::LeftButton); }
-  void chooseExpert() {
-    QTest::mouseClick(app_->window10().RadioButton6->widget(), Qt::LeftButton, {}, QPoint(6, 10));
+  QAction* item(const char* name) {
+    for (QMenu* menu : {&app_->fileMenu(), &app_->editMenu()}) {
+      if (auto* action = menu->findChild<QAction*>(name)) return action;
+    }
+    qFatal("no menu item %s", name);
+  }
+  template <class W = QWidget>
+  W* gameControl(const char* name) {
+    return app_->gameWindow().content()->findChild<W*>(name);
+  }
+  void clickHelpButton() { QTest::mouseClick(gameControl("helpButton"), Qt::LeftButton); }
+  void chooseExpert() { QTest::mouseClick(gameControl("expertButton"), Qt::LeftButton, {}, QPoint(6, 10)); }
+  QString shownText(fw::Window& window, const char* label) {
+    return window.content()->findChild<QLabel*>(label)->text();
   }
 
 private slots:
   void init() {
-    app_ = std::make_unique<App>(shuffle_, preferences_.path().toStdString());
-    app_->window10();
+    app_ = std::make_unique<App>(shuffler_, preferences_.path().toStdString());
+    app_->gameWindow();
   }
   void cleanup() { app_.reset(); }
 
-  void menusHoldTheirItemsInOrder() {
-    struct Item {
-      const char* name;
-      const char* text;
-      QKeySequence shortcut;
-    };
-    const std::vector<Item> file = {{"FileQuit", "Quit", QKeySequence("Ctrl+Q")}, {"Helpveltrano", "HELP", {}}};
-    const std::vector<Item> edit = {{"EditUndo", "&Undo", QKeySequence::Undo},
-                                    {"UntitledMenu0", "", {}},
-                                    {"EditCut", "Cu&t", QKeySequence::Cut},
-                                    {"EditCopy", "&Copy", QKeySequence::Copy},
-                                    {"EditPaste", "&Paste", QKeySequence::Paste},
-                                    {"EditClear", "Clear", {}},
-                                    {"appleabout", "About Veltrano", {}}};
-    for (const auto& [menu, items] : {std::pair{"FileMenu", file}, std::pair{"EditMenu", edit}}) {
-      const std::vector<fw::MenuItem*> shown = app_->MenuBar1().items(menu);
-      QCOMPARE(shown.size(), items.size());
-      for (std::size_t i = 0; i < items.size(); ++i) {
-        QCOMPARE(QString::fromStdString(shown[i]->name()), QString(items[i].name));
-        QCOMPARE(shown[i]->action()->text(), QString(items[i].text));
-        QCOMPARE(shown[i]->action()->shortcut(), items[i].shortcut);
-      }
-    }
-    QVERIFY(action("UntitledMenu0")->isSeparator());
-    QCOMPARE(action("FileQuit")->menuRole(), QAction::QuitRole);
-    QCOMPARE(action("appleabout")->menuRole(), QAction::AboutRole);
-
-    QMenuBar* bar = app_->window10().frame()->menuBar();
-    QCOMPARE(bar->actions().size(), 2);
-    QCOMPARE(bar->actions()[0]->text(), QString("&File"));
-    QCOMPARE(bar->actions()[1]->text(), QString("&Edit"));
-  }
-
-  void menuItemsAreEnabledAsTheyApply() {
-    for (const char* name : {"FileQuit", "Helpveltrano", "appleabout"}) QVERIFY2(action(name)->isEnabled(), name);
-    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
-      QVERIFY2(!action(name)->isEnabled(), name);
-    }
-    app_->MenuBar1().find("Helpveltrano")->setEnabled(false);
-    app_->MenuBar1().updateItems();
-    QVERIFY(action("Helpveltrano")->isEnabled());
-    QVERIFY(action("FileQuit")->isEnabled());
-  }
-
   void editItemsWorkOnTheFocusedField() {
-    Window10& window = app_->window10();
-    QVERIFY(QTest::qWaitForWindowActive(window.frame()));
-    auto* cell = qobject_cast<QLineEdit*>(window.Puzzle[17]->widget());
+    for (const char* name : {"undoItem", "cutItem", "copyItem", "pasteItem", "clearItem"}) {
+      QVERIFY2(!item(name)->isEnabled(), name);
+    }
+    QVERIFY(QTest::qWaitForWindowActive(&app_->gameWindow()));
+    auto* cell = gameControl<QLineEdit>("square0");
     cell->setFocus();
     QTest::keyClicks(cell, "42");
     cell->selectAll();
     QApplication::clipboard()->clear();
-    app_->MenuBar1().updateItems();
-    QVERIFY(action("EditCopy")->isEnabled());
-    QVERIFY(action("EditUndo")->isEnabled());
-    QVERIFY(!action("EditPaste")->isEnabled());
-    app_->MenuBar1().find("EditCut")->choose();
+    app_->editMenu().aboutToShow();  // as the menu does when it opens
+    QVERIFY(item("copyItem")->isEnabled());
+    QVERIFY(item("undoItem")->isEnabled());
+    QVERIFY(!item("pasteItem")->isEnabled());
+    item("cutItem")->trigger();
     QCOMPARE(cell->text(), QString());
-    app_->MenuBar1().updateItems();
-    QVERIFY(action("EditPaste")->isEnabled());
-    QVERIFY(!action("EditCopy")->isEnabled());
-    app_->MenuBar1().find("EditPaste")->choose();
-    app_->MenuBar1().find("EditPaste")->choose();
+    app_->editMenu().aboutToShow();
+    QVERIFY(item("pasteItem")->isEnabled());
+    QVERIFY(!item("copyItem")->isEnabled());
+    item("pasteItem")->trigger();
+    item("pasteItem")->trigger();
     QCOMPARE(cell->text(), QString("4242"));
     cell->selectAll();
-    app_->MenuBar1().updateItems();  // as the menu does when it opens
-    app_->MenuBar1().find("EditClear")->choose();
+    app_->editMenu().aboutToShow();
+    item("clearItem")->trigger();
     QCOMPARE(cell->text(), QString());
-    app_->MenuBar1().updateItems();
-    app_->MenuBar1().find("EditUndo")->choose();
+    app_->editMenu().aboutToShow();
+    item("undoItem")->trigger();
     QCOMPARE(cell->text(), QString("4242"));
+    QCOMPARE(app_->gameWindow().game().squares[0], "4242");
   }
 
   void helpShowsTheWindowOfTheModeOn() {
-    app_->MenuBar1().find("Helpveltrano")->choose();
-    QVERIFY(app_->existingWindow3() && app_->existingWindow3()->isVisible());
-    QCOMPARE(app_->existingWindow3()->frame()->windowTitle(), QString("Help"));
-    QVERIFY(!app_->existingWindow4());
-    app_->window3().hide();
+    item("helpItem")->trigger();
+    QVERIFY(app_->existingHelpWindow(game::Mode::Standard)->isVisible());
+    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard)->windowTitle(), QString("Help"));
+    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard)->windowModality(), Qt::ApplicationModal);
+    QVERIFY(!app_->existingHelpWindow(game::Mode::Expert));
+    app_->helpWindow(game::Mode::Standard).hide();
 
     chooseExpert();
     clickHelpButton();
-    QVERIFY(app_->existingWindow4() && app_->existingWindow4()->isVisible());
-    QCOMPARE(app_->existingWindow4()->frame()->windowTitle(), QString("Expert Help"));
-    QVERIFY(!app_->existingWindow3()->isVisible());
-    app_->window4().hide();
-
-    // The button's caption says "ExpHelp" only as a label; the mode decides.
-    app_->window10().PushButton3->setCaption("HELP");
-    clickHelpButton();
-    QVERIFY(app_->window4().isVisible());
-  }
-
-  void helpWindowsAreModalAndSizedAsLaidOut() {
-    Window3& help = app_->window3();
-    QCOMPARE(help.frame()->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(help.content()->size(), QSize(867, 737));
-    QCOMPARE(help.frame()->minimumSize(), help.frame()->maximumSize());
-    Window4& expert = app_->window4();
-    QCOMPARE(expert.content()->size(), QSize(872, 739));
-    QVERIFY(expert.frame()->maximumSize().width() == 32000);
-    Window2& about = app_->window2();
-    QCOMPARE(about.frame()->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(about.content()->size(), QSize(363, 359));
+    ui::HelpWindow* expert = app_->existingHelpWindow(game::Mode::Expert);
+    QVERIFY(expert && expert->isVisible());
+    QCOMPARE(expert->windowTitle(), QString("Expert Help"));
+    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard)->isVisible());
   }
 
   void hidingKeepsTheWindowAndClosingMakesItAnew() {
     clickHelpButton();
-    Window3* first = app_->existingWindow3();
-    QVERIFY(first);
-    first->frame()->move(40, 50);
-    QTest::mouseClick(first->content()->findChild<QLabel*>("StaticText5"), Qt::LeftButton);
+    ui::HelpWindow* first = app_->existingHelpWindow(game::Mode::Standard);
+    first->move(40, 50);
+    QTest::mouseClick(first->content()->findChild<QLabel*>("closeText"), Qt::LeftButton);
     QVERIFY(!first->isVisible());
     clickHelpButton();
-    QCOMPARE(app_->existingWindow3(), first);
+    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard), first);
     QVERIFY(first->isVisible());
-    QCOMPARE(first->frame()->pos(), QPoint(40, 50));
+    QCOMPARE(first->pos(), QPoint(40, 50));
 
     first->close();
-    QVERIFY(!app_->existingWindow3());
+    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard));
     clickHelpButton();
-    QVERIFY(app_->existingWindow3() != nullptr);
-    QVERIFY(app_->existingWindow3()->isVisible());
+    QVERIFY(app_->existingHelpWindow(game::Mode::Standard)->isVisible());
   }
 
   void keysCloseHelpAndAbout_data() {
@@ -181,115 +123,101 @@ private slots:
     QTest::newRow("Escape in Expert Help") << "Expert Help" << int(Qt::Key_Escape) << "";
     QTest::newRow("Escape in About") << "About" << int(Qt::Key_Escape) << "";
     QTest::newRow("Return where Help opens") << "Help" << int(Qt::Key_Return) << "";
-    QTest::newRow("Return on CLOSE") << "Help" << int(Qt::Key_Return) << "StaticText5";
-    QTest::newRow("Space on CLOSE") << "Expert Help" << int(Qt::Key_Space) << "StaticText5";
-    QTest::newRow("Return on Close") << "About" << int(Qt::Key_Return) << "PushButton1";
+    QTest::newRow("Return on CLOSE") << "Help" << int(Qt::Key_Return) << "closeText";
+    QTest::newRow("Space on CLOSE") << "Expert Help" << int(Qt::Key_Space) << "closeText";
+    QTest::newRow("Return on Close") << "About" << int(Qt::Key_Return) << "closeButton";
   }
   void keysCloseHelpAndAbout() {
     QFETCH(QString, window);
     QFETCH(int, key);
     QFETCH(QString, focused);
-    fw::Window* shown = window == "Help"          ? static_cast<fw::Window*>(&app_->window3())
-                        : window == "Expert Help" ? static_cast<fw::Window*>(&app_->window4())
-                                                  : static_cast<fw::Window*>(&app_->window2());
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowActive(shown->frame()));
+    fw::Window* shown = window == "Help"          ? static_cast<fw::Window*>(&app_->helpWindow(game::Mode::Standard))
+                        : window == "Expert Help" ? static_cast<fw::Window*>(&app_->helpWindow(game::Mode::Expert))
+                                                  : static_cast<fw::Window*>(&app_->aboutWindow());
+    shown->showInFront();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
     if (!focused.isEmpty()) {
       QWidget* target = shown->content()->findChild<QWidget*>(focused);
       target->setFocus(Qt::TabFocusReason);
       QCOMPARE(QApplication::focusWidget(), target);
     }
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown->frame(), Qt::Key(key));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown, Qt::Key(key));
     QVERIFY(!shown->isVisible());
-    QVERIFY(app_->existingWindow10());
+    QVERIFY(app_->existingGameWindow());
   }
 
-  void helpTextsStandInTheirPlaces_data() {
+  void helpWindowsShowTheirTextsAndPictures_data() {
     QTest::addColumn<bool>("expert");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("paragraphs");
-    QTest::newRow("standard rules") << false << "StaticText1" << QString(ui::kStandardRules) << 8;
-    QTest::newRow("standard score list") << false << "StaticText2" << QString(ui::kStandardScoreList) << 1;
-    QTest::newRow("standard support") << false << "StaticText3" << "Support:" << 1;
-    QTest::newRow("standard link") << false << "StaticText4" << QString(ui::kSupportLink) << 1;
-    QTest::newRow("standard close") << false << "StaticText5" << "CLOSE" << 1;
-    QTest::newRow("expert rules") << true << "StaticText1" << QString(ui::kExpertRules) << 9;
-    QTest::newRow("expert link") << true << "StaticText3" << QString(ui::kSupportLink) << 1;
-    QTest::newRow("expert score list") << true << "StaticText4" << QString(ui::kExpertScoreList) << 2;
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<int>("ruleParagraphs");
+    QTest::addColumn<QString>("scoreList");
+    QTest::newRow("standard") << false << QString(ui::kStandardRules) << 8 << QString(ui::kStandardScoreList);
+    QTest::newRow("expert") << true << QString(ui::kExpertRules) << 9 << QString(ui::kExpertScoreList);
   }
-
-  void helpTextsStandInTheirPlaces() {
+  void helpWindowsShowTheirTextsAndPictures() {
     QFETCH(bool, expert);
-    QFETCH(QString, label);
-    QFETCH(QString, text);
-    QFETCH(int, paragraphs);
-    fw::Window& help = expert ? static_cast<fw::Window&>(app_->window4()) : app_->window3();
-    const QString shown = labelText(help, qPrintable(label));
-    QCOMPARE(shown, text);
-    QCOMPARE(shown.split("\n\n").size(), paragraphs);
-  }
-
-  // Both modes explain the heading clicks alike; the expert rules add the calculator.
-  void theModesShareTheirCommonParagraphs() {
+    QFETCH(QString, rules);
+    QFETCH(int, ruleParagraphs);
+    QFETCH(QString, scoreList);
+    ui::HelpWindow& help = app_->helpWindow(expert ? game::Mode::Expert : game::Mode::Standard);
+    QCOMPARE(shownText(help, "rulesText"), rules);
+    QCOMPARE(rules.split("\n\n").size(), ruleParagraphs);
+    QCOMPARE(shownText(help, "scoreListText"), scoreList);
+    QCOMPARE(shownText(help, "supportLink"), QString(ui::kSupportLink));
+    QCOMPARE(shownText(help, "closeText"), QString("CLOSE"));
+    // Both modes explain the heading clicks alike; the expert rules add the calculator.
     QVERIFY(QString(ui::kExpertScoreList).endsWith(ui::kStandardScoreList));
-    QVERIFY(QString(ui::kStandardRules).startsWith("When you start you will be given the numbers like 18, 15,"));
-    QVERIFY(QString(ui::kExpertRules).contains("You can use the calculator at the top to help with the multiplication."));
-  }
-
-  void helpPicturesAreDrawnAtTheirCanvasSizes() {
-    for (fw::Window* window : {static_cast<fw::Window*>(&app_->window3()), static_cast<fw::Window*>(&app_->window4())}) {
-      for (const char* name : {"Canvas1", "Canvas2"}) {
-        auto* canvas = window->content()->findChild<QLabel*>(name);
-        QVERIFY(!canvas->pixmap().isNull());
-        QCOMPARE(canvas->pixmap().deviceIndependentSize().toSize(), canvas->size());
-      }
+    QVERIFY(rules.contains(expert ? "You can use the calculator at the top to help with the multiplication."
+                                  : "When you start you will be given the numbers like 18, 15,"));
+    for (const char* name : {"boardPicture", "scoresPicture"}) {
+      auto* picture = help.content()->findChild<QLabel*>(name);
+      QVERIFY(!picture->pixmap().isNull());
+      QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
     }
   }
 
   void aboutCloseHidesAndLeavesTheGameAlone() {
-    Window10* game = &app_->window10();
-    game->PushButton1->push();
-    const std::string target = game->Puzzle[4]->text();
-    app_->MenuBar1().find("appleabout")->choose();
-    Window2& about = app_->window2();
+    ui::GameWindow* game = &app_->gameWindow();
+    static_cast<QPushButton*>(gameControl("startButton"))->click();
+    const std::string target = game->game().targets[0];
+    item("aboutItem")->trigger();
+    ui::AboutWindow& about = app_->aboutWindow();
     QVERIFY(about.isVisible());
-    QCOMPARE(labelText(about, "StaticText1"), QString("Veltrano ver 3.2"));
-    about.PushButton1_Action();
+    QCOMPARE(about.windowModality(), Qt::ApplicationModal);
+    QCOMPARE(shownText(about, "aboutText"), QString("Veltrano ver 3.2"));
+    about.content()->findChild<QPushButton*>("closeButton")->click();
     QVERIFY(!about.isVisible());
-    QCOMPARE(app_->existingWindow10(), game);
-    QCOMPARE(game->Puzzle[4]->text(), target);
+    QCOMPARE(app_->existingGameWindow(), game);
+    QCOMPARE(game->game().targets[0], target);
   }
 
   void closingAboutBringsBackAFreshGameWindow() {
-    app_->window10().PushButton1->push();
+    static_cast<QPushButton*>(gameControl("startButton"))->click();
     chooseExpert();
-    app_->window10().close();
-    QVERIFY(!app_->existingWindow10());
-    app_->window2().close();
-    Window10* fresh = app_->existingWindow10();
-    QVERIFY(fresh);
-    QVERIFY(fresh->isVisible());
-    QVERIFY(fresh->RadioButton5->value());
-    QCOMPARE(fresh->Puzzle[4]->text(), std::string());
-    QCOMPARE(fresh->StaticText11->text(), std::string("Standard"));
+    app_->gameWindow().close();
+    QVERIFY(!app_->existingGameWindow());
+    app_->aboutWindow().close();
+    ui::GameWindow* fresh = app_->existingGameWindow();
+    QVERIFY(fresh && fresh->isVisible());
+    QCOMPARE(fresh->game().mode, game::Mode::Standard);
+    QCOMPARE(fresh->game().targets[0], std::string());
+    QCOMPARE(shownText(*fresh, "modeLabel"), QString("Standard"));
   }
 
   void helpAfterTheGameWindowClosedMakesANewOne() {
-    app_->window10().close();
-    app_->MenuBar1().find("Helpveltrano")->choose();
-    QVERIFY(app_->existingWindow10());
-    QVERIFY(app_->window3().isVisible());
+    app_->gameWindow().close();
+    item("helpItem")->trigger();
+    QVERIFY(app_->existingGameWindow());
+    QVERIFY(app_->helpWindow(game::Mode::Standard).isVisible());
   }
 
   // Last: the application stays quitting afterwards.
   void theSystemsQuitRequestSavesWithoutAskingAnything() {
     fw::quitOnTerminationRequests({});
-    Window10& game = app_->window10();
-    game.PushButton5->push();
-    game.EditField1->setText("Ann");
-    game.PushButton6->push();
-    app_->window3().show();
+    static_cast<QPushButton*>(gameControl("scoreButton"))->click();
+    gameControl<QLineEdit>("nameField")->setText("Ann");
+    static_cast<QPushButton*>(gameControl("recordButton"))->click();
+    app_->helpWindow(game::Mode::Standard).showInFront();
     bool asked = false;
     fw::MessageDialog::setAnswerer([&asked](const fw::MessageDialog&) {
       asked = true;
@@ -302,8 +230,8 @@ private slots:
     QCoreApplication::processEvents();
     fw::MessageDialog::setAnswerer({});
     QVERIFY(!asked);
-    QVERIFY(!app_->existingWindow10());
-    QVERIFY(!app_->existingWindow3());
+    QVERIFY(!app_->existingGameWindow());
+    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard));
     QVERIFY(fw::isQuitting());
   }
 };

@@ -2,177 +2,129 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/message_dialog.h"
-#include "game_fixture.h"
+#include <gtest/gtest.h>
+
+#include "game/game.h"
+#include "scripted_shuffler.h"
 
 namespace {
 
-class BuyingTest : public testing_support::GameWindowTest {
+class Buying : public testing::Test {
 protected:
-  std::array<fw::RadioButton*, 4> buttons() const {
-    return {window->RadioButton1, window->RadioButton2, window->RadioButton3, window->RadioButton4};
+  void SetUp() override {
+    shuffler.next({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    game::startPuzzle(g, shuffler);
   }
-  // Buys through the button as the player does.
-  void buy(int number) { click(buttons()[static_cast<std::size_t>(number - 1)]); }
-  fw::Color colour(int c) const { return window->Puzzle[static_cast<std::size_t>(c)]->backgroundColor(); }
-  // The order in which the next purchase examines the player cells.
-  void examine(std::vector<int> cells) { shuffle.next(std::move(cells)); }
+  // The order in which the next purchase tries the squares.
+  void tries(std::vector<int> squares) { shuffler.next(std::move(squares)); }
+  void fillAllBut(int empty) {
+    for (int square = 0; square < game::kSquareCount; ++square) g.squares[square] = square == empty ? "" : "x";
+  }
+
+  testing_support::ScriptedShuffler shuffler;
+  game::Game g;
 };
 
-const std::vector<int> kSolution = {2, 9, 4, 7, 5, 3, 6, 1, 8};
-
-TEST_F(BuyingTest, FourPurchasesInTurnCostFiftyAndColourTheirCells) {
-  startWith(kSolution);
-  examine({21, 17, 18, 19, 20, 22, 23, 24, 25});
-  buy(1);
-  EXPECT_EQ(cell(21), "5");
-  EXPECT_EQ(colour(21), 0x66FFFFu);
-  EXPECT_EQ(maximum(), "95");
-  EXPECT_EQ(window->game().helpstring, ",21");
-  EXPECT_EQ(window->game().count1, 1);
-  EXPECT_TRUE(window->RadioButton2->enabled());
-  EXPECT_FALSE(window->RadioButton3->enabled());
-
-  examine({21, 17, 18, 19, 20, 22, 23, 24, 25});
-  buy(2);
-  EXPECT_EQ(cell(17), "2");
-  EXPECT_EQ(colour(17), 0x66FF66u);
-  EXPECT_EQ(window->game().helpstring, ",21,17");
-  EXPECT_EQ(maximum(), "80");
-  EXPECT_TRUE(window->RadioButton3->enabled());
-  EXPECT_FALSE(window->RadioButton4->enabled());
-
-  examine({25, 24, 23, 22, 21, 20, 19, 18, 17});
-  buy(3);
-  EXPECT_EQ(cell(25), "8");
-  EXPECT_EQ(colour(25), 0xFFFF66u);
-  EXPECT_EQ(maximum(), "65");
-  EXPECT_TRUE(window->RadioButton4->enabled());
-
-  buy(4);
-  EXPECT_EQ(maximum(), "50");
-  EXPECT_EQ(window->game().count2, 2);
-  EXPECT_EQ(window->game().count3, 3);
-  EXPECT_EQ(window->game().count4, 4);
-  int orange = 0;
-  for (int c : game::kPlayerCells) orange += colour(c) == 0xFF8000u;
-  EXPECT_EQ(orange, 1);
-  EXPECT_EQ(window->game().helpstring.size(), 12u);
-  for (std::size_t k = 0; k < 9; ++k) {
-    const std::string shown = cell(game::kPlayerCells[k]);
-    if (!shown.empty()) {
-      EXPECT_EQ(shown, cell(game::kSolutionCells[k]));
-    }
+TEST_F(Buying, FourPurchasesInTurnCostFiftyAndEachUnlocksTheNextButton) {
+  struct Step {
+    int button;
+    std::vector<int> tries;
+    int square;
+    const char* digit;
+    int maximum;
+  };
+  const Step steps[] = {
+      {0, {4, 0, 1, 2, 3, 5, 6, 7, 8}, 4, "5", 95},
+      {1, {4, 0, 1, 2, 3, 5, 6, 7, 8}, 0, "2", 80},
+      {2, {8, 7, 6, 5, 4, 3, 2, 1, 0}, 8, "8", 65},
+      {3, {4, 8, 0, 6, 2, 1, 3, 5, 7}, 6, "6", 50},
+  };
+  for (const Step& step : steps) {
+    tries(step.tries);
+    game::buy(g, step.button, shuffler);
+    EXPECT_EQ(g.squares[step.square], step.digit) << "button " << step.button;
+    EXPECT_EQ(g.buyerOf(step.square), step.button);
+    EXPECT_EQ(g.maximumScore, step.maximum);
+    EXPECT_EQ(g.usableBuyButtons, std::min(step.button + 2, 4));
+    EXPECT_EQ(g.chosenBuyButton, step.button);
   }
+  EXPECT_EQ(g.purchases.size(), 4u);
 }
 
-TEST_F(BuyingTest, AFullBoardBuysNothingChargesNothingButUnlocksTheNextButton) {
-  startWith(kSolution);
-  for (int c : game::kPlayerCells) type(c, "x");
-  buy(1);
-  EXPECT_EQ(maximum(), "100");
-  EXPECT_EQ(window->game().helpstring, "");
-  EXPECT_EQ(window->game().count1, 0);
-  EXPECT_TRUE(window->RadioButton2->enabled());
-  for (int c : game::kPlayerCells) EXPECT_EQ(colour(c), 0xFFFFFFu);
+TEST_F(Buying, AFullBoardBuysNothingAndChargesNothingButUnlocksTheNextButton) {
+  fillAllBut(-1);
+  game::buy(g, 0, shuffler);
+  EXPECT_EQ(g.maximumScore, 100);
+  EXPECT_TRUE(g.purchases.empty());
+  EXPECT_FALSE(g.bought(0));
+  EXPECT_EQ(g.usableBuyButtons, 2);
 }
 
-TEST_F(BuyingTest, TheOnlyEmptyCellIsTheOneFilledWhateverTheShuffle) {
+TEST_F(Buying, TheOnlyEmptySquareIsTheOneFilledWhateverTheShuffle) {
   for (int round = 0; round < 20; ++round) {
-    startWith(kSolution);
-    for (int c : game::kPlayerCells) type(c, c == 23 ? "" : "1");
-    buy(1);
-    EXPECT_EQ(cell(23), "6");
+    fillAllBut(6);
+    g.purchases.clear();
+    game::buy(g, 0, shuffler);
+    EXPECT_EQ(g.squares[6], "6");
   }
 }
 
-class LaterButtons : public BuyingTest, public testing::WithParamInterface<int> {};
+class LaterButtons : public Buying, public testing::WithParamInterface<int> {};
 
-// Buttons 2 to 4 never refill a cell bought before, even once it is empty again.
-TEST_P(LaterButtons, SkipAnErasedBoughtCell) {
-  const int button = GetParam();
-  startWith(kSolution);
-  for (int c : game::kPlayerCells) type(c, c == 24 ? "" : "x");
-  buy(1);
-  ASSERT_EQ(cell(24), "1");
-  type(24, "");
-  for (int later = 2; later <= button; ++later) buy(later);
-  EXPECT_EQ(cell(24), "");
-  EXPECT_EQ(colour(24), 0x66FFFFu);
-  EXPECT_EQ(window->game().helpstring, ",24");
-  EXPECT_EQ(maximum(), "95");
-  EXPECT_EQ((std::array{window->game().count2, window->game().count3, window->game().count4}),
-            (std::array{1, 1, 1}));
-  if (button < 4) {
-    EXPECT_TRUE(buttons()[static_cast<std::size_t>(button)]->enabled());
-  }
+// Buttons 2 to 4 never refill a square bought before, even once it is empty again.
+TEST_P(LaterButtons, SkipAnErasedBoughtSquare) {
+  fillAllBut(7);
+  game::buy(g, 0, shuffler);
+  ASSERT_EQ(g.squares[7], "1");
+  game::typeInto(g, game::squareCell(7), "");
+  for (int later = 1; later <= GetParam(); ++later) game::buy(g, later, shuffler);
+  EXPECT_EQ(g.squares[7], "");
+  EXPECT_EQ(g.purchases.size(), 1u);
+  EXPECT_EQ(g.maximumScore, 95);
+  EXPECT_EQ(g.usableBuyButtons, std::min(GetParam() + 2, 4));
 }
 
-INSTANTIATE_TEST_SUITE_P(BuyingTest, LaterButtons, testing::Values(2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Game, LaterButtons, testing::Values(1, 2, 3));
 
-TEST_F(BuyingTest, TheFirstButtonMayRefillABoughtCell) {
-  // A first button that found nothing is still available and may refill a bought cell.
-  startWith(kSolution);
-  for (int c : game::kPlayerCells) type(c, "x");
-  buy(1);
-  type(22, "");
-  window->game().helpstring = ",22";
-  buy(2);  // selects another button, so selecting the first again is a new use
-  buy(1);
-  EXPECT_EQ(cell(22), "3");
-  EXPECT_EQ(maximum(), "95");
+// The first button never looks at what was bought: while it has bought
+// nothing itself, it may refill a square another button bought.
+TEST_F(Buying, TheFirstButtonMayRefillABoughtSquare) {
+  fillAllBut(5);
+  g.squares[5] = "x";
+  game::buy(g, 0, shuffler);
+  g.squares[5] = "";
+  game::buy(g, 1, shuffler);
+  EXPECT_EQ(g.buyerOf(5), 1);
+  g.squares[5] = "";
+  game::buy(g, 0, shuffler);
+  EXPECT_EQ(g.squares[5], "3");
+  EXPECT_EQ(g.buyerOf(5), 0);
+  EXPECT_EQ(g.maximumScore, 80);
 }
 
-TEST_F(BuyingTest, UsingABoughtButtonAgainPlacesAndChargesNothing) {
-  startWith(kSolution);
-  buy(1);
-  buy(2);
-  EXPECT_EQ(maximum(), "80");
-  buy(1);
-  EXPECT_EQ(maximum(), "80");
-  EXPECT_EQ(window->game().helpstring.size(), 6u);
-  EXPECT_TRUE(window->RadioButton2->enabled());
+TEST_F(Buying, ChoosingABoughtButtonAgainPlacesNothingAndCostsNothing) {
+  game::buy(g, 0, shuffler);
+  game::buy(g, 1, shuffler);
+  game::buy(g, 0, shuffler);
+  EXPECT_EQ(g.maximumScore, 80);
+  EXPECT_EQ(g.purchases.size(), 2u);
+  EXPECT_EQ(g.chosenBuyButton, 0);
 }
 
-TEST_F(BuyingTest, BuyingBelowZeroEndsTheGameAtTheNextTick) {
-  startWith(kSolution);
-  window->StaticText2->setText("3");
-  buy(1);
-  EXPECT_EQ(maximum(), "-2");
-  int dialogs = 0;
-  fw::MessageDialog::setAnswerer([&](const fw::MessageDialog&) {
-    ++dialogs;
-    return fw::MessageDialog::Button::Cancel;
-  });
-  window->game().Timer1_Action();
-  fw::MessageDialog::setAnswerer(nullptr);
-  EXPECT_EQ(dialogs, 1);
-  EXPECT_EQ(maximum(), "-2");
-}
+TEST_F(Buying, APurchaseCopiesTheAnswerOfTheSquareAfterAModeSwitchAndBeforeAnyPuzzle) {
+  game::switchMode(g, game::Mode::Expert);
+  tries({8, 0, 1, 2, 3, 4, 5, 6, 7});
+  game::buy(g, 0, shuffler);
+  EXPECT_EQ(g.squares[8], "8");
 
-TEST_F(BuyingTest, APurchaseBeforeTheFirstStartIsUndoneByStart) {
-  examine({19, 17, 18, 20, 21, 22, 23, 24, 25});
-  buy(1);
-  EXPECT_EQ(cell(19), "");
-  EXPECT_EQ(colour(19), 0x66FFFFu);
-  EXPECT_EQ(window->game().helpstring, ",19");
-  EXPECT_EQ(maximum(), "95");
-  EXPECT_TRUE(window->RadioButton2->enabled());
-
-  start();
-  EXPECT_EQ(colour(19), 0xFFFFFFu);
-  EXPECT_EQ(window->game().helpstring, "");
-  EXPECT_FALSE(window->RadioButton2->enabled());
-  EXPECT_FALSE(window->RadioButton1->value());
-}
-
-TEST_F(BuyingTest, AfterAModeSwitchAPurchaseCopiesTheCurrentSolution) {
-  startWith(kSolution);
-  chooseExpert();
-  examine({25, 17, 18, 19, 20, 21, 22, 23, 24});
-  buy(1);
-  EXPECT_EQ(cell(25), "8");
-  EXPECT_TRUE(window->RadioButton6->value());
+  // Before the first puzzle the answer has no digits: the square is bought, and stays empty.
+  game::Game fresh;
+  tries({2, 0, 1, 3, 4, 5, 6, 7, 8});
+  game::buy(fresh, 0, shuffler);
+  EXPECT_EQ(fresh.squares[2], "");
+  EXPECT_EQ(fresh.buyerOf(2), 0);
+  EXPECT_EQ(fresh.maximumScore, 95);
+  EXPECT_EQ(fresh.usableBuyButtons, 2);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 // assistive tool walks it, and what it hears while a game is played.
 
 #include <QAccessible>
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -17,7 +19,7 @@
 #include <functional>
 
 #include "app/app.h"
-#include "game/board.h"
+#include "framework/list_box.h"
 
 namespace {
 
@@ -30,10 +32,6 @@ void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterf
     QCOMPARE(root->indexOfChild(child), i);
     walk(child, visit);
   }
-}
-
-QAccessibleInterface* interfaceOf(fw::Control* control) {
-  return QAccessible::queryAccessibleInterface(control->widget());
 }
 
 // The roles of things a player reads or works.
@@ -63,64 +61,46 @@ class AccessibilityTest : public QObject {
 
 private:
   QTemporaryDir preferences_;
-  fw::RandomShuffle shuffle_{3};
+  game::RandomShuffler shuffler_{3};
   std::unique_ptr<App> app_;
 
-  Window10& game() { return app_->window10(); }
-  QAccessibleInterface* gameWindow() { return QAccessible::queryAccessibleInterface(game().frame()); }
+  ui::GameWindow& game() { return app_->gameWindow(); }
+  QAccessibleInterface* gameWindow() { return QAccessible::queryAccessibleInterface(&game()); }
+  QWidget* control(const char* name) { return game().content()->findChild<QWidget*>(name); }
+  QAccessibleInterface* interfaceOf(const char* name) { return QAccessible::queryAccessibleInterface(control(name)); }
+  fw::ListBox* list(const char* name) { return static_cast<fw::ListBox*>(control(name)); }
+  void press(const char* button) { static_cast<QAbstractButton*>(control(button))->click(); }
 
   // Shows everything the game window can show: a game, the name entry, a list row.
   void showEverything() {
-    game().PushButton1->push();
-    game().PushButton5->push();
-    game().ListBox1->addRow("Ann");
-    game().ListBox1->setCell(0, 1, "87");
+    press("startButton");
+    press("scoreButton");
+    list("standardList")->appendRow({"Ann", "87"});
   }
 
 private slots:
   void init() {
-    app_ = std::make_unique<App>(shuffle_, preferences_.path().toStdString());
-    QVERIFY(QTest::qWaitForWindowExposed(game().frame()));
+    app_ = std::make_unique<App>(shuffler_, preferences_.path().toStdString());
+    QVERIFY(QTest::qWaitForWindowExposed(&game()));
   }
   void cleanup() { app_.reset(); }
 
-  void noSolutionCellIsInTheTree() {
+  // The answer lives in the game alone: the tree holds the seventeen cells the player sees, and no other.
+  void theTreeHoldsTheVisibleCellsOnly() {
     showEverything();
-    QSet<QObject*> secret;
-    for (int cell : game::kSolutionCells) secret << game().Puzzle[static_cast<std::size_t>(cell)]->widget();
     int cellsFound = 0;
     walk(gameWindow(), [&](QAccessibleInterface* iface) {
-      QVERIFY2(!secret.contains(iface->object()), qPrintable(iface->text(QAccessible::Name)));
-      QVERIFY(!iface->text(QAccessible::Name).contains("solution"));
-      if (qobject_cast<QLineEdit*>(iface->object()) && iface->object()->objectName() == "Puzzle") ++cellsFound;
+      const QString name = iface->object() ? iface->object()->objectName() : QString();
+      if (name.startsWith("square") || name.startsWith("target")) ++cellsFound;
     });
     QCOMPARE(cellsFound, 17);
-    // Nor does any query by widget give their digits away.
-    for (QObject* cell : secret) {
-      QCOMPARE(QAccessible::queryAccessibleInterface(cell)->textInterface()->text(0, -1), QString());
-    }
-  }
-
-  // Qt tells assistive tools of every change of a field's text (the events
-  // that come with textChanged): the hidden fields' own text never changes.
-  void theSolutionIsNeverHeard() {
-    std::vector<std::unique_ptr<QSignalSpy>> changes;
-    for (int cell : game::kSolutionCells) {
-      auto* hidden = qobject_cast<QLineEdit*>(game().Puzzle[static_cast<std::size_t>(cell)]->widget());
-      changes.push_back(std::make_unique<QSignalSpy>(hidden, &QLineEdit::textChanged));
-    }
-    game().PushButton1->push();
-    QTest::mouseClick(game().RadioButton1->widget(), Qt::LeftButton, {}, QPoint(6, 10));  // buys a digit
-    game().PushButton2->push();
-    game().PushButton1->push();
-    QVERIFY(!game().Puzzle[1]->text().empty());
-    for (const auto& spy : changes) QCOMPARE(spy->count(), 0);
+    QCOMPARE(game().findChildren<QLineEdit*>().size(), 18);  // and the name field
   }
 
   void everyControlOfTheGameWindowIsNamed() {
     showEverything();
-    game().RadioButton6->widget()->setFocus();
-    QTest::mouseClick(game().RadioButton6->widget(), Qt::LeftButton, {}, QPoint(6, 10));  // shows the calculator
+    control("expertButton")->setFocus();
+    QTest::mouseClick(control("expertButton"), Qt::LeftButton, {}, QPoint(6, 10));  // shows the calculator
     int controls = 0;
     walk(gameWindow(), [&](QAccessibleInterface* iface) {
       if (!isControl(iface->role()) || iface->state().invisible) return;
@@ -131,18 +111,22 @@ private slots:
     QVERIFY(controls > 40);
   }
 
-  void scoresAndFieldsReadWithTheirLabels() {
+  void cellsScoresAndFieldsReadWithTheirLabels() {
     showEverything();
-    QCOMPARE(interfaceOf(game().StaticText2)->text(QAccessible::Name), QString("Maximum Possible Score: 100"));
-    QCOMPARE(interfaceOf(game().StaticText4)->text(QAccessible::Name), QString("Your Score"));
-    game().PushButton2->push();
-    QCOMPARE(interfaceOf(game().StaticText4)->text(QAccessible::Name), QString("Your Score: 0"));
-    QCOMPARE(interfaceOf(game().EditField1)->text(QAccessible::Name), QString("Name"));
-    QCOMPARE(interfaceOf(game().PopupMenu2)->text(QAccessible::Name), QString("second factor"));
-    game().PopupMenu1->setListIndex(2);
-    game().PopupMenu2->setListIndex(3);
-    game().PopupMenu3->setListIndex(4);
-    QCOMPARE(interfaceOf(game().StaticText10)->text(QAccessible::Name), QString("product: 24"));
+    QCOMPARE(interfaceOf("square5")->text(QAccessible::Name), QString("row 2, column 3"));
+    QCOMPARE(interfaceOf("target3")->text(QAccessible::Name), QString("target of column 1"));
+    QCOMPARE(interfaceOf("target6")->text(QAccessible::Name), QString("target of falling diagonal"));
+    QCOMPARE(interfaceOf("target7")->text(QAccessible::Name), QString("target of rising diagonal"));
+    QCOMPARE(interfaceOf("maximumScoreLabel")->text(QAccessible::Name),
+             QString("Maximum Possible Score: %1").arg(game().game().maximumScore));
+    QCOMPARE(interfaceOf("scoreLabel")->text(QAccessible::Name), QString("Your Score"));
+    press("doneButton");
+    QCOMPARE(interfaceOf("scoreLabel")->text(QAccessible::Name), QString("Your Score: 0"));
+    QCOMPARE(interfaceOf("nameField")->text(QAccessible::Name), QString("Name"));
+    QCOMPARE(interfaceOf("secondFactorMenu")->text(QAccessible::Name), QString("second factor"));
+    const char* menus[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
+    for (int factor = 0; factor < 3; ++factor) static_cast<QComboBox*>(control(menus[factor]))->setCurrentIndex(factor + 2);
+    QCOMPARE(interfaceOf("productLabel")->text(QAccessible::Name), QString("product: 24"));
   }
 
   void decorationsAreLeftOut() {
@@ -150,60 +134,61 @@ private slots:
     walk(gameWindow(), [&](QAccessibleInterface* iface) {
       if (iface->object()) names << iface->object()->objectName();
     });
-    for (const QString& name : names) QVERIFY2(!name.startsWith("Line") && !name.startsWith("Separator"), qPrintable(name));
-    QVERIFY(names.contains("GroupBox1"));  // a frame with a caption groups its buttons
+    for (const QString& name : names) QVERIFY2(!name.contains("Rule"), qPrintable(name));
+    QVERIFY(names.contains("buyGroup"));  // a frame with a caption groups its buttons
 
-    app_->MenuBar1().find("appleabout")->choose();
-    walk(QAccessible::queryAccessibleInterface(app_->window2().frame()), [](QAccessibleInterface* iface) {
-      QVERIFY(!iface->object() || iface->object()->objectName() != "RoundRectangle1");
+    app_->showAbout();
+    walk(QAccessible::queryAccessibleInterface(&app_->aboutWindow()), [](QAccessibleInterface* iface) {
+      QVERIFY(!iface->object() || iface->object()->objectName() != "panel");
     });
   }
 
   void scoreListsAreNamedTablesWithPressableHeadings() {
     showEverything();
-    QAccessibleInterface* list = interfaceOf(game().ListBox1);
-    QCOMPARE(list->role(), QAccessible::Table);
-    QCOMPARE(list->text(QAccessible::Name), QString("Standard scores"));
-    QCOMPARE(interfaceOf(game().ListBox2)->text(QAccessible::Name), QString("Expert scores"));
-    QAccessibleTableInterface* table = list->tableInterface();
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("Ann"));
-    QCOMPARE(table->cellAt(0, 1)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+    list("standardList")->appendRow({"Bob", "64"});
+    QAccessibleInterface* table = interfaceOf("standardList");
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->text(QAccessible::Name), QString("Standard scores"));
+    QCOMPARE(interfaceOf("expertList")->text(QAccessible::Name), QString("Expert scores"));
+    QAccessibleTableInterface* cells = table->tableInterface();
+    QCOMPARE(cells->rowCount(), 2);
+    QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name), QString("Ann"));
+    QCOMPARE(cells->cellAt(0, 1)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
              QString("Score"));
 
-    QAccessibleInterface* heading = list->child(2);  // after the hidden corner: "Name", "Score"
+    QAccessibleInterface* heading = table->child(2);  // after the hidden corner: "Name", "Score"
     QCOMPARE(heading->role(), QAccessible::ColumnHeader);
     QCOMPARE(heading->text(QAccessible::Name), QString("Score"));
     QCOMPARE(heading->actionInterface()->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(game().ListBox1->sortColumn(), 1);
+    QCOMPARE(list("standardList")->cell(0, 0), std::string_view("Bob"));  // bottom score to top score
   }
 
   void theHiddenListIsNotShowing() {
-    game().ListBox2->addRow("Bea");
-    QAccessibleInterface* hidden = interfaceOf(game().ListBox2);
+    list("expertList")->appendRow({"Bea", "1"});
+    QAccessibleInterface* hidden = interfaceOf("expertList");
     QVERIFY(hidden->state().invisible);
     walk(hidden, [](QAccessibleInterface* part) { QVERIFY(part->state().invisible); });
   }
 
   void listCellsFollowTheirRows() {
     showEverything();
-    game().ListBox1->addRow("Bob");
-    QAccessibleTableInterface* table = interfaceOf(game().ListBox1)->tableInterface();
+    list("standardList")->appendRow({"Bob", "64"});
+    QAccessibleTableInterface* table = interfaceOf("standardList")->tableInterface();
     QCOMPARE(table->cellAt(1, 0)->text(QAccessible::Name), QString("Bob"));
     QVERIFY(!table->cellAt(1, 0)->state().invisible);
-    game().ListBox1->removeRow(0);
+    list("standardList")->removeRow(0);
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("Bob"));
   }
 
   void helpTextsThatActArePressable() {
-    Window3& help = app_->window3();
-    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("StaticText5"));
+    ui::HelpWindow& help = app_->helpWindow(game::Mode::Standard);
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("closeText"));
     QCOMPARE(close->role(), QAccessible::Button);
     QCOMPARE(close->text(QAccessible::Name), QString("CLOSE"));
     QVERIFY(close->state().focusable);
-    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("StaticText4"));
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("supportLink"));
     QCOMPARE(link->role(), QAccessible::Link);
     QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -211,16 +196,18 @@ private slots:
   }
 
   void helpPicturesAreDescribed() {
-    for (fw::Window* window : {static_cast<fw::Window*>(&app_->window3()), static_cast<fw::Window*>(&app_->window4())}) {
-      for (const char* name : {"Canvas1", "Canvas2"}) {
-        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window->content()->findChild<QLabel*>(name));
+    for (game::Mode mode : {game::Mode::Standard, game::Mode::Expert}) {
+      ui::HelpWindow& help = app_->helpWindow(mode);
+      for (const char* name : {"boardPicture", "scoresPicture"}) {
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>(name));
         QCOMPARE(picture->role(), QAccessible::Graphic);
         QVERIFY(!picture->text(QAccessible::Name).isEmpty());
         QVERIFY(!picture->text(QAccessible::Description).isEmpty());
       }
-      window->hide();
+      help.hide();
     }
-    const QString board = QAccessible::queryAccessibleInterface(app_->window3().content()->findChild<QLabel*>("Canvas1"))
+    const QString board = QAccessible::queryAccessibleInterface(
+                              app_->helpWindow(game::Mode::Standard).content()->findChild<QLabel*>("boardPicture"))
                               ->text(QAccessible::Description);
     QVERIFY2(board.contains("row 2 6") && board.contains("column 1 19") && board.contains("falling diagonal 18"),
              qPrintable(board));

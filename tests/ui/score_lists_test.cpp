@@ -4,32 +4,35 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTableView>
-#include <QTemporaryDir>
-
 #include <QLockFile>
-#include <QCloseEvent>
-#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWindow>
+#include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <fstream>
+#include <map>
 
 #include <sys/stat.h>
 
-#include "../game/game_fixture.h"
+#include "../game/scripted_shuffler.h"
 #include "framework/application.h"
+#include "framework/list_box.h"
 #include "framework/message_dialog.h"
 #include "scores/score_store.h"
+#include "ui/game_window.h"
 
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-class ScoreListsTest : public testing_support::GameWindowTest {
+class ScoreListsTest : public testing::Test {
 protected:
   void SetUp() override {
     fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
@@ -40,12 +43,10 @@ protected:
       return answer;
     });
   }
-  void TearDown() override {
-    fw::MessageDialog::setAnswerer({});
-  }
+  void TearDown() override { fw::MessageDialog::setAnswerer({}); }
 
   void open() {
-    window = std::make_unique<Window10>(shuffle, folder());
+    window = std::make_unique<ui::GameWindow>(shuffle, folder());
     QApplication::processEvents();
   }
   void closeWindow() { window->close(); }
@@ -54,6 +55,26 @@ protected:
     open();
   }
 
+  template <class W = QWidget>
+  W* control(const char* name) const {
+    return window->content()->findChild<W*>(name, Qt::FindDirectChildrenOnly);
+  }
+  fw::ListBox* standardList() const { return control<fw::ListBox>("standardList"); }
+  fw::ListBox* expertList() const { return control<fw::ListBox>("expertList"); }
+  QLineEdit* nameField() const { return control<QLineEdit>("nameField"); }
+  void press(const char* button) const { control<QAbstractButton>(button)->click(); }
+  void chooseExpert() { QTest::mouseClick(control<QRadioButton>("expertButton"), Qt::LeftButton, {}, QPoint(6, 10)); }
+  // Plays a game with that many digits right at a maximum of 100, and presses Done.
+  void finishWithRightDigits(int right) {
+    shuffle.next({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    press("startButton");
+    for (int square = 0; square < right; ++square) {
+      control<QLineEdit>(("square" + std::to_string(square)).c_str())->setText(QString::number(window->game().solution[square]));
+    }
+    press("doneButton");
+  }
+
+  std::string folder() const { return preferences.path().toStdString(); }
   std::string path(const char* file) const { return folder() + "/" + file; }
   bool exists(const char* file) const { return std::filesystem::exists(path(file)); }
   // A folder takes each file's place, so that saving it fails, until mended.
@@ -80,26 +101,28 @@ protected:
     for (int r = 0; r < list->rowCount(); ++r) rows.emplace_back(list->cell(r, 0), list->cell(r, 1));
     return rows;
   }
-  QTableView* view(fw::ListBox* list) const { return qobject_cast<QTableView*>(list->widget()); }
   void clickHeading(fw::ListBox* list, int column) {
-    QHeaderView* header = view(list)->horizontalHeader();
+    QHeaderView* header = list->horizontalHeader();
     const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
   }
   void clickCell(fw::ListBox* list, int row, int column) {
-    QTableView* v = view(list);
+    fw::ListBox* v = list;
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(row, column)).center());
   }
   void record(const std::string& name) {
-    window->PushButton5->push();
-    window->EditField1->setText(name);
-    window->PushButton6->push();
+    press("scoreButton");
+    nameField()->setText(QString::fromStdString(name));
+    press("recordButton");
   }
 
   // What the message dialogs said, and how the player answers the next ones.
   std::vector<std::string> told;
   std::vector<fw::MessageDialog::Button> answers;
   std::map<std::string, std::string> broken_;
+  QTemporaryDir preferences;
+  testing_support::ScriptedShuffler shuffle;
+  std::unique_ptr<ui::GameWindow> window;
 };
 
 bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -108,10 +131,10 @@ TEST_F(ScoreListsTest, ListsLoadFromTheirFilesAndComeBackUnchanged) {
   writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
   writeFile(scores::kExpertFile, "Cleo,96\n");
   open();
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "87"}, {"Bob", "64"}}));
-  EXPECT_EQ(rowsOf(window->ListBox2), (Rows{{"Cleo", "96"}}));
-  EXPECT_TRUE(window->ListBox1->visible());
-  EXPECT_FALSE(window->ListBox2->visible());
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"Bob", "64"}}));
+  EXPECT_EQ(rowsOf(expertList()), (Rows{{"Cleo", "96"}}));
+  EXPECT_TRUE(standardList()->isVisible());
+  EXPECT_FALSE(expertList()->isVisible());
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBob,64\n");
   EXPECT_EQ(fileBytes(scores::kExpertFile), "Cleo,96\n");
@@ -120,8 +143,8 @@ TEST_F(ScoreListsTest, ListsLoadFromTheirFilesAndComeBackUnchanged) {
 TEST_F(ScoreListsTest, OddLinesAreDroppedOldLineEndsAndOddBytesKept) {
   writeFile(scores::kStandardFile, "Ann,87\rno comma\rBob,\r\r,5\rCarl,1,2\r J\xF6rg , 9 \r");
   open();
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xF6rg ", " 9 "}}));
-  const QString shown = view(window->ListBox1)->model()->index(3, 0).data().toString();
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xF6rg ", " 9 "}}));
+  const QString shown = standardList()->model()->index(3, 0).data().toString();
   EXPECT_EQ(shown, QString::fromUtf8(" J\xC3\xB6rg "));  // shown as Latin-1
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\n,5\nCarl,1\n J\xF6rg , 9 \n");
@@ -129,8 +152,8 @@ TEST_F(ScoreListsTest, OddLinesAreDroppedOldLineEndsAndOddBytesKept) {
 
 TEST_F(ScoreListsTest, WithoutFilesTheListsAreEmptyAndClosingCreatesBoth) {
   open();
-  EXPECT_EQ(window->ListBox1->rowCount(), 0);
-  EXPECT_EQ(window->ListBox2->rowCount(), 0);
+  EXPECT_EQ(standardList()->rowCount(), 0);
+  EXPECT_EQ(expertList()->rowCount(), 0);
   EXPECT_FALSE(exists(scores::kStandardFile));
   closeWindow();
   EXPECT_TRUE(exists(scores::kStandardFile));
@@ -140,110 +163,105 @@ TEST_F(ScoreListsTest, WithoutFilesTheListsAreEmptyAndClosingCreatesBoth) {
 
 TEST_F(ScoreListsTest, ScoreRevealsTheNameEntryForGood) {
   open();
-  window->PushButton5->push();
-  window->PushButton5->push();
-  EXPECT_TRUE(window->StaticText6->visible());
-  EXPECT_TRUE(window->EditField1->visible());
-  EXPECT_TRUE(window->PushButton6->visible());
+  press("scoreButton");
+  press("scoreButton");
+  for (const char* shown : {"nameCaption", "nameField", "recordButton"}) EXPECT_FALSE(control(shown)->isHidden()) << shown;
 }
 
 TEST_F(ScoreListsTest, RecordWritesTheFileFirstThenTheRow) {
   writeFile(scores::kStandardFile, "Ann,87\n");
   open();
-  startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
-  typeSolutionLeavingOut(0);
-  window->PushButton2->push();
+  finishWithRightDigits(9);
   record("Zoe");
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nZoe,100\n");
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "87"}, {"Zoe", "100"}}));
-  window->PushButton6->push();
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"Zoe", "100"}}));
+  press("recordButton");
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nZoe,100\nZoe,100\n");
-  EXPECT_EQ(window->ListBox1->rowCount(), 3);
-  EXPECT_EQ(window->EditField1->text(), "Zoe");
+  EXPECT_EQ(standardList()->rowCount(), 3);
+  EXPECT_EQ(nameField()->text().toStdString(), "Zoe");
 }
 
 TEST_F(ScoreListsTest, ARecordWithoutAScoreDoesNotSurviveARestart) {
   open();
   record("Early");
   record("");
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Early", ""}, {"", ""}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Early", ""}, {"", ""}}));
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Early,\n,\n");
   reopen();
-  EXPECT_EQ(window->ListBox1->rowCount(), 0);
+  EXPECT_EQ(standardList()->rowCount(), 0);
 }
 
 TEST_F(ScoreListsTest, AnEmptyNameSurvivesARestart) {
   open();
-  window->StaticText4->setText("42");
+  finishWithRightDigits(4);
   record("");
   reopen();
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"", "42"}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"", "44"}}));
 }
 
 TEST_F(ScoreListsTest, AfterAModeSwitchTheRecordGoesToTheNewModesListAndFile) {
   open();
-  window->StaticText4->setText("33");
+  finishWithRightDigits(3);
   chooseExpert();
   record("Ex");
-  EXPECT_EQ(rowsOf(window->ListBox2), (Rows{{"Ex", "33"}}));
-  EXPECT_EQ(window->ListBox1->rowCount(), 0);
+  EXPECT_EQ(rowsOf(expertList()), (Rows{{"Ex", "33"}}));
+  EXPECT_EQ(standardList()->rowCount(), 0);
   EXPECT_EQ(fileBytes(scores::kExpertFile), "Ex,33\n");
   EXPECT_FALSE(exists(scores::kStandardFile));
 }
 
 TEST_F(ScoreListsTest, TheNameEntryRefusesCommasAndLineBreaks) {
   open();
-  window->PushButton5->push();
-  auto* field = qobject_cast<QLineEdit*>(window->EditField1->widget());
+  press("scoreButton");
+  QLineEdit* field = nameField();
   field->setFocus();
   QTest::keyClicks(field, "Ann,Lee");
-  EXPECT_EQ(window->EditField1->text(), "AnnLee");
+  EXPECT_EQ(nameField()->text().toStdString(), "AnnLee");
   QApplication::clipboard()->setText(" & Bo,\nb\r\n");
   field->paste();
-  EXPECT_EQ(window->EditField1->text(), "AnnLee & Bob");
-  window->PushButton6->push();
+  EXPECT_EQ(nameField()->text().toStdString(), "AnnLee & Bob");
+  press("recordButton");
   EXPECT_EQ(fileBytes(scores::kStandardFile), "AnnLee & Bob,\n");
 }
 
 TEST_F(ScoreListsTest, HeadingClicksSortAsTheHelpTextSays) {
   writeFile(scores::kStandardFile, "bob,9\nAnn,100\ncarl,87\nDora,87\n");
   open();
-  clickHeading(window->ListBox1, 1);  // bottom score to top score
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"bob", "9"}, {"carl", "87"}, {"Dora", "87"}, {"Ann", "100"}}));
-  clickHeading(window->ListBox1, 1);  // again top to bottom
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "100"}, {"carl", "87"}, {"Dora", "87"}, {"bob", "9"}}));
-  clickHeading(window->ListBox1, 0);  // names in reverse order
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Dora", "87"}, {"carl", "87"}, {"bob", "9"}, {"Ann", "100"}}));
-  clickHeading(window->ListBox1, 0);  // alphabetical again
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "100"}, {"bob", "9"}, {"carl", "87"}, {"Dora", "87"}}));
+  clickHeading(standardList(), 1);  // bottom score to top score
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"bob", "9"}, {"carl", "87"}, {"Dora", "87"}, {"Ann", "100"}}));
+  clickHeading(standardList(), 1);  // again top to bottom
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "100"}, {"carl", "87"}, {"Dora", "87"}, {"bob", "9"}}));
+  clickHeading(standardList(), 0);  // names in reverse order
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Dora", "87"}, {"carl", "87"}, {"bob", "9"}, {"Ann", "100"}}));
+  clickHeading(standardList(), 0);  // alphabetical again
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "100"}, {"bob", "9"}, {"carl", "87"}, {"Dora", "87"}}));
 }
 
 TEST_F(ScoreListsTest, TheSortedOrderIsSavedAndARecordAfterSortingStaysAtTheBottom) {
   writeFile(scores::kStandardFile, "b,2\na,1\nc,3\n");
   open();
-  clickHeading(window->ListBox1, 0);
-  window->StaticText4->setText("0");
+  clickHeading(standardList(), 0);
+  finishWithRightDigits(0);
   record("A0");
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"A0", "0"}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"A0", "0"}}));
   reopen();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "a,1\nb,2\nc,3\nA0,0\n");
-  EXPECT_EQ(window->ListBox1->sortColumn(), -1);
-  EXPECT_FALSE(view(window->ListBox1)->horizontalHeader()->isSortIndicatorShown());
+  EXPECT_FALSE(standardList()->horizontalHeader()->isSortIndicatorShown());
 }
 
 TEST_F(ScoreListsTest, AClickOnARowRemovesItAndNothingElseDoes) {
   writeFile(scores::kStandardFile, "a,1\nb,2\nc,3\n");
   open();
-  clickCell(window->ListBox1, 1, 1);
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"a", "1"}, {"c", "3"}}));
-  QTableView* v = view(window->ListBox1);
+  clickCell(standardList(), 1, 1);
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"a", "1"}, {"c", "3"}}));
+  QTableView* v = standardList();
   QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(20, v->viewport()->height() - 5));
-  EXPECT_EQ(window->ListBox1->rowCount(), 2);
-  clickHeading(window->ListBox1, 0);
-  EXPECT_EQ(window->ListBox1->rowCount(), 2);
-  clickCell(window->ListBox1, 0, 0);
-  clickCell(window->ListBox1, 0, 1);
-  EXPECT_EQ(window->ListBox1->rowCount(), 0);
+  EXPECT_EQ(standardList()->rowCount(), 2);
+  clickHeading(standardList(), 0);
+  EXPECT_EQ(standardList()->rowCount(), 2);
+  clickCell(standardList(), 0, 0);
+  clickCell(standardList(), 0, 1);
+  EXPECT_EQ(standardList()->rowCount(), 0);
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "");
   EXPECT_TRUE(exists(scores::kStandardFile));
@@ -252,11 +270,11 @@ TEST_F(ScoreListsTest, AClickOnARowRemovesItAndNothingElseDoes) {
 TEST_F(ScoreListsTest, RecordStartsANewLineWhenTheFileEndsWithoutOne) {
   writeFile(scores::kStandardFile, "Bob,64");
   open();
-  window->StaticText4->setText("0");
+  finishWithRightDigits(0);
   record("Zed");
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Bob,64\nZed,0\n");
   reopen();
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Bob", "64"}, {"Zed", "0"}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Bob", "64"}, {"Zed", "0"}}));
 }
 
 TEST_F(ScoreListsTest, AFileThatCannotBeReadIsLeftAloneAndThePlayerToldOnce) {
@@ -265,9 +283,9 @@ TEST_F(ScoreListsTest, AFileThatCannotBeReadIsLeftAloneAndThePlayerToldOnce) {
   open();
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": it is not a regular file"));
-  window->StaticText4->setText("7");
+  finishWithRightDigits(1);
   record("Ann");
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Ann", "7"}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "11"}}));
   ASSERT_EQ(told.size(), 2u);
   EXPECT_TRUE(mentions(told[1], "Your score is kept only in the list for now."));
   closeWindow();
@@ -279,40 +297,40 @@ TEST_F(ScoreListsTest, AFileThatCannotBeReadIsLeftAloneAndThePlayerToldOnce) {
 TEST_F(ScoreListsTest, TwoGamesKeepEachOthersRecordsAndRemovals) {
   writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
   open();
-  std::unique_ptr<Window10> first = std::move(window);
+  std::unique_ptr<ui::GameWindow> first = std::move(window);
   open();
-  std::unique_ptr<Window10> second = std::move(window);
+  std::unique_ptr<ui::GameWindow> second = std::move(window);
 
   window = std::move(first);
-  window->StaticText4->setText("50");
+  finishWithRightDigits(5);
   record("Alice");
-  clickCell(window->ListBox1, 1, 0);  // Bob
+  clickCell(standardList(), 1, 0);  // Bob
   first = std::move(window);
   window = std::move(second);
-  window->StaticText4->setText("40");
+  finishWithRightDigits(4);
   record("Bert");
-  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBob,64\nAlice,50\nBert,40\n");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBob,64\nAlice,56\nBert,44\n");
 
   first->close();
-  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nAlice,50\nBert,40\n");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nAlice,56\nBert,44\n");
   closeWindow();
-  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBert,40\nAlice,50\n");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\nBert,44\nAlice,56\n");
 }
 
 TEST_F(ScoreListsTest, ARecordThatCannotReachTheFileStaysInTheListAndThePlayerIsTold) {
   open();
-  window->StaticText4->setText("5");
+  finishWithRightDigits(1);
   {
     QLockFile otherGame(QString::fromStdString(path(scores::kStandardFile) + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
     record("Kept");
   }
-  EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Kept", "5"}}));
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Kept", "11"}}));
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another Veltrano game kept it locked"));
   EXPECT_FALSE(exists(scores::kStandardFile));
   closeWindow();
-  EXPECT_EQ(fileBytes(scores::kStandardFile), "Kept,5\n");
+  EXPECT_EQ(fileBytes(scores::kStandardFile), "Kept,11\n");
 }
 
 struct AfterAFailedSave {
@@ -328,9 +346,9 @@ class FailedSaves : public ScoreListsTest, public testing::WithParamInterface<Af
 TEST_P(FailedSaves, LetThePlayerChoose) {
   writeFile(scores::kStandardFile, "Ann,87\n");
   open();
-  window->StaticText4->setText("5");
+  finishWithRightDigits(1);
   record("New");
-  clickCell(window->ListBox1, 0, 0);
+  clickCell(standardList(), 0, 0);
   breakFiles();
   answers = {GetParam().answer};
   // Trying again succeeds: the cause has gone by then.
@@ -351,28 +369,28 @@ TEST_P(FailedSaves, LetThePlayerChoose) {
 
 INSTANTIATE_TEST_SUITE_P(
     ScoreLists, FailedSaves,
-    testing::Values(AfterAFailedSave{"TryAgain", fw::MessageDialog::Button::Action, false, "New,5\n"},
+    testing::Values(AfterAFailedSave{"TryAgain", fw::MessageDialog::Button::Action, false, "New,11\n"},
                     AfterAFailedSave{"QuitWithoutSaving", fw::MessageDialog::Button::Alternate, false,
-                                     "Ann,87\nNew,5\n"},
-                    AfterAFailedSave{"BackToTheGame", fw::MessageDialog::Button::Cancel, true, "Ann,87\nNew,5\n"}),
+                                     "Ann,87\nNew,11\n"},
+                    AfterAFailedSave{"BackToTheGame", fw::MessageDialog::Button::Cancel, true, "Ann,87\nNew,11\n"}),
     [](const testing::TestParamInfo<AfterAFailedSave>& info) { return std::string(info.param.name); });
 
 // The window's close button, pressed while the player is asked, waits for the answer.
 TEST_F(ScoreListsTest, ACloseRequestDuringTheFailedSaveQuestionWaitsForTheAnswer) {
   writeFile(scores::kStandardFile, "Ann,87\n");
   open();
-  clickCell(window->ListBox1, 0, 0);
+  clickCell(standardList(), 0, 0);
   breakFiles();
   fw::MessageDialog::setAnswerer([this](const fw::MessageDialog& dialog) {
     told.push_back(dialog.message);
     QCloseEvent fromTheDesktop;
-    QCoreApplication::sendEvent(window->frame()->windowHandle(), &fromTheDesktop);
+    QCoreApplication::sendEvent(window->windowHandle(), &fromTheDesktop);
     return fw::MessageDialog::Button::Cancel;  // back to the game
   });
   closeWindow();
   EXPECT_EQ(told, std::vector<std::string>{"Your scores could not be saved."});
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(window->frame()->windowHandle()->handle());
+  EXPECT_TRUE(window->windowHandle()->handle());
   mendFiles();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\n");
 }
@@ -381,7 +399,7 @@ TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
   writeFile(scores::kStandardFile, "Ann,87\nBob,64\n");
   open();
   fw::quitOnTerminationRequests([this] { window->saveScores(); });
-  clickCell(window->ListBox1, 0, 0);
+  clickCell(standardList(), 0, 0);
   fw::handleSaveRequest();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Bob,64\n");
   EXPECT_EQ(fileBytes(scores::kExpertFile), "");
@@ -400,9 +418,9 @@ TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
 TEST_F(ScoreListsTest, NegativeScoresSortFromTheBottom) {
   writeFile(scores::kStandardFile, "a,5\nb,-2\nc,11\nd,-10\ne,0\nf,-5\n");
   open();
-  clickHeading(window->ListBox1, 1);
+  clickHeading(standardList(), 1);
   std::vector<std::string> order;
-  for (const auto& row : rowsOf(window->ListBox1)) order.push_back(row.second);
+  for (const auto& row : rowsOf(standardList())) order.push_back(row.second);
   EXPECT_EQ(order, (std::vector<std::string>{"-10", "-5", "-2", "0", "5", "11"}));
 }
 

@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/edit_commands.h"
+#include "app/edit_commands.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-
-namespace fw {
 
 namespace {
 
@@ -41,4 +39,3 @@ void performEditCommand(EditCommand command) {
   }
 }
 
-}  // namespace fw

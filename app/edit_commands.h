@@ -3,14 +3,10 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The Edit menu's commands, on the edit field that has the keyboard focus.
-
-namespace fw {
+// The Edit menu's commands, on the text field that has the keyboard focus.
 
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear };
 
-// Whether the command would do anything on the focused edit field now.
+// Whether the command would do anything to the focused field now.
 bool editCommandAvailable(EditCommand command);
 void performEditCommand(EditCommand command);
-
-}  // namespace fw

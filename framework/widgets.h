@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The few controls and control behaviours the windows need that Qt has not
+// got as they are: drawn shapes, texts that act when pressed, arrow keys
+// that move between fields or buttons, and radio buttons set from code.
+
+#include <QColor>
+#include <QLabel>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+#include "framework/accessibility.h"
+
+class QAbstractButton;
+class QLineEdit;
+
+namespace fw {
+
+enum class Arrow { Up, Down, Left, Right };
+
+// Names a control and puts it at its place on its parent, in the font.
+void place(QWidget* control, const char* name, QRect where, const QFont& font);
+
+// A straight one-pixel black rule between two points of its parent.
+class RuleLine final : public QWidget {
+public:
+  RuleLine(QWidget* parent, QPoint from, QPoint to);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QPoint from_;
+  QPoint to_;
+};
+
+// A filled rectangle with rounded corners and a one-pixel border.
+class RoundedPanel final : public QWidget {
+public:
+  RoundedPanel(QWidget* parent, QColor fill, QColor border, int cornerSize);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QColor fill_;
+  QColor border_;
+  double radius_;
+};
+
+// A text that acts like a button or a link: it takes the keyboard focus, and
+// Return, Space and assistive tools press it as a click does.
+class PressableText final : public QLabel, public Pressable {
+public:
+  PressableText(const QString& text, QWidget* parent, Role role, std::function<void()> onPress);
+  void press() override;
+  Role pressRole() const override { return role_; }
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  Role role_;
+  std::function<void()> onPress_;
+};
+
+// Characters that typing and pasting leave out of the field's text.
+void refuseCharacters(QLineEdit* field, const QString& characters);
+
+// Runs for Up and Down, and for Left and Right when the insertion point is at
+// that edge of the text; the handler returns true when it moved the focus elsewhere.
+void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler);
+
+// One choice among the buttons. The arrow keys move the focus to the next or
+// previous usable button and choose none: Qt's own handling would also choose
+// it, which buys a digit or empties the board.
+void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons);
+
+// Turns a button on or off from code, also the chosen one of its group, without running its handlers.
+void setChecked(QAbstractButton* button, bool on);
+
+// Runs when the player turns the button on from off, not when it was on already.
+void onTurnedOn(QAbstractButton* button, std::function<void()> handler);
+
+}  // namespace fw

@@ -1,0 +1,416 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// The game window as the player meets it: what it draws of the game, and
+// what the keys and the mouse do there.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+#include "../game/scripted_shuffler.h"
+#include "framework/list_box.h"
+#include "framework/message_dialog.h"
+#include "ui/game_window.h"
+
+class GameWindowTest : public QObject {
+  Q_OBJECT
+
+private:
+  QTemporaryDir preferences_;
+  testing_support::ScriptedShuffler shuffler_;
+  std::unique_ptr<ui::GameWindow> window_;
+
+  template <class W = QWidget>
+  W* control(const QString& name) const {
+    W* w = window_->content()->findChild<W*>(name, Qt::FindDirectChildrenOnly);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  QLineEdit* square(int index) const { return control<QLineEdit>(QString("square%1").arg(index)); }
+  QLineEdit* target(int line) const { return control<QLineEdit>(QString("target%1").arg(line)); }
+  QAbstractButton* button(const char* name) const { return control<QAbstractButton>(name); }
+  QString text(const char* label) const { return control<QLabel>(label)->text(); }
+  fw::ListBox* list() const { return control<fw::ListBox>("standardList"); }
+  // Clicks a radio button or check box on its indicator, as the player does.
+  static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
+  void startWith(std::vector<int> digits) {
+    shuffler_.next(std::move(digits));
+    button("startButton")->click();
+  }
+  // Gives the control the keyboard focus in the active window.
+  void focus(QWidget* w) {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    w->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), w);
+  }
+  QString focusName() const {
+    QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName() : "none";
+  }
+  void addScores(std::initializer_list<const char*> names) {
+    for (const char* name : names) list()->appendRow({name, "50"});
+  }
+  QStringList names() const {
+    QStringList all;
+    for (int row = 0; row < list()->rowCount(); ++row) all << QString::fromStdString(std::string(list()->cell(row, 0)));
+    return all;
+  }
+  QColor background(int index) const { return square(index)->palette().color(QPalette::Base); }
+
+private slots:
+  void init() {
+    window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    fw::MessageDialog::setAnswerer({});
+  }
+
+  void windowHasItsTitleAndKeepsItsLayoutWhenResized() {
+    QCOMPARE(window_->windowTitle(), QString("Veltrano3"));
+    QCOMPARE(window_->content()->size(), QSize(902, 673));
+    const QRect cell = square(8)->geometry();
+    for (const QSize size : {QSize(10, 10), QSize(1600, 1200)}) {
+      window_->resize(size);
+      QApplication::processEvents();
+      QCOMPARE(square(8)->geometry(), cell);
+    }
+    QVERIFY(window_->width() >= 64 && window_->height() >= 64);
+  }
+
+  // Every caption fits its control in the game's fonts.
+  void everyCaptionFits() {
+    for (QWidget* w : window_->content()->findChildren<QWidget*>()) {
+      QString caption;
+      int room = w->width();
+      if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        caption = b->text();
+        if (!qobject_cast<QPushButton*>(w)) room -= 24;  // indicator and its spacing
+      } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) {
+        caption = l->text();
+      }
+      if (caption.isEmpty()) continue;
+      QVERIFY2(w->fontMetrics().horizontalAdvance(caption) <= room, qPrintable(w->objectName()));
+      QVERIFY2(w->fontMetrics().height() <= w->height(), qPrintable(w->objectName()));
+    }
+  }
+
+  void drawsTheGameAsItGoes() {
+    QCOMPARE(text("maximumScoreLabel"), QString("100"));
+    QVERIFY(!button("doneButton")->isEnabled());
+    QVERIFY(!button("secondBuyButton")->isEnabled());
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    for (int line = 0; line < 8; ++line) QCOMPARE(target(line)->text(), QString("15"));
+    QVERIFY(button("doneButton")->isEnabled());
+
+    shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
+    click(button("firstBuyButton"));
+    QCOMPARE(square(4)->text(), QString("5"));
+    QCOMPARE(background(4), QColor(0x66, 0xFF, 0xFF));
+    QCOMPARE(background(0), QColor(Qt::white));
+    QCOMPARE(text("maximumScoreLabel"), QString("95"));
+    QVERIFY(button("secondBuyButton")->isEnabled() && !button("thirdBuyButton")->isEnabled());
+
+    QTest::keyClicks(square(0), "2");
+    QTest::keyClicks(square(1), "1");
+    button("doneButton")->click();
+    QCOMPARE(square(1)->text(), QString());
+    QCOMPARE(text("scoreLabel"), QString("21"));  // 2 of 9 at 95
+    QVERIFY(!button("doneButton")->isEnabled());
+
+    startWith({5, 3, 8, 1, 9, 2, 4, 7, 6});
+    QCOMPARE(text("scoreLabel"), QString());
+    QCOMPARE(background(4), QColor(Qt::white));
+    QVERIFY(!button("firstBuyButton")->isChecked() && !button("secondBuyButton")->isEnabled());
+  }
+
+  void aSwitchOfModeShowsTheModesControls() {
+    const QStringList calculator = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu",
+                                    "firstTimesSign", "secondTimesSign", "equalsSign"};
+    struct Expected {
+      const char* choose;
+      bool expert;
+      const char* label;
+    };
+    // The layout's "Standard" is kept until the first switch.
+    for (const Expected& e : {Expected{nullptr, false, "Standard"}, Expected{"expertButton", true, "expert"},
+                              Expected{"standardButton", false, "standard"}}) {
+      if (e.choose) click(button(e.choose));
+      for (const QString& name : calculator) QCOMPARE(control(name)->isVisible(), e.expert);
+      QCOMPARE(text("modeLabel"), QString(e.label));
+      QCOMPARE(button("helpButton")->text(), QString(e.expert ? "ExpHelp" : "HELP"));
+      QCOMPARE(control("standardList")->isVisible(), !e.expert);
+      QCOMPARE(control("expertList")->isVisible(), e.expert);
+    }
+  }
+
+  void theCalculatorShowsTheProductOfItsMenus() {
+    click(button("expertButton"));
+    auto* first = control<QComboBox>("firstFactorMenu");
+    QStringList items;
+    for (int i = 0; i < first->count(); ++i) items << first->itemText(i);
+    QCOMPARE(items, QStringList({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    first->setCurrentIndex(7);
+    control<QComboBox>("secondFactorMenu")->setCurrentIndex(8);
+    QCOMPARE(text("productLabel"), QString());
+    control<QComboBox>("thirdFactorMenu")->setCurrentIndex(9);
+    QCOMPARE(text("productLabel"), QString("504"));
+    click(button("standardButton"));
+    QCOMPARE(text("productLabel"), QString());
+  }
+
+  void anythingTypedIntoACellIsKept() {
+    const QString odd = QString("05 -x,;") + QString(500, QChar('9'));
+    QTest::keyClicks(target(6), odd);
+    QCOMPARE(target(6)->text(), odd);
+    QVERIFY(target(6)->validator() == nullptr);
+    QCOMPARE(window_->game().targets[6], odd.toStdString());
+    button("startButton")->click();
+    QVERIFY(target(6)->text() != odd);
+  }
+
+  // The real timer ticks the clock down; Done stops it.
+  void theClockLowersTheMaximumUntilDone() {
+    window_->findChild<QTimer*>()->setInterval(5);
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    QVERIFY(QTest::qWaitFor([this] { return text("maximumScoreLabel").toInt() <= 97; }, 5000));
+    button("doneButton")->click();
+    const QString stopped = text("maximumScoreLabel");
+    QTest::qWait(50);
+    QCOMPARE(text("maximumScoreLabel"), stopped);
+  }
+
+  // The clock runs out within a second: the game is over at the tick after the maximum reaches 0.
+  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer) {
+    std::vector<fw::MessageDialog> shown;
+    fw::MessageDialog::setAnswerer([this, &shown, answer](const fw::MessageDialog& dialog) {
+      shown.push_back(dialog);
+      QTest::qWait(30);  // ticks keep coming while the dialog waits
+      shuffler_.next({5, 3, 8, 1, 9, 2, 4, 7, 6});
+      return answer;
+    });
+    window_->findChild<QTimer*>()->setInterval(1);
+    button("startButton")->click();
+    [[maybe_unused]] const bool over = QTest::qWaitFor([&] { return !shown.empty(); }, 10000);
+    window_->findChild<QTimer*>()->setInterval(3600000);
+    fw::MessageDialog::setAnswerer({});
+    return shown;
+  }
+
+  void playAgainStartsANewGameAfterOneDialog() {
+    const std::vector<fw::MessageDialog> shown = runTheClockOut(fw::MessageDialog::Button::Alternate);
+    QCOMPARE(shown.size(), std::size_t{1});
+    const fw::MessageDialog& d = shown.front();
+    QCOMPARE(d.message, std::string("The game is over."));
+    QCOMPARE(d.explanation, std::string("You can quit or play again. "));
+    QCOMPARE(d.actionCaption, std::string("Quit"));
+    QCOMPARE(d.alternateCaption, std::string("Play Again"));
+    QVERIFY(!d.cancelVisible && d.alternateVisible);
+    QCOMPARE(window_->game().solution, (std::array<int, 9>{5, 3, 8, 1, 9, 2, 4, 7, 6}));
+    QVERIFY(window_->game().clockRunning);
+  }
+
+  void radioGroupsAreSeparate() {
+    click(button("expertButton"));
+    click(button("firstBuyButton"));
+    QVERIFY(button("firstBuyButton")->isChecked());
+    QVERIFY(button("expertButton")->isChecked());
+  }
+
+  void groupBoxesLetClicksThroughToTheirButtons() {
+    QCOMPARE(window_->content()->childAt(button("firstBuyButton")->geometry().center()), button("firstBuyButton"));
+  }
+
+  void focusMovesFromTheGridToTheTargets() {
+    focus(square(0));
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+      visited << focusName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, QStringList({"square0", "square1", "square2", "square3", "square4", "square5", "square6",
+                                   "square7", "square8", "target6", "target0", "target1"}));
+  }
+
+  void returnInACellStartsAGame() {
+    focus(square(4));
+    QTest::keyClicks(square(4), "7");
+    QTest::keyClick(square(4), Qt::Key_Return);
+    QCOMPARE(square(4)->text(), QString());
+    QVERIFY(!target(0)->text().isEmpty());
+    QVERIFY(button("doneButton")->isEnabled());
+  }
+
+  void returnPressesTheButtonOfTheFocus_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    // A focused push button is pressed itself: Return on "Done" must not deal
+    // a new puzzle over the board it checks.
+    QTest::newRow("Done") << "doneButton" << int(Qt::Key_Return) << "doneButton";
+    QTest::newRow("Score") << "scoreButton" << int(Qt::Key_Return) << "scoreButton";
+    QTest::newRow("HELP by Enter") << "helpButton" << int(Qt::Key_Enter) << "helpButton";
+    QTest::newRow("Record") << "recordButton" << int(Qt::Key_Return) << "recordButton";
+    // The name field records: a new game would empty the score about to be recorded.
+    QTest::newRow("name field") << "nameField" << int(Qt::Key_Return) << "recordButton";
+    QTest::newRow("name field by Enter") << "nameField" << int(Qt::Key_Enter) << "recordButton";
+    QTest::newRow("square") << "square4" << int(Qt::Key_Return) << "startButton";
+    QTest::newRow("buy button") << "firstBuyButton" << int(Qt::Key_Return) << "startButton";
+    QTest::newRow("score list") << "standardList" << int(Qt::Key_Enter) << "startButton";
+    QTest::newRow("Static Version") << "staticVersionBox" << int(Qt::Key_Return) << "startButton";
+  }
+  void returnPressesTheButtonOfTheFocus() {
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    button("startButton")->click();
+    button("scoreButton")->click();
+    std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+    for (const char* name : {"startButton", "doneButton", "helpButton", "scoreButton", "recordButton"}) {
+      spies[name] = std::make_unique<QSignalSpy>(button(name), &QAbstractButton::clicked);
+    }
+    focus(control(focused));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    for (const auto& [name, spy] : spies) QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
+  }
+
+  void focusGoesFromDoneToScore() {
+    button("startButton")->click();
+    focus(button("doneButton"));
+    QTest::keyClick(button("doneButton"), Qt::Key_Space);
+    QVERIFY(!button("doneButton")->isEnabled());
+    QCOMPARE(focusName(), QString("scoreButton"));
+    // A Space now must not buy a digit.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!button("firstBuyButton")->isChecked());
+  }
+
+  void arrowKeysOnRadioButtonsOnlyMoveTheFocus() {
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    QTest::keyClicks(square(4), "5");
+    focus(button("firstBuyButton"));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right}) QTest::keyClick(button("firstBuyButton"), key);
+    QCOMPARE(focusName(), QString("firstBuyButton"));  // the next ones are not yet for sale
+    QCOMPARE(text("maximumScoreLabel"), QString("100"));
+
+    QTest::keyClick(button("firstBuyButton"), Qt::Key_Space);  // Space buys
+    QVERIFY(button("firstBuyButton")->isChecked());
+    QCOMPARE(text("maximumScoreLabel"), QString("95"));
+    QTest::keyClick(button("firstBuyButton"), Qt::Key_Down);
+    QCOMPARE(focusName(), QString("secondBuyButton"));
+    QVERIFY(!button("secondBuyButton")->isChecked());
+
+    focus(button("standardButton"));
+    QTest::keyClick(button("standardButton"), Qt::Key_Right);
+    QCOMPARE(focusName(), QString("expertButton"));
+    QCOMPARE(square(4)->text(), QString("5"));
+    QTest::keyClick(button("expertButton"), Qt::Key_Space);  // Space switches
+    QVERIFY(button("expertButton")->isChecked());
+    QCOMPARE(square(4)->text(), QString());
+  }
+
+  void tabLeavesAScoreList() {
+    addScores({"Ann", "Bob"});
+    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "scoreButton"},
+                                        std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "quitButton"},
+                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "scoreButton"}}) {
+      focus(list());
+      QTest::keyClick(list(), key, modifiers);
+      QCOMPARE(focusName(), QString(next));
+    }
+  }
+
+  void deleteRemovesTheCurrentRow() {
+    addScores({"Ann", "Bob", "Cy"});
+    focus(list());
+    QTest::keyClick(list(), Qt::Key_Home);
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    QCOMPARE(names(), QStringList({"Ann", "Cy"}));
+    QTest::keyClick(list(), Qt::Key_Delete);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    QCOMPARE(names(), QStringList());
+    QTest::keyClick(list(), Qt::Key_Delete);  // nothing left to remove
+  }
+
+  void aDoubleClickRemovesOneRow() {
+    addScores({"Ann", "Bob", "Cy"});
+    QWidget* rows = list()->viewport();
+    const QPoint first = list()->visualRect(list()->model()->index(0, 0)).center();
+    // What a double click delivers: press, release, double click, release.
+    QTest::mousePress(rows, Qt::LeftButton, {}, first);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, first);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, first, rows->mapToGlobal(first), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(rows, &twice);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, first);
+    QCOMPARE(names(), QStringList({"Bob", "Cy"}));
+    QTest::mouseClick(rows, Qt::LeftButton, {}, first);  // a later single click still removes
+    QCOMPARE(names(), QStringList({"Cy"}));
+  }
+
+  void arrowKeysMoveBetweenCells_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    // The board: falling . . . rising / . 0 1 2 row1 / . 3 4 5 row2 / . 6 7 8 row3 / . col1 col2 col3 .
+    QTest::newRow("right from an empty cell") << "square0" << "" << 0 << int(Qt::Key_Right) << "square1";
+    QTest::newRow("right at the end of the text") << "square1" << "42" << 2 << int(Qt::Key_Right) << "square2";
+    QTest::newRow("right inside the text") << "square1" << "42" << 1 << int(Qt::Key_Right) << "square1";
+    QTest::newRow("right to a row target") << "square2" << "" << 0 << int(Qt::Key_Right) << "target0";
+    QTest::newRow("left at the start") << "square4" << "5" << 0 << int(Qt::Key_Left) << "square3";
+    QTest::newRow("left after the digit") << "square4" << "5" << 1 << int(Qt::Key_Left) << "square4";
+    QTest::newRow("nothing left of the grid") << "square3" << "" << 0 << int(Qt::Key_Left) << "square3";
+    QTest::newRow("up whatever the cursor") << "square4" << "5" << 1 << int(Qt::Key_Up) << "square1";
+    QTest::newRow("nothing above the grid") << "square1" << "" << 0 << int(Qt::Key_Up) << "square1";
+    QTest::newRow("down to a column target") << "square7" << "" << 0 << int(Qt::Key_Down) << "target4";
+    QTest::newRow("nothing below") << "target5" << "" << 0 << int(Qt::Key_Down) << "target5";
+    QTest::newRow("up to the rising diagonal") << "target0" << "" << 0 << int(Qt::Key_Up) << "target7";
+    QTest::newRow("across the top") << "target6" << "" << 0 << int(Qt::Key_Right) << "target7";
+    QTest::newRow("back across the top") << "target7" << "" << 0 << int(Qt::Key_Left) << "target6";
+    QTest::newRow("nothing below the falling diagonal") << "target6" << "" << 0 << int(Qt::Key_Down) << "target6";
+    QTest::newRow("row target back to the grid") << "target1" << "" << 0 << int(Qt::Key_Left) << "square5";
+  }
+  void arrowKeysMoveBetweenCells() {
+    QFETCH(QString, from);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    auto* field = control<QLineEdit>(from);
+    field->setText(text);
+    focus(field);
+    field->setCursorPosition(cursor);
+    QTest::keyClick(field, Qt::Key(key));
+    QCOMPARE(focusName(), to);
+    QCOMPARE(field->text(), text);
+  }
+
+  // Last: the application stays quitting afterwards.
+  void quitAtTheEndOfAGameSavesTheListsAndCloses() {
+    runTheClockOut(fw::MessageDialog::Button::Action);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(QFileInfo::exists(preferences_.path() + "/Veltrano.prefs"));
+  }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "game_window_test.moc"

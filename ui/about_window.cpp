@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "ui/about_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "framework/application.h"
+#include "framework/look.h"
+#include "framework/widgets.h"
+#include "ui/help_texts.h"
+
+namespace ui {
+
+AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_(std::move(showGameWindow)) {
+  setWindowTitle("About");
+  auto* panel = new fw::RoundedPanel(content(), Qt::white, Qt::black, 16);
+  panel->setObjectName("panel");
+  panel->setGeometry(20, 14, 313, 281);
+  auto* text = new QLabel(kAboutText, content());
+  fw::place(text, "aboutText", {38, 29, 276, 227}, fw::layoutFont(14, true));
+  text->setTextFormat(Qt::PlainText);
+  text->setWordWrap(true);
+  text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  auto* close = new QPushButton("Close", content());
+  fw::place(close, "closeButton", {239, 307, 69, 20}, fw::layoutFont(12));
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QWidget::hide);
+  // Escape does what "Close" does.
+  setEscapeHandler([this] { hide(); });
+  setContentSize(363, 359);
+  setWindowModality(Qt::ApplicationModal);
+  showInFront();
+}
+
+void AboutWindow::whenClosed() {
+  // While the application quits, a new game window would only be lost again.
+  if (!fw::isQuitting()) showGameWindow_();
+}
+
+}  // namespace ui

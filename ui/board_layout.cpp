@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "ui/board_layout.h"
+
+namespace ui {
+
+namespace {
+
+struct Place {
+  int row;
+  int column;
+};
+
+// The grid fills rows and columns 1 to 3 of the board's places; the row
+// targets stand to its right, the column targets below it, the falling
+// diagonal's at the top left and the rising diagonal's at the top right.
+Place placeOf(game::Cell cell) {
+  if (cell.kind == game::Cell::Kind::Square) return {1 + cell.index / 3, 1 + cell.index % 3};
+  if (cell.index < 3) return {1 + cell.index, 4};
+  if (cell.index < 6) return {4, cell.index - 2};
+  return cell.index == 6 ? Place{0, 0} : Place{0, 4};
+}
+
+}  // namespace
+
+std::string spokenNameOf(game::Cell cell) {
+  if (cell.kind == game::Cell::Kind::Target) return std::string("target of ") + game::kLines[cell.index].name;
+  return "row " + std::to_string(1 + cell.index / 3) + ", column " + std::to_string(1 + cell.index % 3);
+}
+
+std::optional<game::Cell> neighbourOf(game::Cell cell, fw::Arrow arrow) {
+  const Place from = placeOf(cell);
+  const bool vertical = arrow == fw::Arrow::Up || arrow == fw::Arrow::Down;
+  const int step = arrow == fw::Arrow::Up || arrow == fw::Arrow::Left ? -1 : 1;
+  std::optional<game::Cell> nearest;
+  int nearestDistance = 0;
+  for (const CellPlace& other : kCellPlaces) {
+    const Place to = placeOf(other.cell);
+    if (vertical ? to.column != from.column : to.row != from.row) continue;
+    const int distance = (vertical ? to.row - from.row : to.column - from.column) * step;
+    if (distance > 0 && (!nearest || distance < nearestDistance)) {
+      nearest = other.cell;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
+}
+
+}  // namespace ui

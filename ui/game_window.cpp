@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "ui/game_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "framework/application.h"
+#include "framework/message_dialog.h"
+#include "framework/widgets.h"
+#include "ui/board_layout.h"
+
+namespace ui {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFF;
+// The colour of a square bought with each buy button.
+constexpr std::array<QRgb, game::kBuyButtons.size()> kBoughtColours = {0x66FFFF, 0x66FF66, 0xFFFF66, 0xFF8000};
+
+QString textOf(const std::optional<int>& number) { return number ? QString::number(*number) : QString(); }
+
+// A value beside its caption: a screen reader says both, e.g. "Your Score: 56".
+void showValue(QLabel* label, const QString& caption, const QString& value) {
+  if (label->text() == value && !label->accessibleName().isEmpty()) return;
+  label->setText(value);
+  label->setAccessibleName(value.isEmpty() ? caption : caption + ": " + value);
+}
+
+void showText(QLineEdit* field, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  // Setting the same text again would move the insertion point and forget the undo history.
+  if (field->text() != shown) field->setText(shown);
+}
+
+void showBackground(QLineEdit* field, QRgb colour) {
+  if (field->palette().color(QPalette::Base).rgb() == QColor(colour).rgb()) return;
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, QColor(colour));
+  field->setPalette(palette);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
+    : shuffler_(shuffler), showHelp_(std::move(showHelp)) {
+  setWindowTitle("Veltrano3");
+  setContentSize(902, 673);
+  makeControls();
+  scores_ = std::make_unique<ScoreLists>(*standardList_, *expertList_, scoresFolder);
+  scores_->load();
+  showGame();
+  showInFront();
+  // Told from the event loop, over the game window, rather than before it shows.
+  runSoon([this] { scores_->tellLoadProblems(); });
+}
+
+GameWindow::~GameWindow() = default;
+
+bool GameWindow::keepOpen() { return !saveScores(); }
+
+bool GameWindow::saveScores() { return scores_->save(); }
+
+QLineEdit*& GameWindow::fieldOf(game::Cell cell) {
+  const auto index = static_cast<std::size_t>(cell.index);
+  return cell.kind == game::Cell::Kind::Square ? squares_[index] : targets_[index];
+}
+
+void GameWindow::onStart() {
+  game::startPuzzle(game_, shuffler_);
+  // A new game's first point costs a whole period, also when the clock ran already.
+  clock_->stop();
+  showGame();
+}
+
+void GameWindow::onDone() {
+  // Done disables itself; Qt would hand its focus on to a buy button, where
+  // the next Space would buy a digit in a finished game.
+  if (doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
+  game::finish(game_);
+  showGame();
+}
+
+void GameWindow::onTick() {
+  // Ticks keep coming while the game-over dialog waits: one dialog is enough.
+  if (gameOverShowing_) return;
+  const game::Tick outcome = game::tick(game_);
+  showGame();
+  if (outcome != game::Tick::GameOver) return;
+
+  fw::MessageDialog dialog;
+  dialog.icon = fw::MessageDialog::Icon::Note;
+  dialog.actionCaption = "Quit";
+  dialog.cancelVisible = false;
+  dialog.alternateVisible = true;
+  dialog.alternateCaption = "Play Again";
+  dialog.message = "The game is over.";
+  dialog.explanation = "You can quit or play again. ";
+  gameOverShowing_ = true;
+  const fw::MessageDialog::Button chosen = dialog.showModal();
+  gameOverShowing_ = false;
+  switch (chosen) {
+    case fw::MessageDialog::Button::Action: fw::quitApplication(0); break;
+    case fw::MessageDialog::Button::Alternate: startButton_->click(); break;
+    case fw::MessageDialog::Button::Cancel: break;
+  }
+}
+
+void GameWindow::onBuy(int button) {
+  game::buy(game_, button, shuffler_);
+  showGame();
+}
+
+void GameWindow::onModeChosen(game::Mode mode) {
+  game::switchMode(game_, mode);
+  showGame();
+}
+
+void GameWindow::onHelp() {
+  if (showHelp_) showHelp_();
+}
+
+void GameWindow::onQuit() { fw::quitApplication(0); }
+
+void GameWindow::onScore() {
+  nameCaption_->show();
+  nameField_->show();
+  recordButton_->show();
+}
+
+void GameWindow::onRecord() {
+  scores_->record(game_.mode, nameField_->text().toStdString(), textOf(game_.score).toStdString());
+}
+
+void GameWindow::showGame() {
+  const game::Game& g = game_;
+  for (const CellPlace& place : kCellPlaces) showText(fieldOf(place.cell), g.shown(place.cell));
+  for (int square = 0; square < game::kSquareCount; ++square) {
+    const std::optional<int> buyer = g.buyerOf(square);
+    showBackground(squares_[static_cast<std::size_t>(square)], buyer ? kBoughtColours[static_cast<std::size_t>(*buyer)] : kWhite);
+  }
+  showValue(maximumScoreLabel_, "Maximum Possible Score", QString::number(g.maximumScore));
+  showValue(scoreLabel_, "Your Score", textOf(g.score));
+  doneButton_->setEnabled(g.canFinish);
+  if (g.clockRunning != clock_->isActive()) g.clockRunning ? clock_->start() : clock_->stop();
+  staticVersionBox_->setChecked(g.clockFrozen);
+
+  for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
+    buyButtons_[button]->setEnabled(static_cast<int>(button) < g.usableBuyButtons);
+    fw::setChecked(buyButtons_[button], g.chosenBuyButton == static_cast<int>(button));
+  }
+
+  const bool standard = g.mode == game::Mode::Standard;
+  fw::setChecked(standard ? standardButton_ : expertButton_, true);
+  for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
+    factorMenus_[factor]->setCurrentIndex(g.factors[factor]);
+    factorMenus_[factor]->setVisible(!standard);
+    calculatorSigns_[factor]->setVisible(!standard);
+  }
+  showValue(productLabel_, "product", textOf(g.product));
+  const QString mode = standard ? "standard" : "expert";
+  // The layout's "Standard" stays until the first switch; after one it reads as the button does.
+  if (modeLabel_->text().compare(mode, Qt::CaseInsensitive) != 0) modeLabel_->setText(mode);
+  helpButton_->setText(standard ? "HELP" : "ExpHelp");
+  standardList_->setVisible(standard);
+  expertList_->setVisible(!standard);
+}
+
+}  // namespace ui

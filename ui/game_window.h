@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The game window: it draws the game and the two score lists, and turns what
+// the player does into moves of the game.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/list_box.h"
+#include "framework/window.h"
+#include "game/game.h"
+#include "ui/score_lists.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace ui {
+
+class GameWindow final : public fw::Window {
+public:
+  // The window is made with its layout, its score lists loaded from their
+  // files in scoresFolder, and shown. showHelp shows the help of the current mode.
+  GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp = {});
+  ~GameWindow() override;
+
+  const game::Game& game() const { return game_; }
+
+  // Writes both score lists back; false when the player chose to go back to
+  // the game after a failed save.
+  bool saveScores();
+
+protected:
+  // The lists are saved before the window closes, so that the player can
+  // keep it open when a save fails.
+  bool keepOpen() override;
+
+private:
+  void makeControls();
+  void makeBoard();
+  void makeConnectors();
+  void makeBuyButtons();
+  void makeCalculator();
+  fw::ListBox* makeScoreList(const char* name, QRect where, const char* spokenName);
+  QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
+                    Qt::Alignment alignment = Qt::AlignLeft);
+  QPushButton* makeButton(const char* name, QRect where, const QString& caption, void (GameWindow::*onClick)());
+  QLineEdit*& fieldOf(game::Cell cell);
+
+  void onStart();
+  void onDone();
+  void onTick();
+  void onBuy(int button);
+  void onModeChosen(game::Mode mode);
+  void onHelp();
+  void onQuit();
+  void onScore();
+  void onRecord();
+
+  // Draws the game onto the controls: the one place where its state meets them.
+  void showGame();
+
+  game::Game game_;
+  game::Shuffler& shuffler_;
+  std::function<void()> showHelp_;
+  bool gameOverShowing_ = false;
+
+  std::array<QLineEdit*, game::kSquareCount> squares_{};
+  std::array<QLineEdit*, game::kLineCount> targets_{};
+  QPushButton* startButton_ = nullptr;
+  QPushButton* doneButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
+  QPushButton* scoreButton_ = nullptr;
+  QPushButton* recordButton_ = nullptr;
+  QLabel* maximumScoreLabel_ = nullptr;
+  QLabel* scoreLabel_ = nullptr;
+  std::array<QRadioButton*, game::kBuyButtons.size()> buyButtons_{};
+  QRadioButton* standardButton_ = nullptr;
+  QRadioButton* expertButton_ = nullptr;
+  QCheckBox* staticVersionBox_ = nullptr;
+  QLabel* nameCaption_ = nullptr;
+  QLineEdit* nameField_ = nullptr;
+  std::array<QComboBox*, 3> factorMenus_{};
+  std::array<QLabel*, 3> calculatorSigns_{};
+  QLabel* productLabel_ = nullptr;
+  QLabel* modeLabel_ = nullptr;
+  fw::ListBox* standardList_ = nullptr;
+  fw::ListBox* expertList_ = nullptr;
+  QTimer* clock_ = nullptr;
+  std::unique_ptr<ScoreLists> scores_;
+};
+
+}  // namespace ui

@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// The game window's controls, made in this order, which is also the order
+// in which the keyboard focus moves through them.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <limits>
+
+#include "framework/look.h"
+#include "framework/widgets.h"
+#include "ui/board_layout.h"
+#include "ui/game_window.h"
+
+namespace ui {
+
+namespace {
+
+const QFont kPlain = fw::layoutFont(12);
+const QFont kLabelFont = fw::layoutFont(14);
+const QFont kScoreFont = fw::layoutFont(14, true);
+
+// "1 minute (5 points)": a point is a period of the clock.
+QString buyCaption(int cost) {
+  const int minutes = cost * game::kSecondsPerPoint / 60;
+  return QString("%1 minute%2 (%3 points)").arg(minutes).arg(minutes == 1 ? "" : "s").arg(cost);
+}
+
+QLineEdit* makeField(QWidget* parent, const char* name, QRect where, const QFont& font) {
+  auto* field = new QLineEdit(parent);
+  fw::place(field, name, where, font);
+  // Every field takes any text, however long.
+  field->setMaxLength(std::numeric_limits<int>::max());
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  field->setPalette(palette);
+  return field;
+}
+
+QRadioButton* makeRadioButton(QWidget* parent, const char* name, QRect where, const QString& caption,
+                              const QFont& font = kPlain) {
+  auto* button = new QRadioButton(caption, parent);
+  fw::place(button, name, where, font);
+  return button;
+}
+
+// A frame with a caption, drawn behind the buttons it groups.
+void makeGroupBox(QWidget* parent, const char* name, QRect where, const QString& caption) {
+  auto* box = new QGroupBox(caption, parent);
+  fw::place(box, name, where, kPlain);
+  box->setAttribute(Qt::WA_TransparentForMouseEvents);
+  box->lower();
+}
+
+}  // namespace
+
+QLabel* GameWindow::makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
+                              Qt::Alignment alignment) {
+  auto* label = new QLabel(text, content());
+  fw::place(label, name, where, font);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+QPushButton* GameWindow::makeButton(const char* name, QRect where, const QString& caption,
+                                    void (GameWindow::*onClick)()) {
+  auto* button = new QPushButton(caption, content());
+  fw::place(button, name, where, kPlain);
+  button->setAutoDefault(false);
+  connect(button, &QPushButton::clicked, this, onClick);
+  return button;
+}
+
+void GameWindow::makeBoard() {
+  for (const CellPlace& place : kCellPlaces) {
+    const game::Cell cell = place.cell;
+    const bool square = cell.kind == game::Cell::Kind::Square;
+    const std::string name = (square ? "square" : "target") + std::to_string(cell.index);
+    QLineEdit* field = makeField(content(), name.c_str(), {place.left, place.top, kCellWidth, kCellHeight},
+                                 fw::layoutFont(18, true));
+    field->setAccessibleName(QString::fromStdString(spokenNameOf(cell)));
+    fw::onArrowAtEdge(field, [this, cell](fw::Arrow arrow) {
+      const std::optional<game::Cell> next = neighbourOf(cell, arrow);
+      if (next) fieldOf(*next)->setFocus(Qt::OtherFocusReason);
+      return next.has_value();
+    });
+    connect(field, &QLineEdit::textChanged, this, [this, cell](const QString& text) {
+      const std::string typed = text.toStdString();
+      if (typed != game_.shown(cell)) game::typeInto(game_, cell, typed);
+    });
+    fieldOf(cell) = field;
+  }
+}
+
+void GameWindow::makeConnectors() {
+  int number = 0;
+  for (const Segment& s : kDiagonalRules) {
+    auto* rule = new fw::RuleLine(content(), {s.x1, s.y1}, {s.x2, s.y2});
+    rule->setObjectName(QString("diagonalRule%1").arg(++number));
+  }
+  number = 0;
+  for (const Box& b : kStraightRules) {
+    auto* rule = new QFrame(content());
+    rule->setObjectName(QString("straightRule%1").arg(++number));
+    rule->setGeometry(b.left, b.top, b.width, b.height);
+    rule->setFrameShape(b.width > b.height ? QFrame::HLine : QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    fw::keepFromAssistiveTools(rule);
+  }
+}
+
+void GameWindow::makeBuyButtons() {
+  const QRect places[] = {{608, 147, 177, 28}, {608, 196, 177, 28}, {608, 250, 177, 28}, {613, 315, 192, 28}};
+  const char* names[] = {"firstBuyButton", "secondBuyButton", "thirdBuyButton", "fourthBuyButton"};
+  QList<QAbstractButton*> group;
+  for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
+    QFont font = kPlain;
+    font.setItalic(button == 1);  // as the layout has it
+    QRadioButton* radio =
+        makeRadioButton(content(), names[button], places[button], buyCaption(game::kBuyButtons[button].cost), font);
+    connect(radio, &QRadioButton::clicked, this, [this, button] { onBuy(static_cast<int>(button)); });
+    buyButtons_[button] = radio;
+    group << radio;
+  }
+  fw::groupRadioButtons(content(), group);
+  makeGroupBox(content(), "buyGroup", {587, 129, 252, 224}, "Buy a number. Cost:");
+}
+
+void GameWindow::makeCalculator() {
+  const int lefts[] = {198, 268, 338};
+  const char* names[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
+  const char* spokenNames[] = {"first factor", "second factor", "third factor"};
+  const char* signNames[] = {"firstTimesSign", "secondTimesSign", "equalsSign"};
+  for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
+    auto* menu = new QComboBox(content());
+    fw::place(menu, names[factor], {lefts[factor], 29, 40, 20}, kPlain);
+    menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
+    menu->setAccessibleName(spokenNames[factor]);
+    connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
+      if (digit == game_.factors[factor]) return;
+      game::chooseFactor(game_, static_cast<int>(factor), digit);
+      showGame();
+    });
+    factorMenus_[factor] = menu;
+    const bool last = factor + 1 == factorMenus_.size();
+    calculatorSigns_[factor] = makeLabel(signNames[factor], {lefts[factor] + 47, 29, 11, 19}, last ? "=" : "X",
+                                         fw::layoutFont(12, last), Qt::AlignHCenter);
+  }
+  productLabel_ = makeLabel("productLabel", {402, 29, 100, 20}, "", kPlain);
+}
+
+fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char* spokenName) {
+  auto* list = new fw::ListBox(content(), 2);
+  fw::place(list, name, where, fw::layoutFont(10));
+  list->setColumnWidths({66, 34});
+  list->setAccessibleName(spokenName);
+  list->setHeadings({"Name", "Score"});
+  // A click on a row removes it.
+  list->setRowClickHandler([list](int row) { list->removeRow(row); });
+  return list;
+}
+
+void GameWindow::makeControls() {
+  makeBoard();
+
+  startButton_ = makeButton("startButton", {408, 547, 69, 20}, "Start", &GameWindow::onStart);
+  setDefaultButton(startButton_);
+
+  makeConnectors();
+
+  doneButton_ = makeButton("doneButton", {501, 547, 69, 20}, "Done", &GameWindow::onDone);
+  makeLabel("maximumScoreCaption", {582, 19, 178, 30}, "Maximum Possible Score:", kLabelFont);
+  maximumScoreLabel_ = makeLabel("maximumScoreLabel", {765, 22, 69, 20}, "", kScoreFont);
+  clock_ = new QTimer(this);
+  clock_->setInterval(game::kSecondsPerPoint * 1000);
+  // A coarse timer lets the system batch the game clock with other wake-ups.
+  clock_->setTimerType(Qt::CoarseTimer);
+  connect(clock_, &QTimer::timeout, this, &GameWindow::onTick);
+  makeLabel("scoreCaption", {587, 66, 178, 30}, "Your Score:", kLabelFont);
+  scoreLabel_ = makeLabel("scoreLabel", {770, 69, 69, 20}, "", kScoreFont);
+
+  makeBuyButtons();
+
+  helpButton_ = makeButton("helpButton", {229, 547, 69, 20}, "HELP", &GameWindow::onHelp);
+  makeButton("quitButton", {319, 547, 69, 20}, "Quit", &GameWindow::onQuit);
+
+  standardList_ = makeScoreList("standardList", {615, 502, 235, 130}, "Standard scores");
+  makeLabel("scoresHeading", {655, 475, 100, 20}, "Scores", kPlain);
+
+  scoreButton_ = makeButton("scoreButton", {135, 547, 69, 20}, "Score", &GameWindow::onScore);
+  nameCaption_ = makeLabel("nameCaption", {104, 590, 100, 20}, "Name", kPlain, Qt::AlignRight);
+  nameCaption_->hide();
+  nameField_ = makeField(content(), "nameField", {216, 589, 179, 30}, kPlain);
+  nameField_->hide();
+  // A comma or a line break in a name would split its line in the score file.
+  fw::refuseCharacters(nameField_, ",\r\n");
+  nameCaption_->setBuddy(nameField_);
+  recordButton_ = makeButton("recordButton", {417, 590, 69, 20}, "Record", &GameWindow::onRecord);
+  recordButton_->hide();
+  // Return after typing a name records it, rather than starting a new game
+  // that would empty the score about to be recorded.
+  setReturnButton(nameField_, recordButton_);
+
+  standardButton_ = makeRadioButton(content(), "standardButton", {627, 436, 80, 20}, "standard");
+  standardButton_->setChecked(true);
+  fw::onTurnedOn(standardButton_, [this] { onModeChosen(game::Mode::Standard); });
+  expertButton_ = makeRadioButton(content(), "expertButton", {750, 436, 80, 20}, "expert");
+  fw::onTurnedOn(expertButton_, [this] { onModeChosen(game::Mode::Expert); });
+  fw::groupRadioButtons(content(), {standardButton_, expertButton_});
+  makeGroupBox(content(), "modeGroup", {587, 415, 263, 54}, "Choices");
+
+  makeCalculator();
+  // The layout's capital S stays until the first switch of mode.
+  modeLabel_ = makeLabel("modeLabel", {720, 475, 100, 20}, "Standard", kPlain);
+
+  expertList_ = makeScoreList("expertList", {620, 507, 235, 130}, "Expert scores");
+  staticVersionBox_ = new QCheckBox("Static Version", content());
+  fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
+  connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game_.clockFrozen = ticked; });
+}
+
+}  // namespace ui

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "ui/help_window.h"
+
+#include <QLabel>
+
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/look.h"
+#include "framework/widgets.h"
+#include "ui/help_pictures.h"
+#include "ui/help_texts.h"
+
+namespace ui {
+
+namespace {
+
+struct Part {
+  enum class Kind { Picture, Paragraphs, SupportLabel, SupportLink, Close };
+  Kind kind;
+  QRect where;
+  HelpPicture picture = HelpPicture::StandardBoard;  // of a picture
+  const char* text = nullptr;                        // of paragraphs
+};
+
+struct Page {
+  const char* title;
+  QSize size;
+  bool resizable;
+  std::vector<Part> parts;  // in the order the keyboard focus visits them
+};
+
+using Kind = Part::Kind;
+
+const Page kStandardPage = {"Help", {867, 737}, false, {
+    {Kind::Picture, {45, 36, 441, 370}, HelpPicture::StandardBoard},
+    {Kind::Paragraphs, {509, 36, 325, 485}, {}, kStandardRules},
+    {Kind::Picture, {45, 524, 270, 183}, HelpPicture::StandardScores},
+    {Kind::Paragraphs, {327, 564, 379, 143}, {}, kStandardScoreList},
+    {Kind::SupportLabel, {546, 535, 59, 20}},
+    {Kind::SupportLink, {617, 533, 217, 25}},
+    {Kind::Close, {734, 684, 100, 20}},
+}};
+
+const Page kExpertPage = {"Expert Help", {872, 739}, true, {
+    {Kind::Picture, {20, 14, 538, 516}, HelpPicture::ExpertBoard},
+    {Kind::Paragraphs, {570, 14, 298, 575}, {}, kExpertRules},
+    {Kind::SupportLabel, {288, 569, 59, 20}},
+    {Kind::SupportLink, {359, 567, 199, 26}},
+    {Kind::Picture, {20, 548, 270, 171}, HelpPicture::ExpertScores},
+    {Kind::Paragraphs, {302, 605, 416, 114}, {}, kExpertScoreList},
+    {Kind::Close, {730, 679, 100, 20}},
+}};
+
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+void paintText(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(game::Mode mode) {
+  const Page& page = mode == game::Mode::Standard ? kStandardPage : kExpertPage;
+  setWindowTitle(page.title);
+  QWidget* closeText = nullptr;
+  int paragraphs = 0;
+  int pictures = 0;
+  for (const Part& part : page.parts) {
+    switch (part.kind) {
+      case Kind::Picture: {
+        auto* picture = new QLabel(content());
+        picture->setObjectName(++pictures == 1 ? "boardPicture" : "scoresPicture");
+        picture->setGeometry(part.where);
+        picture->setPixmap(drawPicture(part.picture));
+        const PictureWords words = describePicture(part.picture);
+        picture->setAccessibleName(QString::fromStdString(words.name));
+        picture->setAccessibleDescription(QString::fromStdString(words.description));
+        break;
+      }
+      case Kind::Paragraphs: {
+        auto* text = new QLabel(part.text, content());
+        fw::place(text, ++paragraphs == 1 ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+      }
+      case Kind::SupportLabel: {
+        auto* label = new QLabel("Support:", content());
+        fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+      }
+      case Kind::SupportLink: {
+        auto* link = new fw::PressableText(kSupportLink, content(), fw::Pressable::Role::Link,
+                                           [] { fw::openLink(kSupportLink); });
+        QFont font = fw::layoutFont(10);
+        font.setUnderline(true);
+        fw::place(link, "supportLink", part.where, font);
+        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        paintText(link, kBlue);
+        break;
+      }
+      case Kind::Close: {
+        auto* close = new fw::PressableText("CLOSE", content(), fw::Pressable::Role::Button, [this] { hide(); });
+        fw::place(close, "closeText", part.where, fw::layoutFont(14, true));
+        close->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        paintText(close, kBlue);
+        closeText = close;
+        break;
+      }
+    }
+  }
+  // Escape does what "CLOSE" does.
+  setEscapeHandler([this] { hide(); });
+  setContentSize(page.size.width(), page.size.height());
+  setResizable(page.resizable);
+  setWindowModality(Qt::ApplicationModal);
+  // The focus starts on "CLOSE", so a Return does not open a new e-mail.
+  closeText->setFocus();
+  showInFront();
+}
+
+}  // namespace ui
