@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTableView>
 
+#include "framework/event_watcher.h"
 #include "framework/list_box.h"
 
 namespace fw {
@@ -21,8 +22,8 @@ namespace {
 constexpr const char* kKeptOut = "fwKeptFromAssistiveTools";
 constexpr const char* kContentArea = "fwContentArea";
 
-// A window's content area lists its controls, less the drawings: a screen
-// reader need not wade through them.
+// A window's content area lists its controls, less the drawings and those
+// hidden now: a screen reader need not wade through them.
 class ContentAccessible final : public QAccessibleWidget {
 public:
   explicit ContentAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Client) {}
@@ -41,7 +42,7 @@ private:
     QList<QWidget*> list;
     for (QObject* object : widget()->children()) {
       auto* w = qobject_cast<QWidget*>(object);
-      if (w && !w->isWindow() && !w->property(kKeptOut).toBool()) list << w;
+      if (w && !w->isWindow() && !w->isHidden() && !w->property(kKeptOut).toBool()) list << w;
     }
     return list;
   }
@@ -74,10 +75,21 @@ private:
 };
 
 // A pop-up menu named for what it chooses ("first factor"); Qt names it after
-// its chosen item on Linux, which says nothing of its purpose. The value is the item.
-class PopupMenuAccessible final : public QAccessibleWidget {
+// its chosen item on Linux, which says nothing of its purpose. Its value is
+// the chosen item: its text, and its place in the menu.
+class PopupMenuAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
   explicit PopupMenuAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QVariant currentValue() const override { return combo()->currentIndex(); }
+  void setCurrentValue(const QVariant& value) override { combo()->setCurrentIndex(value.toInt()); }
+  QVariant maximumValue() const override { return combo()->count() - 1; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty())) {
@@ -275,16 +287,24 @@ public:
   }
   bool unselectColumn(int) override { return false; }
 
-  // Rows come, go and change places: the parts are made anew on demand.
-  void modelChange(QAccessibleTableModelChangeEvent*) override { forgetParts(); }
+  // Rows come, go and change places: their cells are made anew on demand.
+  // The headings stay, so that a tool that pressed one may press it again.
+  void modelChange(QAccessibleTableModelChangeEvent*) override { forgetParts(width()); }
 
 private:
   QTableView* view() const { return static_cast<QTableView*>(widget()); }
   QItemSelectionModel* selection() const { return view()->selectionModel(); }
   int width() const { return columnCount() + 1; }  // a hidden row heading before each row
-  void forgetParts() {
-    for (QAccessible::Id id : std::as_const(parts_)) QAccessible::deleteAccessibleInterface(id);
-    parts_.clear();
+  // Forgets the parts from that child on: the headings come first.
+  void forgetParts(int from = 0) {
+    for (auto part = parts_.begin(); part != parts_.end();) {
+      if (part.key() < from) {
+        ++part;
+        continue;
+      }
+      QAccessible::deleteAccessibleInterface(part.value());
+      part = parts_.erase(part);
+    }
   }
 
   mutable QHash<int, QAccessible::Id> parts_;
@@ -297,12 +317,33 @@ QList<QAccessibleInterface*> ListPartAccessible::columnHeaderCells() const {
   return {list->child(column_ + 1)};
 }
 
+// The heading row when it has the keyboard focus: it stands for its chosen
+// heading, whose name it says; a press sorts by it.
+class HeadingRowAccessible final : public QAccessibleWidget {
+public:
+  explicit HeadingRowAccessible(ListHeading* heading) : QAccessibleWidget(heading, QAccessible::ColumnHeader) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
+    if (t == QAccessible::Description) return QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    return QAccessibleWidget::text(t);
+  }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) emit heading()->sectionClicked(heading()->chosen());
+  }
+
+private:
+  ListHeading* heading() const { return static_cast<ListHeading*>(widget()); }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
   if (auto* pressable = dynamic_cast<Pressable*>(widget)) return new PressableAccessible(widget, *pressable);
   if (widget->property(kContentArea).toBool()) return new ContentAccessible(widget);
   if (auto* list = dynamic_cast<ListBox*>(widget)) return new ListAccessible(list);
+  if (auto* heading = dynamic_cast<ListHeading*>(widget)) return new HeadingRowAccessible(heading);
   if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable()) return new PopupMenuAccessible(combo);
   return nullptr;
 }
@@ -318,6 +359,40 @@ void installAccessibility() {
 }
 
 void keepFromAssistiveTools(QWidget* widget) { widget->setProperty(kKeptOut, true); }
-void markAsContentArea(QWidget* widget) { widget->setProperty(kContentArea, true); }
+
+void tellRowAdded(QTableView* list, int row) {
+  if (!QAccessible::isActive()) return;
+  // The list's children: a hidden row heading and the cells, row by row, after the heading row.
+  const int width = list->model()->columnCount() + 1;
+  for (int column = 0; column < width - 1; ++column) {
+    QAccessibleEvent added(list, QAccessible::ObjectCreated);
+    added.setChild((row + 1) * width + column + 1);
+    QAccessible::updateAccessibility(&added);
+  }
+}
+
+void tellHeadingChosen(QWidget* heading) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent renamed(heading, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
+}
+void markAsContentArea(QWidget* widget) {
+  widget->setProperty(kContentArea, true);
+  // A control shown or hidden joins or leaves the area's children: assistive tools are told.
+  watchEvents(widget, [widget](QEvent* event) {
+    if (event->type() != QEvent::ChildAdded) return false;
+    auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+    if (!child) return false;
+    watchEvents(child, [widget, child](QEvent* change) {
+      if (child->property(kKeptOut).toBool()) return false;
+      if ((change->type() == QEvent::ShowToParent || change->type() == QEvent::HideToParent) && QAccessible::isActive()) {
+        QAccessibleEvent reorder(widget, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+      }
+      return false;
+    });
+    return false;
+  });
+}
 
 }  // namespace fw

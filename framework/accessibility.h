@@ -7,6 +7,7 @@
 // a name, nothing that only draws, nothing the player must not read, and the
 // score lists as tables whose headings can be pressed.
 
+class QTableView;
 class QWidget;
 
 namespace fw {
@@ -25,7 +26,11 @@ void installAccessibility();
 
 // The widget is left out of what assistive tools see: it only draws.
 void keepFromAssistiveTools(QWidget* widget);
-// The window's content area: it lists its controls less those kept out.
+// The window's content area: it lists its controls less those kept out and those hidden.
 void markAsContentArea(QWidget* widget);
+// A row added at the bottom of a list, as a recorded score is: its cells are new children of the list.
+void tellRowAdded(QTableView* list, int row);
+// The heading row chose another heading, which it is now named after.
+void tellHeadingChosen(QWidget* heading);
 
 }  // namespace fw

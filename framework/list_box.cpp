@@ -8,15 +8,49 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <utility>
 
+#include "framework/accessibility.h"
 #include "framework/event_watcher.h"
 #include "framework/list_box_model.h"
 
 namespace fw {
 
+ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+  setObjectName("headingRow");
+  setFocusPolicy(Qt::TabFocus);
+}
+
+QRect ListHeading::focusedPart() const {
+  return {sectionViewportPosition(chosen_), 0, sectionSize(chosen_), height()};
+}
+
+void ListHeading::choose(int section) {
+  const int last = count() - 1;
+  chosen_ = std::clamp(section, 0, std::max(last, 0));
+  FocusRing::refresh(this);
+  tellHeadingChosen(this);
+}
+
+void ListHeading::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left: choose(chosen_ - 1); return;
+    case Qt::Key_Right: choose(chosen_ + 1); return;
+    case Qt::Key_Home: choose(0); return;
+    case Qt::Key_End: choose(count() - 1); return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit sectionClicked(chosen_); return;
+    default: QHeaderView::keyPressEvent(event);
+  }
+}
+
 ListBox::ListBox(QWidget* parent, int columnCount)
     : QTableView(parent), model_(std::make_unique<RowsModel>(columnCount)) {
+  setHorizontalHeader(new ListHeading(this));
+  // The headings come before the rows, as they stand.
+  QWidget::setTabOrder(horizontalHeader(), this);
   setModel(model_.get());
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -87,6 +121,7 @@ void ListBox::appendRow(std::initializer_list<std::string_view> cells) {
   RowTable row(model_->columnCount());
   row.add(cells);
   appendRows(std::move(row));
+  tellRowAdded(this, rowCount() - 1);
 }
 
 void ListBox::appendRows(RowTable&& rows) { model_->appendRows(std::move(rows)); }

@@ -8,6 +8,7 @@
 // and change. Cells are bytes; they are shown decoded as UTF-8 (Latin-1 where
 // they are not valid UTF-8), long ones cut short, and kept unchanged.
 
+#include <QHeaderView>
 #include <QTableView>
 
 #include <functional>
@@ -16,13 +17,35 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/focus_ring.h"
 #include "framework/row_table.h"
 
 namespace fw {
 
 class RowsModel;
 
+// A list's row of headings. Clicks sort without taking the focus; Tab reaches
+// it, Left and Right choose a heading, and Space or Return sorts by it as a click does.
+class ListHeading final : public QHeaderView, public FocusedPart {
+  Q_OBJECT
+
+public:
+  explicit ListHeading(QWidget* parent);
+  int chosen() const { return chosen_; }
+  QRect focusedPart() const override;
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  void choose(int section);
+
+  int chosen_ = 0;
+};
+
 class ListBox final : public QTableView {
+  Q_OBJECT
+
 public:
   ListBox(QWidget* parent, int columnCount);
   ~ListBox() override;

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QAbstractItemView>
 #include <QPalette>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <QTimer>
 
 namespace fw {
 
@@ -45,18 +48,52 @@ void setPalette(const QPalette& palette) {
   }
 }
 
+// Fusion, with the keyboard focus shown by the focus ring alone: Fusion's own
+// mark of a focused button looks just like its mark of the default button.
+class GameStyle final : public QProxyStyle {
+public:
+  GameStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    // The current row of a list keeps its mark; it is not where the focus is but which row it acts on.
+    const bool inList = widget && (qobject_cast<const QAbstractItemView*>(widget) ||
+                                   qobject_cast<const QAbstractItemView*>(widget->parentWidget()));
+    if (element == PE_FrameFocusRect && !inList) return;
+    if (element == PE_PanelButtonCommand && (option->state & State_HasFocus)) {
+      QStyleOption unfocused(*option);
+      unfocused.state &= ~State_HasFocus;
+      QProxyStyle::drawPrimitive(element, &unfocused, painter, widget);
+      return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+};
+
 // A desktop theme may set an application font of its own once the event loop
-// runs (qt6ct does); the layout's font is set again, so menus and dialogs keep it.
-class FontKeeper final : public QObject {
+// runs (qt6ct does); the layout's font is set again, so menus and dialogs keep
+// it. A style sheet a theme forces on every application goes too: it would
+// take the board's rules and the lists' frames away.
+class LookKeeper final : public QObject {
 public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == qApp && event->type() == QEvent::ApplicationFontChange && QApplication::font() != appFont()) {
       QApplication::setFont(appFont());
     }
+    if (event->type() == QEvent::StyleChange && !qApp->styleSheet().isEmpty() && !clearing_) {
+      clearing_ = true;
+      QTimer::singleShot(0, this, [this] {
+        qApp->setStyleSheet(QString());
+        clearing_ = false;
+      });
+    }
     return false;
   }
   static QFont appFont() { return layoutFont(12); }
+
+private:
+  bool clearing_ = false;
 };
 
 }  // namespace
@@ -66,10 +103,11 @@ void useTheGamesLook() {
   if (done) return;
   done = true;
   loadFonts();
-  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  qApp->setStyleSheet(QString());
+  QApplication::setStyle(new GameStyle);
   setPalette(QApplication::style()->standardPalette());
-  QApplication::setFont(FontKeeper::appFont());
-  qApp->installEventFilter(new FontKeeper(qApp));
+  QApplication::setFont(LookKeeper::appFont());
+  qApp->installEventFilter(new LookKeeper(qApp));
 }
 
 QFont layoutFont(int pixelSize, bool bold) {

@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QValidator>
 
 #include <memory>
@@ -102,17 +100,6 @@ void PressableText::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLabel::keyPressEvent(event);
-}
-
-void PressableText::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (!hasFocus()) return;
-  // Drawn the way the style marks a focused button, so only after keyboard use.
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
-  option.rect = rect();
-  QPainter painter(this);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void refuseCharacters(QLineEdit* field, const QString& characters) {

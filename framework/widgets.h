@@ -64,7 +64,6 @@ public:
 protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
 private:
   Role role_;

@@ -4,15 +4,21 @@
 
 #include "framework/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "framework/accessibility.h"
+#include "framework/focus_ring.h"
 #include "framework/look.h"
 
 namespace fw {
@@ -28,14 +34,21 @@ QList<QMenu*>& sharedMenus() {
 
 void Window::setMenus(QList<QMenu*> menus) { sharedMenus() = std::move(menus); }
 
-Window::Window() : content_(new QWidget) {
+Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   useTheGamesLook();
   installAccessibility();
   markAsContentArea(content_);
   // Its own font: a theme's later change of the application font would
   // resize the menu bar and, with it, the window.
   setFont(layoutFont(12));
-  setCentralWidget(content_);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);
+  scroller_->setWidget(content_);
+  setCentralWidget(scroller_);
+  new FocusRing(content_);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && content_->isAncestorOf(now)) scroller_->ensureWidgetVisible(now, 12, 12);
+  });
   if (!sharedMenus().isEmpty()) {
     auto* bar = new QMenuBar(this);
     for (QMenu* menu : std::as_const(sharedMenus())) bar->addMenu(menu);
@@ -48,15 +61,44 @@ Window::Window() : content_(new QWidget) {
 Window::~Window() = default;
 
 void Window::setContentSize(int width, int height) {
+  content_->setFixedSize(width, height);
   const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
   resize(width, height + menuHeight);
 }
 
 void Window::setResizable(bool resizable) {
+  resizable_ = resizable;
   if (resizable) return;
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(size());
+}
+
+void Window::fitToScreen() {
+  const QScreen* shownOn = screen();
+  if (!shownOn) return;
+  const QRect room = shownOn->availableGeometry();
+  // Before the desktop has framed the window, a title bar is all its frame is taken for.
+  const QWindow* handle = windowHandle();
+  const QMargins frame = handle && handle->isExposed() ? handle->frameMargins() : QMargins(0, 32, 0, 0);
+  const QSize space = room.size().shrunkBy(frame);
+  const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+  const QSize whole = content_->size() + QSize(0, menuHeight);
+  const QSize fitted = whole.boundedTo(space);
+  if (!resizable_) {
+    setFixedSize(fitted);
+  } else if (width() > space.width() || height() > space.height() || fittedDown_) {
+    // Made smaller for a small screen, it grows back when there is room again.
+    fittedDown_ = whole.width() > space.width() || whole.height() > space.height();
+    resize(fittedDown_ ? size().boundedTo(space) : whole);
+  }
+  // A window that sticks out of the room comes into it, as far as it can.
+  const QRect outer = frameGeometry();
+  if (!room.contains(outer)) {
+    const int x = std::clamp(outer.left(), room.left(), std::max(room.left(), room.right() + 1 - outer.width()));
+    const int y = std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+    move(x, y);
+  }
 }
 
 void Window::showInFront() {
@@ -111,8 +153,21 @@ void Window::showEvent(QShowEvent* event) {
   if (QWindow* window = windowHandle(); window && !watchingClose_) {
     window->installEventFilter(this);
     watchingClose_ = true;
+    connect(window, &QWindow::screenChanged, this, [this] { fitToScreen(); });
   }
+  // Shown again, the window stands where the player left it, as desktops
+  // other than the game's own would not otherwise know.
+  if (hiddenAt_) move(*hiddenAt_);
+  fitToScreen();
+  // Once the desktop has framed it, its frame is known.
+  QTimer::singleShot(0, this, [this] { fitToScreen(); });
+  if (focusOnShow_) focusOnShow_->setFocus(Qt::OtherFocusReason);
   QMainWindow::showEvent(event);
+}
+
+void Window::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) hiddenAt_ = pos();
+  QMainWindow::hideEvent(event);
 }
 
 // The desktop's close button, pressed while the window decides whether to

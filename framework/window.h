@@ -12,10 +12,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace fw {
 
@@ -27,11 +29,16 @@ public:
   // The menus every window made from now on shows in its menu bar.
   static void setMenus(QList<QMenu*> menus);
 
-  // The area the controls are laid out in, below the menu bar.
+  // The area the controls are laid out in, below the menu bar. On a screen
+  // too small for it, or in a window made smaller, it scrolls, keeping the
+  // focused control in view; its controls keep their places in it.
   QWidget* content() const { return content_; }
   void setContentSize(int width, int height);
-  // A window that is not resizable keeps its size and has no minimise or maximise buttons.
+  // A window that is not resizable keeps its size (or the screen's, if that
+  // is smaller) and has no minimise or maximise buttons.
   void setResizable(bool resizable);
+  // The control that takes the focus whenever the window is shown.
+  void setFocusOnShow(QWidget* control) { focusOnShow_ = control; }
   // Shows the window in front of the others, with the keyboard focus.
   void showInFront();
   // Runs once the window has closed.
@@ -55,13 +62,22 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   // Presses the button Return stands for; false when there is none.
   bool pressReturn();
+  // The window's whole size, or as much of it as the screen has room for.
+  void fitToScreen();
 
+  QScrollArea* scroller_;
   QWidget* content_;
+  QWidget* focusOnShow_ = nullptr;
+  bool resizable_ = true;
+  bool fittedDown_ = false;
+  // Where the window stood when it was hidden: it comes back there.
+  std::optional<QPoint> hiddenAt_;
   std::function<void()> closed_;
   std::function<void()> escape_;
   QPushButton* defaultButton_ = nullptr;

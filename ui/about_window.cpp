@@ -32,6 +32,7 @@ AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_
   setEscapeHandler([this] { hide(); });
   setContentSize(363, 359);
   setWindowModality(Qt::ApplicationModal);
+  setFocusOnShow(close);
   showInFront();
 }
 

@@ -22,6 +22,7 @@ namespace ui {
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFF;
+constexpr const char* kOrdinals[] = {"first", "second", "third", "fourth"};
 // The colour of a square bought with each buy button.
 constexpr std::array<QRgb, game::kBuyButtons.size()> kBoughtColours = {0x66FFFF, 0x66FF66, 0xFFFF66, 0xFF8000};
 
@@ -81,9 +82,6 @@ void GameWindow::onStart() {
 }
 
 void GameWindow::onDone() {
-  // Done disables itself; Qt would hand its focus on to a buy button, where
-  // the next Space would buy a digit in a finished game.
-  if (doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
   game::finish(game_);
   showGame();
 }
@@ -133,6 +131,8 @@ void GameWindow::onScore() {
   nameCaption_->show();
   nameField_->show();
   recordButton_->show();
+  // The name the player types next goes where it belongs.
+  nameField_->setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::onRecord() {
@@ -148,13 +148,30 @@ void GameWindow::showGame() {
   }
   showValue(maximumScoreLabel_, "Maximum Possible Score", QString::number(g.maximumScore));
   showValue(scoreLabel_, "Your Score", textOf(g.score));
+  // The focus comes to "Score" when Done has counted: it says the score, which a reader then hears.
+  const QString scoreButtonName = g.score ? "Score, your score: " + textOf(g.score) : QString();
+  if (scoreButton_->accessibleName() != scoreButtonName) scoreButton_->setAccessibleName(scoreButtonName);
+  // Done disables itself; Qt would hand its focus on to a buy button, where
+  // the next Space would buy a digit in a finished game.
+  if (!g.canFinish && doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
   doneButton_->setEnabled(g.canFinish);
   if (g.clockRunning != clock_->isActive()) g.clockRunning ? clock_->start() : clock_->stop();
   staticVersionBox_->setChecked(g.clockFrozen);
 
   for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
-    buyButtons_[button]->setEnabled(static_cast<int>(button) < g.usableBuyButtons);
-    fw::setChecked(buyButtons_[button], g.chosenBuyButton == static_cast<int>(button));
+    QRadioButton* radio = buyButtons_[button];
+    radio->setEnabled(static_cast<int>(button) < g.usableBuyButtons);
+    fw::setChecked(radio, g.chosenBuyButton == static_cast<int>(button));
+    // Told apart by their order, and saying where their digit went, as a
+    // reader hears the focused button's name change.
+    QString name = kOrdinals[button] + QString(" purchase, ") + radio->text();
+    for (const game::Purchase& p : g.purchases) {
+      if (p.button != static_cast<int>(button)) continue;
+      const int digit = g.solution[static_cast<std::size_t>(p.square)];
+      name += ": " + (digit == 0 ? QString("a square") : QString::number(digit)) + " bought in " +
+              QString::fromStdString(spokenNameOf(game::squareCell(p.square)));
+    }
+    if (radio->accessibleName() != name) radio->setAccessibleName(name);
   }
 
   const bool standard = g.mode == game::Mode::Standard;
@@ -165,6 +182,8 @@ void GameWindow::showGame() {
     calculatorSigns_[factor]->setVisible(!standard);
   }
   showValue(productLabel_, "product", textOf(g.product));
+  // Empty in the standard mode, the product is out of sight and out of what a reader reads.
+  productLabel_->setVisible(!standard);
   const QString mode = standard ? "standard" : "expert";
   // The layout's "Standard" stays until the first switch; after one it reads as the button does.
   if (modeLabel_->text().compare(mode, Qt::CaseInsensitive) != 0) modeLabel_->setText(mode);

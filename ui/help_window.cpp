@@ -123,8 +123,8 @@ HelpWindow::HelpWindow(game::Mode mode) {
   setContentSize(page.size.width(), page.size.height());
   setResizable(page.resizable);
   setWindowModality(Qt::ApplicationModal);
-  // The focus starts on "CLOSE", so a Return does not open a new e-mail.
-  closeText->setFocus();
+  // The focus starts on "CLOSE" at every showing, so a Return does not open a new e-mail.
+  setFocusOnShow(closeText);
   showInFront();
 }
 

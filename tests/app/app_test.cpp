@@ -98,16 +98,21 @@ private slots:
     QVERIFY(!app_->existingHelpWindow(game::Mode::Standard)->isVisible());
   }
 
-  void hidingKeepsTheWindowAndClosingMakesItAnew() {
+  void hidingKeepsTheWindowAndItsPlaceAndClosingMakesItAnew() {
+    item("aboutItem")->trigger();
+    ui::AboutWindow& about = app_->aboutWindow();
+    about.move(40, 50);
+    about.content()->findChild<QPushButton*>("closeButton")->click();
+    item("aboutItem")->trigger();
+    QCOMPARE(about.pos(), QPoint(40, 50));
+
     clickHelpButton();
     ui::HelpWindow* first = app_->existingHelpWindow(game::Mode::Standard);
-    first->move(40, 50);
     QTest::mouseClick(first->content()->findChild<QLabel*>("closeText"), Qt::LeftButton);
     QVERIFY(!first->isVisible());
     clickHelpButton();
     QCOMPARE(app_->existingHelpWindow(game::Mode::Standard), first);
     QVERIFY(first->isVisible());
-    QCOMPARE(first->pos(), QPoint(40, 50));
 
     first->close();
     QVERIFY(!app_->existingHelpWindow(game::Mode::Standard));

@@ -326,15 +326,36 @@ private slots:
     QCOMPARE(square(4)->text(), QString());
   }
 
-  void tabLeavesAScoreList() {
+  // The headings come before the rows; Tab leaves the list after them.
+  void tabGoesThroughTheHeadingsAndTheRows() {
     addScores({"Ann", "Bob"});
     for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "scoreButton"},
-                                        std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "quitButton"},
+                                        std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "headingRow"},
                                         std::tuple{Qt::Key_Tab, Qt::ControlModifier, "scoreButton"}}) {
       focus(list());
       QTest::keyClick(list(), key, modifiers);
       QCOMPARE(focusName(), QString(next));
     }
+    focus(button("quitButton"));
+    QTest::keyClick(button("quitButton"), Qt::Key_Tab);
+    QCOMPARE(focusName(), QString("headingRow"));
+  }
+
+  // Left and Right choose a heading, Space and Return sort by it as a click does.
+  void theHeadingsSortByKeyboard() {
+    addScores({"Cy", "Ann", "Bob"});
+    list()->appendRow({"Dee", "9"});
+    QWidget* headings = list()->horizontalHeader();
+    focus(headings);
+    QTest::keyClick(headings, Qt::Key_Space);
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cy", "Dee"}));
+    QTest::keyClick(headings, Qt::Key_Return);
+    QCOMPARE(names(), QStringList({"Dee", "Cy", "Bob", "Ann"}));
+    QTest::keyClick(headings, Qt::Key_Right);
+    QTest::keyClick(headings, Qt::Key_Right);  // there is no third heading
+    QTest::keyClick(headings, Qt::Key_Space);
+    QCOMPARE(names(), QStringList({"Cy", "Bob", "Ann", "Dee"}));  // by score, still top to bottom
+    QCOMPARE(focusName(), QString("headingRow"));
   }
 
   void deleteRemovesTheCurrentRow() {
