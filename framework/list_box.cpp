@@ -95,6 +95,11 @@ ListBox::~ListBox() = default;
 void ListBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   QTableView::changeEvent(event);
+  // A style sheet come and gone leaves the heading row in a font of its own: it takes the list's again.
+  if (event->type() == QEvent::StyleChange) {
+    horizontalHeader()->setFont(font());
+    updateGeometries();
+  }
 }
 
 int ListBox::rowCount() const { return model_->rowCount(); }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -47,7 +48,11 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   setCentralWidget(scroller_);
   new FocusRing(content_);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (now && content_->isAncestorOf(now)) scroller_->ensureWidgetVisible(now, 12, 12);
+    if (!now || !content_->isAncestorOf(now)) return;
+    // The whole control, not only its insertion point, as far as the window has room for it.
+    const QRect control(now->mapTo(content_, QPoint(0, 0)), now->size());
+    scroller_->ensureVisible(control.center().x(), control.center().y(), control.width() / 2 + 12,
+                             control.height() / 2 + 12);
   });
   if (!sharedMenus().isEmpty()) {
     auto* bar = new QMenuBar(this);
@@ -80,18 +85,24 @@ void Window::fitToScreen() {
   const QRect room = shownOn->availableGeometry();
   // Before the desktop has framed the window, a title bar is all its frame is taken for.
   const QWindow* handle = windowHandle();
-  const QMargins frame = handle && handle->isExposed() ? handle->frameMargins() : QMargins(0, 32, 0, 0);
+  const QMargins frame = handle && framed_ ? handle->frameMargins() : QMargins(0, 32, 0, 0);
   const QSize space = room.size().shrunkBy(frame);
   const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
   const QSize whole = content_->size() + QSize(0, menuHeight);
-  const QSize fitted = whole.boundedTo(space);
+  // A scroll bar one way takes room the other way: the window grows by it where the screen allows.
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+  QSize wanted = whole;
+  if (whole.height() > space.height()) wanted.rwidth() += bar;
+  if (whole.width() > space.width()) wanted.rheight() += bar;
+  const QSize fitted = wanted.boundedTo(space);
+  const bool tooSmall = fitted != whole;
   if (!resizable_) {
     setFixedSize(fitted);
-  } else if (width() > space.width() || height() > space.height() || fittedDown_) {
+  } else if (tooSmall || fittedDown_) {
     // Made smaller for a small screen, it grows back when there is room again.
-    fittedDown_ = whole.width() > space.width() || whole.height() > space.height();
-    resize(fittedDown_ ? size().boundedTo(space) : whole);
+    resize(fitted);
   }
+  fittedDown_ = tooSmall;
   // A window that sticks out of the room comes into it, as far as it can.
   const QRect outer = frameGeometry();
   if (!room.contains(outer)) {
@@ -159,14 +170,13 @@ void Window::showEvent(QShowEvent* event) {
   // other than the game's own would not otherwise know.
   if (hiddenAt_) move(*hiddenAt_);
   fitToScreen();
-  // Once the desktop has framed it, its frame is known.
-  QTimer::singleShot(0, this, [this] { fitToScreen(); });
   if (focusOnShow_) focusOnShow_->setFocus(Qt::OtherFocusReason);
   QMainWindow::showEvent(event);
 }
 
 void Window::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) hiddenAt_ = pos();
+  framed_ = false;
   QMainWindow::hideEvent(event);
 }
 
@@ -177,6 +187,11 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
   if (deciding_ && watched == windowHandle() && event->type() == QEvent::Close) {
     event->ignore();
     return true;
+  }
+  // Once the desktop has framed the window, its frame is known.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() && !framed_) {
+    framed_ = true;
+    fitToScreen();
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -76,6 +76,7 @@ private:
   QWidget* focusOnShow_ = nullptr;
   bool resizable_ = true;
   bool fittedDown_ = false;
+  bool framed_ = false;
   // Where the window stood when it was hidden: it comes back there.
   std::optional<QPoint> hiddenAt_;
   std::function<void()> closed_;

@@ -151,6 +151,27 @@ private slots:
     QVERIFY(app_->existingGameWindow());
   }
 
+  // Left on the support link, the focus would have the next Return write an e-mail.
+  void helpAndAboutTakeTheFocusToCloseAtEveryShowing() {
+    for (const char* name : {"help", "about"}) {
+      const bool help = std::string(name) == "help";
+      fw::Window& window = help ? static_cast<fw::Window&>(app_->helpWindow(game::Mode::Standard))
+                                : static_cast<fw::Window&>(app_->aboutWindow());
+      const char* close = help ? "closeText" : "closeButton";
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      // The focus goes elsewhere: to the support link, or nowhere where nothing else takes it.
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QWidget* focus = QApplication::focusWidget(); focus && focus->objectName() == close) focus->clearFocus();
+      QTest::keyClick(&window, Qt::Key_Escape);
+      help ? app_->showHelp() : app_->showAbout();
+      QWidget* focus = window.focusWidget();  // where the keys go while the window is active
+      QVERIFY(focus);
+      QCOMPARE(focus->objectName(), QString(close));
+      QTest::keyClick(focus, Qt::Key_Return);
+      QVERIFY2(!window.isVisible(), name);
+    }
+  }
+
   void helpWindowsShowTheirTextsAndPictures_data() {
     QTest::addColumn<bool>("expert");
     QTest::addColumn<QString>("rules");

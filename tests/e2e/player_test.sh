@@ -19,6 +19,12 @@ import -window "$window" "$work/blank.png"
 differing=$(compare -metric AE -fuzz 20% "$reference" "$work/blank.png" null: 2>&1 | cut -d' ' -f1)
 check "blank window matches the reference ($differing pixels differ)" test "${differing%.*}" -lt 3000
 
+# Docks tie the window to its launcher by the class the desktop entry names.
+entry=$(dirname "$game")/../share/applications/example.veltrano.Veltrano.desktop
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+check "the window's class is the desktop entry's ($class)" bash -c \
+  "xdotool search --onlyvisible --class '^$class\$' | grep -qx '$window'"
+
 # Help and About open and hide.
 shown_then_hidden() {  # shown_then_hidden TITLE CONTENT_HEIGHT X Y: checks the window is up, clicks its content at X, Y
   sleep 0.5

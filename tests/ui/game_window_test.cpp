@@ -291,6 +291,50 @@ private slots:
     for (const auto& [name, spy] : spies) QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
   }
 
+  void scoreHandsTheFocusToTheNameField() {
+    focus(button("scoreButton"));
+    QTest::keyClick(button("scoreButton"), Qt::Key_Space);
+    QCOMPARE(focusName(), QString("nameField"));
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(names(), QStringList({"Ann"}));
+  }
+
+  // The ring stands round the focused control, whatever kind it is, and goes with the focus.
+  void theFocusRingShowsWhereTheFocusIs_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"startButton", "doneButton", "firstBuyButton", "staticVersionBox", "standardButton",
+                             "expertList", "square4", "target7", "firstFactorMenu"}) {
+      QTest::newRow(name) << name;
+    }
+  }
+  void theFocusRingShowsWhereTheFocusIs() {
+    QFETCH(QString, name);
+    button("startButton")->click();
+    click(button("expertButton"));
+    QWidget* ring = window_->content()->findChild<QWidget*>("focusRing");
+    QWidget* target = control(name);
+    focus(target);
+    QVERIFY(ring->isVisible());
+    const QRect around(target->mapTo(window_->content(), QPoint(0, 0)), target->size());
+    QVERIFY(ring->geometry().contains(around));
+    QVERIFY(ring->geometry().adjusted(6, 6, -6, -6).width() <= around.width());
+  }
+
+  // A window smaller than its controls scrolls the focused one into view, which keeps its place in the layout.
+  void aSmallWindowScrollsToTheFocus() {
+    window_->resize(400, 300);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    button("scoreButton")->click();
+    QLineEdit* name = control<QLineEdit>("nameField");
+    QCOMPARE(name->geometry(), QRect(216, 589, 179, 30));
+    QWidget* viewport = window_->content()->parentWidget();
+    QVERIFY(viewport->rect().contains(QRect(name->mapTo(viewport, QPoint(0, 0)), name->size())));
+    focus(square(0));
+    QVERIFY(viewport->rect().contains(QRect(square(0)->mapTo(viewport, QPoint(0, 0)), square(0)->size())));
+  }
+
   void focusGoesFromDoneToScore() {
     button("startButton")->click();
     focus(button("doneButton"));
@@ -356,6 +400,10 @@ private slots:
     QTest::keyClick(headings, Qt::Key_Space);
     QCOMPARE(names(), QStringList({"Cy", "Bob", "Ann", "Dee"}));  // by score, still top to bottom
     QCOMPARE(focusName(), QString("headingRow"));
+    // The focus ring stands round the chosen heading.
+    const QPoint score(list()->columnWidth(0) + list()->columnWidth(1) / 2, 0);
+    const int ringCentre = window_->content()->findChild<QWidget*>("focusRing")->geometry().center().x();
+    QVERIFY(qAbs(ringCentre - headings->mapTo(window_->content(), score).x()) <= 1);
   }
 
   void deleteRemovesTheCurrentRow() {

@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// What a screen reader is told while a game is played: the events the game
+// window sends assistive tools, in their order. Run on a desktop with the
+// accessibility bus, where Qt sends them (tests/e2e/with_accessibility_bus.sh).
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../game/scripted_shuffler.h"
+#include "framework/list_box.h"
+#include "ui/game_window.h"
+
+namespace {
+
+struct Heard {
+  QAccessible::Event type;
+  QString object;  // the object's name, or the name of the part the event is about
+  QString name;    // the accessible name when the event came
+};
+
+std::vector<Heard> heard;
+
+void listen(QAccessibleEvent* event) {
+  QAccessibleInterface* iface = event->accessibleInterface();
+  const QString object = event->object() ? event->object()->objectName() : QString();
+  heard.push_back({event->type(), event->child() >= 0 && iface ? "part of " + object : object,
+                   iface ? iface->text(QAccessible::Name) : QString()});
+}
+
+}  // namespace
+
+class AccessibilityEventsTest : public QObject {
+  Q_OBJECT
+
+private:
+  QTemporaryDir preferences_;
+  testing_support::ScriptedShuffler shuffler_;
+  std::unique_ptr<ui::GameWindow> window_;
+
+  QWidget* control(const char* name) { return window_->content()->findChild<QWidget*>(name); }
+  void press(QWidget* focused, Qt::Key key) {
+    focused->setFocus(Qt::TabFocusReason);
+    heard.clear();
+    QTest::keyClick(focused, key);
+  }
+  // The first event of that kind about that object, or the end.
+  std::vector<Heard>::const_iterator find(QAccessible::Event type, const QString& object) const {
+    return std::find_if(heard.begin(), heard.end(), [&](const Heard& h) { return h.type == type && h.object == object; });
+  }
+
+private slots:
+  void initTestCase() {
+    QVERIFY2(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000), "no accessibility bus");
+    QAccessible::installUpdateHandler(listen);
+  }
+  void init() {
+    window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    shuffler_.next({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    static_cast<QAbstractButton*>(control("startButton"))->click();
+  }
+  void cleanup() { window_.reset(); }
+
+  // The score is in the name of "Score" before the focus comes to it, so a reader says it.
+  void doneMovesTheFocusToAScoreThatSaysItsValue() {
+    static_cast<QLineEdit*>(control("square4"))->setText("5");
+    press(control("doneButton"), Qt::Key_Space);
+    const auto named = find(QAccessible::NameChanged, "scoreButton");
+    const auto focused = find(QAccessible::Focus, "scoreButton");
+    QVERIFY(named != heard.end() && focused != heard.end());
+    QVERIFY(named < focused);
+    QCOMPARE(focused->name, QString("Score, your score: 11"));
+    QVERIFY(find(QAccessible::Focus, "firstBuyButton") == heard.end());
+  }
+
+  void aPurchaseSaysWhereItsDigitWent() {
+    shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
+    press(control("firstBuyButton"), Qt::Key_Space);
+    const auto named = find(QAccessible::NameChanged, "firstBuyButton");
+    QVERIFY(named != heard.end());
+    QCOMPARE(named->name, QString("first purchase, 1 minute (5 points): 5 bought in row 2, column 2"));
+  }
+
+  void aRecordedRowIsAddedToItsList() {
+    static_cast<QAbstractButton*>(control("scoreButton"))->click();
+    static_cast<QLineEdit*>(control("nameField"))->setText("Ann");
+    press(control("nameField"), Qt::Key_Return);
+    QStringList added;
+    for (const Heard& h : heard) {
+      if (h.type == QAccessible::ObjectCreated && h.object == "part of standardList") added << h.name;
+    }
+    QCOMPARE(added, QStringList({"Ann", ""}));  // its name and its score, empty before Done
+  }
+
+  void theChosenHeadingIsNamed() {
+    QWidget* headings = static_cast<fw::ListBox*>(control("standardList"))->horizontalHeader();
+    press(headings, Qt::Key_Right);
+    const auto named = find(QAccessible::NameChanged, "headingRow");
+    QVERIFY(named != heard.end());
+    QCOMPARE(named->name, QString("Score"));
+  }
+
+  // Controls hidden in a mode leave the window's children, and come back with it.
+  void aSwitchOfModeTellsOfTheControlsItHidesAndShows() {
+    QAccessibleInterface* content = QAccessible::queryAccessibleInterface(window_->content());
+    const auto children = [content] {
+      QStringList names;
+      for (int i = 0; i < content->childCount(); ++i) names << content->child(i)->object()->objectName();
+      return names;
+    };
+    QVERIFY(!children().contains("productLabel") && !children().contains("expertList"));
+    press(control("expertButton"), Qt::Key_Space);
+    QVERIFY(find(QAccessible::ObjectReorder, "") != heard.end());
+    QVERIFY(children().contains("productLabel") && children().contains("firstFactorMenu"));
+    QVERIFY(!children().contains("standardList"));
+  }
+};
+
+QTEST_MAIN(AccessibilityEventsTest)
+#include "accessibility_events_test.moc"
