@@ -9,7 +9,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" dev
 build=$("$root/scripts/configure.sh" fuzz)
 cmake --build "$build" --target score_file_fuzzer -j "$(nproc)"
 work=$(mktemp -d)

@@ -7,7 +7,7 @@
 # Builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play
 build=$("$root/scripts/configure.sh" play)
 cmake --build "$build" --target veltrano -j "$(nproc)"
 exec "$build/veltrano" "$@"

@@ -10,7 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshot.png}")
 mode=${2:-standard}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" dev
 build=$("$root/scripts/configure.sh" play)
 cmake --build "$build" --target veltrano -j "$(nproc)" >/dev/null
 

@@ -10,7 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 which=${1:-all}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
