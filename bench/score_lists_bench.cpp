@@ -5,7 +5,7 @@
 // Times the score lists at a million rows beside plain-string floors on the
 // same file, in the same run, and prints the ratios.
 //
-//   build/bench/score_lists_bench [rows]
+//   build/test/bench/score_lists_bench [rows]
 
 #include <QApplication>
 #include <QLineEdit>

@@ -12,10 +12,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
 idle=${2:-30}
-build=$root/build
+build=$root/build/play
 if [ -z "${DISPLAY:-}" ]; then
-  "$root/scripts/install-deps.sh"
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  "$root/scripts/install-deps.sh" dev
+  "$root/scripts/configure.sh" play >/dev/null
   cmake --build "$build" --target veltrano baseline_window -j "$(nproc)" >/dev/null
   exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$runs" "$idle"
 fi

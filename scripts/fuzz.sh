@@ -9,11 +9,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELTRANO_FUZZ=ON -DVELTRANO_SANITIZE=ON >/dev/null
-cmake --build "$root/build-fuzz" --target score_file_fuzzer -j "$(nproc)"
+"$root/scripts/install-deps.sh" dev
+build=$("$root/scripts/configure.sh" fuzz)
+cmake --build "$build" --target score_file_fuzzer -j "$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$root/build-fuzz/fuzz/score_file_fuzzer" -max_total_time="$seconds" -artifact_prefix="$root/fuzz/corpus/crash-" \
+"$build/fuzz/score_file_fuzzer" -max_total_time="$seconds" -artifact_prefix="$root/fuzz/corpus/crash-" \
   "$work" "$root/fuzz/corpus"

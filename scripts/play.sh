@@ -7,7 +7,7 @@
 # Builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" --target veltrano -j "$(nproc)"
-exec "$root/build/veltrano" "$@"
+"$root/scripts/install-deps.sh" play
+build=$("$root/scripts/configure.sh" play)
+cmake --build "$build" --target veltrano -j "$(nproc)"
+exec "$build/veltrano" "$@"

@@ -10,13 +10,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshot.png}")
 mode=${2:-standard}
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build" >/dev/null
-cmake --build "$root/build" --target veltrano -j "$(nproc)" >/dev/null
+"$root/scripts/install-deps.sh" dev
+build=$("$root/scripts/configure.sh" play)
+cmake --build "$build" --target veltrano -j "$(nproc)" >/dev/null
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-export OUT=$out MODE=$mode GAME=$root/build/veltrano XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
+export OUT=$out MODE=$mode GAME=$build/veltrano XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
 xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
   "$GAME" 2>/dev/null & game=$!
   id=$(timeout 20 xdotool search --sync --onlyvisible --name "^Veltrano3$" | head -n1)

@@ -10,23 +10,23 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 which=${1:-all}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
 run_suite() {
-  local dir=$1; shift
-  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  local dir
+  dir=$("$root/scripts/configure.sh" "$1")
   cmake --build "$dir" -j "$jobs"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
 if [ "$which" = all ] || [ "$which" = plain ]; then
-  run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  run_suite test
 fi
 if [ "$which" = all ] || [ "$which" = sanitize ]; then
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
-  run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON
+  run_suite sanitize
 fi
