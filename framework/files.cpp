@@ -68,7 +68,28 @@ std::string refusalOf(const struct stat& info) {
   return "it is not a regular file";
 }
 
-void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(toQ(path)).absolutePath()); }
+std::string folderOf(const std::string& path) { return fromQ(QFileInfo(toQ(path)).absolutePath()); }
+
+void makeFolderOf(const std::string& path) { QDir().mkpath(toQ(folderOf(path))); }
+
+// Gives the new file behind the descriptor the owner and group of `like`,
+// where the system allows it (root may give a file away; anyone may choose
+// among their own groups), then its mode when keepMode.
+void takeOwnershipOf(int fd, const struct stat& like, bool keepMode) {
+  struct stat now {};
+  if (::fstat(fd, &now) == 0 && (now.st_uid != like.st_uid || now.st_gid != like.st_gid)) {
+    [[maybe_unused]] const int given = ::fchown(fd, like.st_uid, like.st_gid);
+  }
+  // After the owner: a change of owner clears the set-user-ID bit.
+  if (keepMode) [[maybe_unused]] const int kept = ::fchmod(fd, like.st_mode & 07777);
+}
+
+// A file that root makes belongs to its folder's owner (sudo keeps the
+// player's HOME, and a root-owned list would lock the player out of it).
+void giveNewFileToFolderOwner(int fd, const std::string& path) {
+  struct stat folder {};
+  if (::geteuid() == 0 && ::stat(folderOf(path).c_str(), &folder) == 0) takeOwnershipOf(fd, folder, false);
+}
 
 // Gives the reason and false.
 bool failure(std::string* reason, std::string why) {
@@ -111,8 +132,18 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
   makeFolderOf(path);
+  // The file a link leads to is the one replaced, as Qt does.
+  struct stat old {};
+  const bool existed = ::stat(path.c_str(), &old) == 0;
   QSaveFile file(toQ(path));
   if (!file.open(QIODevice::WriteOnly)) return fail(fromQ(file.errorString()));
+  // As editors do: a list rewritten by a game run as root stays the player's,
+  // and a mode the player chose (even 0200) stays as it was.
+  if (existed) {
+    takeOwnershipOf(file.handle(), old, true);
+  } else {
+    giveNewFileToFolderOwner(file.handle(), path);
+  }
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
@@ -128,8 +159,18 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
   makeFolderOf(path);
-  const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+  constexpr int kFlags = O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  int opened = ::open(path.c_str(), kFlags);
+  bool made = false;
+  if (opened < 0 && errno == ENOENT) {
+    opened = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+    made = opened >= 0;
+    // Another game made it first.
+    if (opened < 0 && errno == EEXIST) opened = ::open(path.c_str(), kFlags);
+  }
+  const Descriptor file(opened);
   if (file.get() < 0) return fail(systemReason(errno));
+  if (made) giveNewFileToFolderOwner(file.get(), path);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
   if (std::string refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));

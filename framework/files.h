@@ -32,13 +32,17 @@ FileContents readFile(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file atomically: the new bytes reach the disk under a temporary
 // name first and take the file's place only when complete. On any failure the
-// old file stays whole, false is returned and reason says why.
+// old file stays whole, false is returned and reason says why. The new file
+// keeps the old one's owner, group and mode where the system allows it.
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason);
 
 // Appends one line and its LF in a single write, creating the file if needed.
 // A file that does not end in a line break gets one first, so no two lines are
 // ever glued together. A write that fails part-way is cut back, leaving the
 // file as it was; then false is returned and reason says why.
+// A file that root makes (here or in replaceFile) belongs to the owner and
+// group of its folder, so that a game run with sudo in a player's folder
+// leaves files the player can still write.
 bool appendLine(const std::string& path, std::string_view line, std::string* reason);
 
 // Holds a lock file for as long as it lives. It waits at most the given time

@@ -13,6 +13,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -184,6 +185,32 @@ TEST_F(Files, AnythingButAFileInTheLocksPlaceIsRefusedAtOnce) {
   fs::remove(lock);
   fs::create_symlink("/dev/zero", lock);
   EXPECT_EQ(fw::FileLock(lock, 60000).reason(), "it is a link, not a file");
+}
+
+// A game run as root (sudo keeps the player's HOME) leaves the player's files the player's.
+TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
+  std::string reason;
+  const std::string kept = write("kept", "Ann,87\n");
+  ASSERT_EQ(::chmod(kept.c_str(), 0200), 0);
+  ASSERT_TRUE(fw::replaceFile(kept, "Bob,64\n", &reason)) << reason;
+  struct stat info {};
+  ASSERT_EQ(::stat(kept.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0200u);
+  if (::geteuid() != 0) GTEST_SKIP() << "giving files away needs root";
+
+  constexpr uid_t kPlayer = 65534;
+  ASSERT_EQ(::chown(kept.c_str(), kPlayer, kPlayer), 0);
+  ASSERT_TRUE(fw::replaceFile(kept, "Cleo,96\n", &reason)) << reason;
+  // New files, made by either write, belong to the folder's owner.
+  ASSERT_EQ(::chown(folder_.c_str(), kPlayer, kPlayer), 0);
+  ASSERT_TRUE(fw::replaceFile(pathOf("replaced"), "Ann,87\n", &reason)) << reason;
+  ASSERT_TRUE(fw::appendLine(pathOf("appended"), "Ann,87", &reason)) << reason;
+  for (const std::string& path : {kept, pathOf("replaced"), pathOf("appended")}) {
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kPlayer) << path;
+    EXPECT_EQ(info.st_gid, kPlayer) << path;
+  }
+  EXPECT_EQ(bytesOf(kept), "Cleo,96\n");
 }
 
 }  // namespace
