@@ -12,14 +12,17 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -203,6 +206,60 @@ struct FileLock::Impl {
   QLockFile file;
 };
 
+namespace {
+
+// Who holds a lock file now, after a lock file that nobody holds was taken over.
+struct Holder {
+  enum class Kind { Nobody, Live, Stuck };
+  Kind kind = Kind::Nobody;
+  long long process = 0;
+  std::string host;
+  std::string reason;  // Stuck: why the lock file could not be removed
+};
+
+// Qt takes over a lock file only when it may write to it, and one that names
+// no process only once it is 30 seconds old, telling neither apart from a
+// live game's: an empty lock file, or another user's left by a crash, would
+// block for that long or for good. A lock file that no live process holds is
+// removed here at once instead.
+Holder takeOverDeadLock(const QLockFile& lock, const std::string& path) {
+  Holder holder;
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+  if (file.get() < 0 && errno != EACCES) return holder;  // none (or nothing Qt cannot see for itself)
+  if (file.get() >= 0) {
+    // A holder keeps an flock on its lock file, even before it has written
+    // its process there; holding one ourselves until the file is gone keeps
+    // two games from removing a lock that one of them has just made.
+    const bool flocked = ::flock(file.get(), LOCK_EX | LOCK_NB) != 0;
+    qint64 process = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&process, &host, &application)) {
+      holder.process = process;
+      if (!host.isEmpty() && host != QSysInfo::machineHostName()) holder.host = fromQ(host);
+    }
+    const bool running = holder.process > 0 && (!holder.host.empty() || ::kill(static_cast<pid_t>(holder.process), 0) == 0 ||
+                                                errno != ESRCH);
+    if (flocked || running) {
+      holder.kind = Holder::Kind::Live;
+      return holder;
+    }
+    struct stat opened {};
+    struct stat now {};
+    const bool same = ::fstat(file.get(), &opened) == 0 && ::lstat(path.c_str(), &now) == 0 &&
+                      opened.st_dev == now.st_dev && opened.st_ino == now.st_ino;
+    if (!same) return holder;  // replaced since: the next try sees the new one
+  }
+  // An unreadable lock file is taken over too: its process cannot be known.
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    holder.kind = Holder::Kind::Stuck;
+    holder.reason = systemReason(errno);
+  }
+  return holder;
+}
+
+}  // namespace
+
 FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
   makeFolderOf(lockPath);
   // Qt would wait for ever on a FIFO in the lock's place, or read a device without end.
@@ -213,15 +270,37 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
     return;
   }
   impl_ = std::make_unique<Impl>(toQ(lockPath));
+  QLockFile& lock = impl_->file;
+  Holder holder = takeOverDeadLock(lock, lockPath);
+  const auto abandoned = [this, &holder] {
+    outcome_ = Outcome::Abandoned;
+    reason_ = holder.reason;
+  };
+  if (holder.kind == Holder::Kind::Stuck) {
+    abandoned();
+    return;
+  }
   errno = 0;
-  if (impl_->file.tryLock(waitMilliseconds)) {
+  if (lock.tryLock(waitMilliseconds)) {
     outcome_ = Outcome::Locked;
     return;
   }
   // Qt names no cause of its own; the system's last word is the likeliest one (a full disk, say).
   const int error = errno;
-  switch (impl_->file.error()) {
-    case QLockFile::LockFailedError: outcome_ = Outcome::HeldElsewhere; break;
+  switch (lock.error()) {
+    case QLockFile::LockFailedError:
+      // The holder may have gone while we waited, leaving a lock that Qt cannot take over.
+      holder = takeOverDeadLock(lock, lockPath);
+      if (holder.kind == Holder::Kind::Nobody && lock.tryLock(0)) {
+        outcome_ = Outcome::Locked;
+      } else if (holder.kind == Holder::Kind::Stuck) {
+        abandoned();
+      } else {
+        outcome_ = Outcome::HeldElsewhere;
+        holderProcess_ = holder.process;
+        holderHost_ = holder.host;
+      }
+      break;
     case QLockFile::PermissionError: reason_ = systemReason(EACCES); break;
     default:
       if (error != 0) reason_ = systemReason(error);

@@ -46,11 +46,13 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 bool appendLine(const std::string& path, std::string_view line, std::string* reason);
 
 // Holds a lock file for as long as it lives. It waits at most the given time
-// for another holder; a lock left by a process that has died is taken over,
-// and anything but a file in the lock's place is refused at once.
+// for a live holder. A lock file that no live process holds (empty, unreadable,
+// or left by a process that has gone) is taken over at once, and anything but
+// a file in the lock's place is refused at once.
 class FileLock {
 public:
-  enum class Outcome { Locked, HeldElsewhere, InTheWay, NotMade };
+  // Abandoned: a lock file that no live process holds, which could not be removed.
+  enum class Outcome { Locked, HeldElsewhere, Abandoned, InTheWay, NotMade };
 
   FileLock(const std::string& lockPath, int waitMilliseconds);
   ~FileLock();
@@ -59,14 +61,21 @@ public:
 
   bool locked() const { return outcome_ == Outcome::Locked; }
   Outcome outcome() const { return outcome_; }
-  // InTheWay: what stands in the lock's place; NotMade: the system's reason, where it gave one.
+  // InTheWay: what stands in the lock's place; Abandoned and NotMade: the
+  // system's reason, where it gave one.
   const std::string& reason() const { return reason_; }
+  // HeldElsewhere: the holder's process, 0 when its lock file does not name
+  // it yet, and its host when that is another machine.
+  long long holderProcess() const { return holderProcess_; }
+  const std::string& holderHost() const { return holderHost_; }
 
 private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
   Outcome outcome_ = Outcome::NotMade;
   std::string reason_;
+  long long holderProcess_ = 0;
+  std::string holderHost_;
 };
 
 }  // namespace fw

@@ -51,10 +51,21 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
     *reason = kNoFolder;
     return nullptr;
   }
-  auto held = std::make_unique<fw::FileLock>(path_ + ".lock", lockWait_);
+  const std::string lockPath = path_ + ".lock";
+  auto held = std::make_unique<fw::FileLock>(lockPath, lockWait_);
   switch (held->outcome()) {
     case fw::FileLock::Outcome::Locked: return held;
-    case fw::FileLock::Outcome::HeldElsewhere: *reason = "another Veltrano game kept it locked"; break;
+    case fw::FileLock::Outcome::HeldElsewhere:
+      *reason = "another game";
+      if (held->holderProcess() > 0) *reason += ", process " + std::to_string(held->holderProcess());
+      if (!held->holderHost().empty()) *reason += " on " + held->holderHost();
+      *reason += ", kept it locked";
+      break;
+    case fw::FileLock::Outcome::Abandoned:
+      // Where it is, so that the player can remove it.
+      *reason = "it is locked by a lock file that no running game holds, " + lockPath +
+                ", which the game could not remove (" + held->reason() + "); once it is removed, the game can use the list";
+      break;
     case fw::FileLock::Outcome::InTheWay:
       *reason = "its lock file " + path_.substr(path_.rfind('/') + 1) + ".lock is in the way: " + held->reason();
       break;

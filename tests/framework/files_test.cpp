@@ -4,6 +4,8 @@
 
 #include "framework/files.h"
 
+#include <QString>
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -13,6 +15,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -211,6 +214,35 @@ TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
     EXPECT_EQ(info.st_gid, kPlayer) << path;
   }
   EXPECT_EQ(bytesOf(kept), "Cleo,96\n");
+}
+
+// A lock file whose process has gone, or that names none, is taken over at
+// once; one whose process runs is not, and names it.
+TEST_F(Files, OnlyALiveProcessKeepsALockFile) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+  struct LockFile {
+    std::string contents;
+    bool taken;
+  };
+  const std::string host = QSysInfo::machineHostName().toStdString();
+  // As Qt writes it: the process, its program's name, the host.
+  const std::string running = std::to_string(::getpid()) + "\n" + fs::read_symlink("/proc/self/exe").filename().string() +
+                              "\n" + host + "\n";
+  for (const LockFile& file : {LockFile{"", true}, LockFile{"not a lock\n", true},
+                               LockFile{std::to_string(gone) + "\nveltrano\n" + host + "\n", true},
+                               LockFile{running, false}}) {
+    const std::string lock = write("list.lock", file.contents);
+    const fw::FileLock taken(lock, 0);
+    EXPECT_EQ(taken.locked(), file.taken) << file.contents;
+    if (!file.taken) {
+      EXPECT_EQ(taken.outcome(), fw::FileLock::Outcome::HeldElsewhere);
+      EXPECT_EQ(taken.holderProcess(), ::getpid());
+      EXPECT_EQ(bytesOf(lock), running);
+    }
+  }
 }
 
 }  // namespace

@@ -8,10 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,12 +51,36 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
     EXPECT_FALSE(store.record("Ann,1", &reason));
-    EXPECT_EQ(reason, "another Veltrano game kept it locked");
+    EXPECT_EQ(reason, "another game, process " + std::to_string(::getpid()) + ", kept it locked");
   }
   ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
   EXPECT_FALSE(store.record("Ann,1", &reason));
   EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
   EXPECT_FALSE(std::filesystem::exists(path()));
+}
+
+// A lock that another user's crashed game left in a shared folder cannot be
+// removed by this user: the player is told why and where, to remove it.
+TEST_F(ScoreStoreTest, ALockThatCannotBeTakenOverSaysWhyAndWhere) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to be another user";
+  const std::string lock = path() + ".lock";
+  ASSERT_EQ(::chmod(folder().c_str(), 01777), 0);
+  std::ofstream(lock) << "999999999\nveltrano\n\n";  // a process that cannot exist; the lock is root's
+  // Forked as it stands, so that the other user works in this test's folder.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+        scores::ScoreStore store(folder(), scores::kStandardFile, 0);
+        std::string why;
+        store.record("Ann,1", &why);
+        std::fprintf(stderr, "%s\n", why.c_str());
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0),
+      "it is locked by a lock file that no running game holds, " + lock +
+          ", which the game could not remove \\(Operation not permitted\\); once it is removed, the game can use the "
+          "list");
 }
 
 }  // namespace

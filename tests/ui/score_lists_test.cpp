@@ -19,6 +19,7 @@
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "../game/game_fixture.h"
 #include "framework/application.h"
@@ -309,7 +310,8 @@ TEST_F(ScoreListsTest, ARecordThatCannotReachTheFileStaysInTheListAndThePlayerIs
   }
   EXPECT_EQ(rowsOf(window->ListBox1), (Rows{{"Kept", "5"}}));
   ASSERT_EQ(told.size(), 1u);
-  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another Veltrano game kept it locked"));
+  EXPECT_TRUE(mentions(told[0], path(scores::kStandardFile) + ": another game, process " + std::to_string(::getpid()) +
+                                    ", kept it locked"));
   EXPECT_FALSE(exists(scores::kStandardFile));
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Kept,5\n");
