@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -29,7 +30,17 @@
 namespace fw {
 
 std::string configurationFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  // Qt takes a relative XDG_CONFIG_HOME as it stands, which would make the
+  // lists depend on the folder the game was started from, and makes "//.config"
+  // of a missing HOME; the XDG base directory rules ignore the one, and
+  // without the other there is no folder.
+  const auto absolute = [](const char* path) { return path && path[0] == '/'; };
+  if (absolute(std::getenv("XDG_CONFIG_HOME"))) {
+    return fromQ(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  }
+  const char* home = std::getenv("HOME");
+  if (!absolute(home)) return {};
+  return fromQ(QDir::cleanPath(QString::fromLocal8Bit(home) + "/.config"));
 }
 
 namespace {

@@ -14,8 +14,9 @@
 
 namespace fw {
 
-// The user's configuration folder (on Linux $XDG_CONFIG_HOME, by default
-// ~/.config); empty when there is none.
+// The user's configuration folder by the XDG base directory rules:
+// $XDG_CONFIG_HOME when it is an absolute path, otherwise $HOME/.config; empty
+// when HOME is not an absolute path either.
 std::string configurationFolder();
 
 struct FileContents {

@@ -99,7 +99,10 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
 }
 
 fw::RowTable ScoreStore::load() {
-  if (path_.empty()) return fw::RowTable(2);
+  if (path_.empty()) {
+    problem_ = kNoFolder;
+    return fw::RowTable(2);
+  }
   fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
   problem_ = refusalOf(file);
   if (!problem_.empty()) return fw::RowTable(2);
@@ -125,6 +128,10 @@ std::string ScoreStore::growthRefusal(std::string_view line) const {
 }
 
 bool ScoreStore::record(std::string_view line, std::string* reason) {
+  if (path_.empty()) {
+    *reason = kNoFolder;
+    return false;
+  }
   if (!problem_.empty()) {
     *reason = "it could not be read when the game started, so it is left as it is";
     return false;

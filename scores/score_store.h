@@ -34,7 +34,7 @@ public:
 
   // The rows of the file; none when it is missing. A file that exists but
   // cannot be read gives none either, and is left exactly as it is from then
-  // on: problem() says why.
+  // on: problem() says why. So is the file of a store without a folder.
   fw::RowTable load();
   // Appends a row's line under the file's lock. False, with the reason, when
   // the file has not got it, as when it would take the file past what

@@ -245,4 +245,37 @@ TEST_F(Files, OnlyALiveProcessKeepsALockFile) {
   }
 }
 
+TEST(ConfigurationFolder, FollowsTheXdgBaseDirectoryRules) {
+  struct Environment {
+    const char* configHome;  // nullptr: unset
+    const char* home;
+    std::string folder;
+  };
+  const auto set = [](const char* name, const char* value) {
+    if (value) {
+      ::setenv(name, value, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  };
+  const std::string oldConfigHome = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  for (const Environment& environment : {
+           Environment{"/srv/config", "/home/ann", "/srv/config"},
+           Environment{"relcfg", "/home/ann", "/home/ann/.config"},  // a relative one is ignored
+           Environment{"", "/home/ann/", "/home/ann/.config"},
+           Environment{nullptr, "/home/ann", "/home/ann/.config"},
+           Environment{nullptr, "home/ann", ""},
+           Environment{nullptr, nullptr, ""},
+           Environment{"relcfg", "", ""},
+       }) {
+    set("XDG_CONFIG_HOME", environment.configHome);
+    set("HOME", environment.home);
+    EXPECT_EQ(fw::configurationFolder(), environment.folder)
+        << (environment.configHome ? environment.configHome : "unset") << " " << (environment.home ? environment.home : "unset");
+  }
+  set("XDG_CONFIG_HOME", oldConfigHome.empty() ? nullptr : oldConfigHome.c_str());
+  set("HOME", oldHome.empty() ? nullptr : oldHome.c_str());
+}
+
 }  // namespace
