@@ -51,7 +51,7 @@ check "the player's list holds both records" file_is Veltrano.prefs 'Ann,87\nRoo
 for folder in shared sticky; do
   config=$(mktemp -d -p "$work")
   if [ "$folder" = sticky ]; then chmod 1777 "$config"; else chmod 777 "$config"; fi
-  printf '%s\nveltrano\n%s\n' 999999999 "$(hostname)" > "$config/Veltrano.prefs.lock"
+  printf '%s\nveltrano\n%s\n' 999999999 "$(uname -n)" > "$config/Veltrano.prefs.lock"
   chown daemon:daemon "$config/Veltrano.prefs.lock"
   launch_game "${as_player[@]}"
   play_and_record Shared

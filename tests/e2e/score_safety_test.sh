@@ -132,7 +132,7 @@ check "an empty lock file is taken over at once" eventually file_is Veltrano.pre
 check "an empty lock file raises no dialog" no_dialog
 sleep 60 &
 holder=$!
-printf '%s\nsleep\n%s\n' "$holder" "$(hostname)" > "$config/Veltrano.prefs.lock"  # as Qt writes it
+printf '%s\nsleep\n%s\n' "$holder" "$(uname -n)" > "$config/Veltrano.prefs.lock"  # as Qt writes it
 click 451 600  # Record
 check "a lock held by a live process fails Record" wait_dialog
 check "a lock held by a live process leaves the file alone" file_is Veltrano.prefs 'Ann,87\nEmpty,0\n'
