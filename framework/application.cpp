@@ -103,10 +103,12 @@ void quitOnTerminationRequests(std::function<void()> onSaveRequest) {
 
   qApp->installEventFilter(new QuitRequestFilter(qApp));
   // Qt ends the process at once when the display's connection breaks (the
-  // display server went away with the session): save on the way out. After a
-  // quit of ours, or once the application object is gone, there is nothing to do.
+  // display server went away with the session): save on the way out, also
+  // when that cuts short a quit whose save failed and whose question is still
+  // open. A quit that ends the event loop has saved (or the player chose not
+  // to) by the time the application object is gone.
   std::atexit([] {
-    if (quitting || !QCoreApplication::instance() || !saveRequest) return;
+    if (!QCoreApplication::instance() || !saveRequest) return;
     unattended = true;
     saveRequest();
   });

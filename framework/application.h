@@ -25,8 +25,8 @@ bool playerCanBeAsked();
 // the same quit, without asking the player anything, so close handlers run
 // before the process ends. The session manager's request to save (at a
 // checkpoint, or a logout that may yet be cancelled) runs onSaveRequest and
-// leaves the application running; so does an exit that cuts the application
-// off (its display gone) while it runs.
+// leaves the application running. An exit that cuts the application off (its
+// display gone) runs onSaveRequest too, also in the middle of a quit.
 void quitOnTerminationRequests(std::function<void()> onSaveRequest);
 // What the session manager's request to save runs.
 void handleSaveRequest();

@@ -10,21 +10,35 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fw {
 
 std::string configurationFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  // Qt takes a relative XDG_CONFIG_HOME as it stands, which would make the
+  // lists depend on the folder the game was started from, and makes "//.config"
+  // of a missing HOME; the XDG base directory rules ignore the one, and
+  // without the other there is no folder.
+  const auto absolute = [](const char* path) { return path && path[0] == '/'; };
+  if (absolute(std::getenv("XDG_CONFIG_HOME"))) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  }
+  const char* home = std::getenv("HOME");
+  if (!absolute(home)) return {};
+  return QDir::cleanPath(QString::fromLocal8Bit(home) + "/.config").toStdString();
 }
 
 namespace {
@@ -66,7 +80,28 @@ std::string refusalOf(const struct stat& info) {
   return "it is not a regular file";
 }
 
-void makeFolderOf(const std::string& path) { QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath()); }
+std::string folderOf(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absolutePath().toStdString(); }
+
+void makeFolderOf(const std::string& path) { QDir().mkpath(QString::fromStdString(folderOf(path))); }
+
+// Gives the new file behind the descriptor the owner and group of `like`,
+// where the system allows it (root may give a file away; anyone may choose
+// among their own groups), then its mode when keepMode.
+void takeOwnershipOf(int fd, const struct stat& like, bool keepMode) {
+  struct stat now {};
+  if (::fstat(fd, &now) == 0 && (now.st_uid != like.st_uid || now.st_gid != like.st_gid)) {
+    [[maybe_unused]] const int given = ::fchown(fd, like.st_uid, like.st_gid);
+  }
+  // After the owner: a change of owner clears the set-user-ID bit.
+  if (keepMode) [[maybe_unused]] const int kept = ::fchmod(fd, like.st_mode & 07777);
+}
+
+// A file that root makes belongs to its folder's owner (sudo keeps the
+// player's HOME, and a root-owned list would lock the player out of it).
+void giveNewFileToFolderOwner(int fd, const std::string& path) {
+  struct stat folder {};
+  if (::geteuid() == 0 && ::stat(folderOf(path).c_str(), &folder) == 0) takeOwnershipOf(fd, folder, false);
+}
 
 // Gives the reason and false.
 bool failure(std::string* reason, std::string why) {
@@ -109,8 +144,18 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
 bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
   makeFolderOf(path);
+  // The file a link leads to is the one replaced, as Qt does.
+  struct stat old {};
+  const bool existed = ::stat(path.c_str(), &old) == 0;
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString().toStdString());
+  // As editors do: a list rewritten by a game run as root stays the player's,
+  // and a mode the player chose (even 0200) stays as it was.
+  if (existed) {
+    takeOwnershipOf(file.handle(), old, true);
+  } else {
+    giveNewFileToFolderOwner(file.handle(), path);
+  }
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
@@ -126,8 +171,18 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
   const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
   makeFolderOf(path);
-  const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+  constexpr int kFlags = O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  int opened = ::open(path.c_str(), kFlags);
+  bool made = false;
+  if (opened < 0 && errno == ENOENT) {
+    opened = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+    made = opened >= 0;
+    // Another game made it first.
+    if (opened < 0 && errno == EEXIST) opened = ::open(path.c_str(), kFlags);
+  }
+  const Descriptor file(opened);
   if (file.get() < 0) return fail(systemReason(errno));
+  if (made) giveNewFileToFolderOwner(file.get(), path);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
   if (std::string refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));
@@ -160,6 +215,60 @@ struct FileLock::Impl {
   QLockFile file;
 };
 
+namespace {
+
+// Who holds a lock file now, after a lock file that nobody holds was taken over.
+struct Holder {
+  enum class Kind { Nobody, Live, Stuck };
+  Kind kind = Kind::Nobody;
+  long long process = 0;
+  std::string host;
+  std::string reason;  // Stuck: why the lock file could not be removed
+};
+
+// Qt takes over a lock file only when it may write to it, and one that names
+// no process only once it is 30 seconds old, telling neither apart from a
+// live game's: an empty lock file, or another user's left by a crash, would
+// block for that long or for good. A lock file that no live process holds is
+// removed here at once instead.
+Holder takeOverDeadLock(const QLockFile& lock, const std::string& path) {
+  Holder holder;
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+  if (file.get() < 0 && errno != EACCES) return holder;  // none (or nothing Qt cannot see for itself)
+  if (file.get() >= 0) {
+    // A holder keeps an flock on its lock file, even before it has written
+    // its process there; holding one ourselves until the file is gone keeps
+    // two games from removing a lock that one of them has just made.
+    const bool flocked = ::flock(file.get(), LOCK_EX | LOCK_NB) != 0;
+    qint64 process = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&process, &host, &application)) {
+      holder.process = process;
+      if (!host.isEmpty() && host != QSysInfo::machineHostName()) holder.host = host.toStdString();
+    }
+    const bool running = holder.process > 0 && (!holder.host.empty() || ::kill(static_cast<pid_t>(holder.process), 0) == 0 ||
+                                                errno != ESRCH);
+    if (flocked || running) {
+      holder.kind = Holder::Kind::Live;
+      return holder;
+    }
+    struct stat opened {};
+    struct stat now {};
+    const bool same = ::fstat(file.get(), &opened) == 0 && ::lstat(path.c_str(), &now) == 0 &&
+                      opened.st_dev == now.st_dev && opened.st_ino == now.st_ino;
+    if (!same) return holder;  // replaced since: the next try sees the new one
+  }
+  // An unreadable lock file is taken over too: its process cannot be known.
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    holder.kind = Holder::Kind::Stuck;
+    holder.reason = systemReason(errno);
+  }
+  return holder;
+}
+
+}  // namespace
+
 FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
   makeFolderOf(lockPath);
   // Qt would wait for ever on a FIFO in the lock's place, or read a device without end.
@@ -170,15 +279,37 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
     return;
   }
   impl_ = std::make_unique<Impl>(QString::fromStdString(lockPath));
+  QLockFile& lock = impl_->file;
+  Holder holder = takeOverDeadLock(lock, lockPath);
+  const auto abandoned = [this, &holder] {
+    outcome_ = Outcome::Abandoned;
+    reason_ = holder.reason;
+  };
+  if (holder.kind == Holder::Kind::Stuck) {
+    abandoned();
+    return;
+  }
   errno = 0;
-  if (impl_->file.tryLock(waitMilliseconds)) {
+  if (lock.tryLock(waitMilliseconds)) {
     outcome_ = Outcome::Locked;
     return;
   }
   // Qt names no cause of its own; the system's last word is the likeliest one (a full disk, say).
   const int error = errno;
-  switch (impl_->file.error()) {
-    case QLockFile::LockFailedError: outcome_ = Outcome::HeldElsewhere; break;
+  switch (lock.error()) {
+    case QLockFile::LockFailedError:
+      // The holder may have gone while we waited, leaving a lock that Qt cannot take over.
+      holder = takeOverDeadLock(lock, lockPath);
+      if (holder.kind == Holder::Kind::Nobody && lock.tryLock(0)) {
+        outcome_ = Outcome::Locked;
+      } else if (holder.kind == Holder::Kind::Stuck) {
+        abandoned();
+      } else {
+        outcome_ = Outcome::HeldElsewhere;
+        holderProcess_ = holder.process;
+        holderHost_ = holder.host;
+      }
+      break;
     case QLockFile::PermissionError: reason_ = systemReason(EACCES); break;
     default:
       if (error != 0) reason_ = systemReason(error);

@@ -34,10 +34,11 @@ public:
 
   // The rows of the file; none when it is missing. A file that exists but
   // cannot be read gives none either, and is left exactly as it is from then
-  // on: problem() says why.
+  // on: problem() says why. So is the file of a store without a folder.
   fw::RowTable load();
   // Appends a row's line under the file's lock. False, with the reason, when
-  // the file has not got it.
+  // the file has not got it, as when it would take the file past what
+  // reading takes: the game writes no file it would refuse to read.
   bool record(std::string_view line, std::string* reason);
 
   struct Saved {
@@ -46,7 +47,8 @@ public:
     OthersChanges others;  // what other games did, now in the file beside ours
   };
   // Writes our rows back, atomically and under the file's lock, with what
-  // other games did to the file since this game last read or wrote it.
+  // other games did to the file since this game last read or wrote it; not
+  // when that would be a file too large to read back.
   Saved save(const fw::RowTable& ours);
 
   const std::string& path() const { return path_; }
@@ -56,6 +58,8 @@ public:
 private:
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
   std::unique_ptr<fw::FileLock> lock(std::string* reason) const;
+  // Why appending the line would make a file that reading refuses; empty when it would not.
+  std::string growthRefusal(std::string_view line) const;
 
   std::string path_;
   int lockWait_;

@@ -63,6 +63,12 @@ void ScoreLists::load() {
 }
 
 void ScoreLists::tellLoadProblems() const {
+  if (standard_.path().empty()) {
+    tell("The score lists cannot be kept in files.",
+         "Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no "
+         "file. Until it is started again with one of them set, scores recorded are kept in the lists only.");
+    return;
+  }
   for (const scores::ScoreStore* store : {&standard_, &expert_}) {
     if (store->problem().empty()) continue;
     tell("A score list could not be read.",
@@ -119,8 +125,9 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
   target.list->appendRow({name, score});
   if (!inFile) {
     const bool retried = target.store->problem().empty();
+    const std::string& path = target.store->path();
     tell("Your score is kept only in the list for now.",
-         "It could not be added to " + target.store->path() + ": " + reason + "." +
+         "It could not be added to " + (path.empty() ? "a file" : path) + ": " + reason + "." +
              (retried ? "\n\nThe game tries again to save the list when it closes." : ""));
   }
 }

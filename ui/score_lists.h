@@ -22,7 +22,8 @@ public:
 
   // Loads both lists from their files.
   void load();
-  // Tells the player, once, of a file that could not be read and is left alone.
+  // Tells the player, once, of a file that could not be read and is left
+  // alone, or that there is no folder to keep the lists in.
   void tellLoadProblems() const;
   // Writes both lists back, whole and in the order shown, keeping what other
   // games did to the files meanwhile. When a file cannot be written and the

@@ -18,6 +18,24 @@ dialog_up() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
 wait_dialog() { for _ in $(seq 300); do dialog_up && return 0; sleep 0.1; done; return 1; }
 
 list_row() { echo "700 $(( 526 + 15 * $1 ))"; }  # the centre of a score list row, from 0
+eventually() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+no_dialog() { sleep 0.5; ! dialog_up; }
+
+# A display of the test's own, which it can take away: Qt then ends the game at once.
+outer_display=$DISPLAY
+own_display() {
+  local number=$(( 300 + $$ % 600 ))
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  server=$!
+  export DISPLAY=":$number"
+  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+}
+lose_display() {
+  kill "$server"
+  wait "$server"
+  wait_exit
+  export DISPLAY=$outer_display
+}
 
 # Two games on one preferences folder: each keeps the other's record and removal.
 start_game 'Ann,87\nBob,64\n'
@@ -73,19 +91,58 @@ done
 
 # The display going away (the end of a session without a session manager):
 # Qt ends the game at once, and the lists are saved on the way out.
-outer_display=$DISPLAY
-number=$(( 300 + $$ % 600 ))
-Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-export DISPLAY=":$number"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+own_display
 start_game 'Ann,87\nBob,64\n'
 click $(list_row 1)  # removes Bob
-kill "$server"
-wait_exit
+lose_display
 check "a lost display saves the removal" file_is Veltrano.prefs 'Ann,87\n'
 check "a lost display writes the expert list" test -f "$config/Veltrano2.prefs"
-export DISPLAY=$outer_display
+
+# The display going away while Quit asks what to do about a failed save: the
+# lists are saved on the way out once the cause has gone; otherwise standard
+# error names the file and the reason, as no window can.
+for cause in mended kept; do
+  own_display
+  start_game 'Ann,87\nBob,64\n'
+  click $(list_row 1)  # removes Bob
+  mv "$config/Veltrano.prefs" "$config/aside"
+  mkdir "$config/Veltrano.prefs"  # a folder in the file's place fails the save
+  xdotool key ctrl+q
+  check "Quit asks about the failed save ($cause)" wait_dialog
+  if [ "$cause" = mended ]; then
+    rmdir "$config/Veltrano.prefs"
+    mv "$config/aside" "$config/Veltrano.prefs"
+  fi
+  : > "$work/stderr"
+  lose_display
+  if [ "$cause" = mended ]; then
+    check "a display lost during the question still saves the removal" file_is Veltrano.prefs 'Ann,87\n'
+  else
+    check "a display lost during the question says why on standard error" \
+      grep -qF "$config/Veltrano.prefs: it is a folder, not a file" "$work/stderr"
+  fi
+done
+
+# A lock file that no live game holds does not stop Record; one that a live
+# process holds makes Record wait, then tell the player, until it has gone.
+start_game 'Ann,87\n'
+: > "$config/Veltrano.prefs.lock"
+play_and_record Empty
+check "an empty lock file is taken over at once" eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\n'
+check "an empty lock file raises no dialog" no_dialog
+sleep 60 &
+holder=$!
+printf '%s\nsleep\n%s\n' "$holder" "$(uname -n)" > "$config/Veltrano.prefs.lock"  # as Qt writes it
+click 451 600  # Record
+check "a lock held by a live process fails Record" wait_dialog
+check "a lock held by a live process leaves the file alone" file_is Veltrano.prefs 'Ann,87\nEmpty,0\n'
+xdotool key Return
+kill "$holder"
+wait "$holder" 2>/dev/null
+click 451 600  # Record
+check "a lock whose process has gone is taken over" eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\nEmpty,0\n'
+xdotool key ctrl+q
+check "the game quits" wait_exit
 
 # A FIFO in a score file's place neither hangs the game nor is replaced.
 config=$(mktemp -d -p "$work")

@@ -6,27 +6,31 @@
 
 # A termination request to the running game leaves through the game window's
 # close handler: the score files are written back (an old CR-ended file comes
-# back LF-ended) and the process exits 0. Without a display the game says so.
+# back LF-ended) and the process exits 0. The files lie where the XDG base
+# directory rules put them. Without a display the game says so.
 #   termination_test.sh PATH_TO_VELTRANO
 set -u
-game=$1
+game=$(readlink -f "$1")
 passed=0
 failed=0
+
+# Sends the signal once the game catches it, so that it is not the default action that ends it.
+end_with() {  # end_with SIGNAL PID; the game's exit status
+  for _ in $(seq 200); do
+    mask=$(awk '/^SigCgt:/{print $2}' "/proc/$2/status" 2>/dev/null)
+    [ -n "$mask" ] && (( (16#$mask >> 14) & 1 )) && break
+    sleep 0.05
+  done
+  sleep 0.3
+  kill -s "$1" "$2"
+  wait "$2"
+}
 
 for signal in TERM INT HUP; do
   config=$(mktemp -d)
   printf 'Ann,87\rBob,64\r' > "$config/Veltrano.prefs"
   XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen "$game" 2>/dev/null &
-  pid=$!
-  # Wait until the game catches the signal, so it is not the default action that ends it.
-  for _ in $(seq 200); do
-    mask=$(awk '/^SigCgt:/{print $2}' "/proc/$pid/status" 2>/dev/null)
-    [ -n "$mask" ] && (( (16#$mask >> 14) & 1 )) && break
-    sleep 0.05
-  done
-  sleep 0.3
-  kill -s "$signal" "$pid"
-  wait "$pid"
+  end_with "$signal" $!
   status=$?
   standard=$(od -An -c "$config/Veltrano.prefs" | tr -s ' ')
   if [ "$status" -eq 0 ] && [ "$(cat "$config/Veltrano.prefs")" = $'Ann,87\nBob,64' ] &&
@@ -38,6 +42,26 @@ for signal in TERM INT HUP; do
   fi
   rm -rf "$config"
 done
+# The XDG base directory rules: a relative XDG_CONFIG_HOME gives way to
+# $HOME/.config; without an absolute HOME either, no file is written anywhere.
+home=$(mktemp -d)
+started_in=$(mktemp -d)
+made_before=$(ls -d /.config/Veltrano.prefs 2>/dev/null)
+(cd "$started_in" && XDG_CONFIG_HOME=relcfg HOME=$home QT_QPA_PLATFORM=offscreen exec "$game" 2>/dev/null) &
+end_with TERM $!
+status=$?
+(cd "$started_in" && exec env -u XDG_CONFIG_HOME -u HOME QT_QPA_PLATFORM=offscreen "$game" 2>/dev/null) &
+end_with TERM $!
+status=$(( status + $? ))
+if [ "$status" -eq 0 ] && [ -f "$home/.config/Veltrano.prefs" ] && [ -z "$(ls -A "$started_in")" ] &&
+   [ "$(ls -d /.config/Veltrano.prefs 2>/dev/null)" = "$made_before" ]; then
+  passed=$((passed + 1))
+else
+  echo "XDG_CONFIG_HOME=relcfg, then no HOME: exit $status, made:" "$home"/.config/* "$started_in"/*
+  failed=$((failed + 1))
+fi
+rm -rf "$home" "$started_in"
+
 # Without a display, or with one that is not there, one line and status 1.
 for display in "" ":4077"; do
   message=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY="$display" "$game" 2>&1)

@@ -4,6 +4,8 @@
 
 #include "framework/files.h"
 
+#include <QString>
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -13,6 +15,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -184,6 +188,94 @@ TEST_F(Files, AnythingButAFileInTheLocksPlaceIsRefusedAtOnce) {
   fs::remove(lock);
   fs::create_symlink("/dev/zero", lock);
   EXPECT_EQ(fw::FileLock(lock, 60000).reason(), "it is a link, not a file");
+}
+
+// A game run as root (sudo keeps the player's HOME) leaves the player's files the player's.
+TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
+  std::string reason;
+  const std::string kept = write("kept", "Ann,87\n");
+  ASSERT_EQ(::chmod(kept.c_str(), 0200), 0);
+  ASSERT_TRUE(fw::replaceFile(kept, "Bob,64\n", &reason)) << reason;
+  struct stat info {};
+  ASSERT_EQ(::stat(kept.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0200u);
+  if (::geteuid() != 0) GTEST_SKIP() << "giving files away needs root";
+
+  constexpr uid_t kPlayer = 65534;
+  ASSERT_EQ(::chown(kept.c_str(), kPlayer, kPlayer), 0);
+  ASSERT_TRUE(fw::replaceFile(kept, "Cleo,96\n", &reason)) << reason;
+  // New files, made by either write, belong to the folder's owner.
+  ASSERT_EQ(::chown(folder_.c_str(), kPlayer, kPlayer), 0);
+  ASSERT_TRUE(fw::replaceFile(pathOf("replaced"), "Ann,87\n", &reason)) << reason;
+  ASSERT_TRUE(fw::appendLine(pathOf("appended"), "Ann,87", &reason)) << reason;
+  for (const std::string& path : {kept, pathOf("replaced"), pathOf("appended")}) {
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kPlayer) << path;
+    EXPECT_EQ(info.st_gid, kPlayer) << path;
+  }
+  EXPECT_EQ(bytesOf(kept), "Cleo,96\n");
+}
+
+// A lock file whose process has gone, or that names none, is taken over at
+// once; one whose process runs is not, and names it.
+TEST_F(Files, OnlyALiveProcessKeepsALockFile) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+  struct LockFile {
+    std::string contents;
+    bool taken;
+  };
+  const std::string host = QSysInfo::machineHostName().toStdString();
+  // As Qt writes it: the process, its program's name, the host.
+  const std::string running = std::to_string(::getpid()) + "\n" + fs::read_symlink("/proc/self/exe").filename().string() +
+                              "\n" + host + "\n";
+  for (const LockFile& file : {LockFile{"", true}, LockFile{"not a lock\n", true},
+                               LockFile{std::to_string(gone) + "\nveltrano\n" + host + "\n", true},
+                               LockFile{running, false}}) {
+    const std::string lock = write("list.lock", file.contents);
+    const fw::FileLock taken(lock, 0);
+    EXPECT_EQ(taken.locked(), file.taken) << file.contents;
+    if (!file.taken) {
+      EXPECT_EQ(taken.outcome(), fw::FileLock::Outcome::HeldElsewhere);
+      EXPECT_EQ(taken.holderProcess(), ::getpid());
+      EXPECT_EQ(bytesOf(lock), running);
+    }
+  }
+}
+
+TEST(ConfigurationFolder, FollowsTheXdgBaseDirectoryRules) {
+  struct Environment {
+    const char* configHome;  // nullptr: unset
+    const char* home;
+    std::string folder;
+  };
+  const auto set = [](const char* name, const char* value) {
+    if (value) {
+      ::setenv(name, value, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  };
+  const std::string oldConfigHome = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  for (const Environment& environment : {
+           Environment{"/srv/config", "/home/ann", "/srv/config"},
+           Environment{"relcfg", "/home/ann", "/home/ann/.config"},  // a relative one is ignored
+           Environment{"", "/home/ann/", "/home/ann/.config"},
+           Environment{nullptr, "/home/ann", "/home/ann/.config"},
+           Environment{nullptr, "home/ann", ""},
+           Environment{nullptr, nullptr, ""},
+           Environment{"relcfg", "", ""},
+       }) {
+    set("XDG_CONFIG_HOME", environment.configHome);
+    set("HOME", environment.home);
+    EXPECT_EQ(fw::configurationFolder(), environment.folder)
+        << (environment.configHome ? environment.configHome : "unset") << " " << (environment.home ? environment.home : "unset");
+  }
+  set("XDG_CONFIG_HOME", oldConfigHome.empty() ? nullptr : oldConfigHome.c_str());
+  set("HOME", oldHome.empty() ? nullptr : oldHome.c_str());
 }
 
 }  // namespace

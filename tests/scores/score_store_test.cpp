@@ -8,10 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +21,12 @@ class ScoreStoreTest : public testing::Test {
 protected:
   std::string folder() const { return dir_.path().toStdString(); }
   std::string path() const { return folder() + "/" + scores::kStandardFile; }
+  static std::string rows(std::size_t count) {
+    std::string bytes;
+    bytes.reserve(3 * count);
+    for (std::size_t row = 0; row < count; ++row) bytes += ",1\n";
+    return bytes;
+  }
 
 private:
   QTemporaryDir dir_;
@@ -49,12 +57,66 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
     EXPECT_FALSE(store.record("Ann,1", &reason));
-    EXPECT_EQ(reason, "another Veltrano game kept it locked");
+    EXPECT_EQ(reason, "another game, process " + std::to_string(::getpid()) + ", kept it locked");
   }
   ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
   EXPECT_FALSE(store.record("Ann,1", &reason));
   EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
   EXPECT_FALSE(std::filesystem::exists(path()));
+}
+
+// Record and save never write a file that the next start would refuse.
+TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
+  constexpr std::size_t kRows = (std::size_t{1} << 24) - 1;
+  std::string reason;
+  {
+    std::ofstream(path(), std::ios::binary) << rows(kRows);
+    scores::ScoreStore store(folder(), scores::kStandardFile);
+    fw::RowTable ours = store.load();
+    EXPECT_FALSE(store.record("Ann,87", &reason));
+    EXPECT_EQ(reason, "it would have more than 16 million lines");
+    EXPECT_EQ(std::filesystem::file_size(path()), 3 * kRows);
+    ASSERT_TRUE(store.record(",1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
+    ours.add({"", "1"});
+    ours.add({"Ann", "87"});  // kept in the list only
+    const scores::ScoreStore::Saved saved = store.save(ours);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.reason, "it would have more than 16 million lines");
+    scores::ScoreStore next(folder(), scores::kStandardFile);
+    EXPECT_EQ(next.load().size(), kRows + 1);
+  }
+  // Another game (or a hand edit) took the file to exactly 1 GiB since this game read it.
+  scores::ScoreStore store(folder(), scores::kStandardFile);
+  std::ofstream(path(), std::ios::binary | std::ios::trunc) << "Ann,87\n";
+  store.load();
+  std::filesystem::resize_file(path(), std::uintmax_t{1} << 30);
+  EXPECT_FALSE(store.record("Bob,64", &reason));
+  EXPECT_EQ(reason, "it would be larger than 1 GiB");
+  EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
+}
+
+// A lock that another user's crashed game left in a shared folder cannot be
+// removed by this user: the player is told why and where, to remove it.
+TEST_F(ScoreStoreTest, ALockThatCannotBeTakenOverSaysWhyAndWhere) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to be another user";
+  const std::string lock = path() + ".lock";
+  ASSERT_EQ(::chmod(folder().c_str(), 01777), 0);
+  std::ofstream(lock) << "999999999\nveltrano\n\n";  // a process that cannot exist; the lock is root's
+  // Forked as it stands, so that the other user works in this test's folder.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+        scores::ScoreStore store(folder(), scores::kStandardFile, 0);
+        std::string why;
+        store.record("Ann,1", &why);
+        std::fprintf(stderr, "%s\n", why.c_str());
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0),
+      "it is locked by a lock file that no running game holds, " + lock +
+          ", which the game could not remove \\(Operation not permitted\\); once it is removed, the game can use the "
+          "list");
 }
 
 }  // namespace
