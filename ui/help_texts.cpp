@@ -55,7 +55,7 @@ const char* const kExpertScoreList =
     "When you switch to the expert mode you get a different set of scores which apply to this mode only.\n\n"
     VELTRANO_SORTING_PARAGRAPH;
 
-const char* const kAboutText = "Veltrano ver 3.2";
+const char* const kAboutText = "Veltrano ver " VELTRANO_VERSION;
 
 }  // namespace ui
 
