@@ -379,15 +379,18 @@ void tellHeadingChosen(QWidget* heading) {
 void markAsContentArea(QWidget* widget) {
   widget->setProperty(kContentArea, true);
   // A control shown or hidden joins or leaves the area's children: assistive tools are told.
-  watchEvents(widget, [widget](QEvent* event) {
+  watchEvents(widget, [](QEvent* event) {
     if (event->type() != QEvent::ChildAdded) return false;
     auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
     if (!child) return false;
-    watchEvents(child, [widget, child](QEvent* change) {
-      if (child->property(kKeptOut).toBool()) return false;
-      if ((change->type() == QEvent::ShowToParent || change->type() == QEvent::HideToParent) && QAccessible::isActive()) {
-        QAccessibleEvent reorder(widget, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
+    // One event for the child that comes or goes: Qt's event for a whole new
+    // set of children reaches the bus malformed.
+    watchEvents(child, [child](QEvent* change) {
+      if (child->property(kKeptOut).toBool() || !QAccessible::isActive()) return false;
+      if (change->type() == QEvent::ShowToParent || change->type() == QEvent::HideToParent) {
+        QAccessibleEvent joined(child, change->type() == QEvent::ShowToParent ? QAccessible::ObjectCreated
+                                                                             : QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&joined);
       }
       return false;
     });
