@@ -191,6 +191,8 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
   // Once the desktop has framed the window, its frame is known.
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() && !framed_) {
     framed_ = true;
+    // Some desktops place a window anew when it is shown again, whatever it asked for.
+    if (hiddenAt_ && pos() != *hiddenAt_) move(*hiddenAt_);
     fitToScreen();
   }
   return QMainWindow::eventFilter(watched, event);
