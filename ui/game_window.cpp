@@ -140,48 +140,62 @@ void GameWindow::onRecord() {
 }
 
 void GameWindow::showGame() {
-  const game::Game& g = game_;
-  for (const CellPlace& place : kCellPlaces) showText(fieldOf(place.cell), g.shown(place.cell));
+  showBoard();
+  showScores();
+  showBuyButtons();
+  showMode();
+}
+
+void GameWindow::showBoard() {
+  for (const CellPlace& place : kCellPlaces) showText(fieldOf(place.cell), game_.shown(place.cell));
   for (int square = 0; square < game::kSquareCount; ++square) {
-    const std::optional<int> buyer = g.buyerOf(square);
-    showBackground(squares_[static_cast<std::size_t>(square)], buyer ? kBoughtColours[static_cast<std::size_t>(*buyer)] : kWhite);
+    const std::optional<int> buyer = game_.buyerOf(square);
+    showBackground(squares_[static_cast<std::size_t>(square)],
+                   buyer ? kBoughtColours[static_cast<std::size_t>(*buyer)] : kWhite);
   }
-  showValue(maximumScoreLabel_, "Maximum Possible Score", QString::number(g.maximumScore));
-  showValue(scoreLabel_, "Your Score", textOf(g.score));
+}
+
+void GameWindow::showScores() {
+  showValue(maximumScoreLabel_, "Maximum Possible Score", QString::number(game_.maximumScore));
+  showValue(scoreLabel_, "Your Score", textOf(game_.score));
   // The focus comes to "Score" when Done has counted: it says the score, which a reader then hears.
-  const QString scoreButtonName = g.score ? "Score, your score: " + textOf(g.score) : QString();
+  const QString scoreButtonName = game_.score ? "Score, your score: " + textOf(game_.score) : QString();
   if (scoreButton_->accessibleName() != scoreButtonName) scoreButton_->setAccessibleName(scoreButtonName);
   // Done disables itself; Qt would hand its focus on to a buy button, where
   // the next Space would buy a digit in a finished game.
-  if (!g.canFinish && doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
-  doneButton_->setEnabled(g.canFinish);
-  if (g.clockRunning != clock_->isActive()) g.clockRunning ? clock_->start() : clock_->stop();
-  staticVersionBox_->setChecked(g.clockFrozen);
+  if (!game_.canFinish && doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
+  doneButton_->setEnabled(game_.canFinish);
+  if (game_.clockRunning != clock_->isActive()) game_.clockRunning ? clock_->start() : clock_->stop();
+  staticVersionBox_->setChecked(game_.clockFrozen);
+}
 
+void GameWindow::showBuyButtons() {
   for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
     QRadioButton* radio = buyButtons_[button];
-    radio->setEnabled(static_cast<int>(button) < g.usableBuyButtons);
-    fw::setChecked(radio, g.chosenBuyButton == static_cast<int>(button));
+    radio->setEnabled(static_cast<int>(button) < game_.usableBuyButtons);
+    fw::setChecked(radio, game_.chosenBuyButton == static_cast<int>(button));
     // Told apart by their order, and saying where their digit went, as a
     // reader hears the focused button's name change.
     QString name = kOrdinals[button] + QString(" purchase, ") + radio->text();
-    for (const game::Purchase& p : g.purchases) {
+    for (const game::Purchase& p : game_.purchases) {
       if (p.button != static_cast<int>(button)) continue;
-      const int digit = g.solution[static_cast<std::size_t>(p.square)];
+      const int digit = game_.solution[static_cast<std::size_t>(p.square)];
       name += ": " + (digit == 0 ? QString("a square") : QString::number(digit)) + " bought in " +
               QString::fromStdString(spokenNameOf(game::squareCell(p.square)));
     }
     if (radio->accessibleName() != name) radio->setAccessibleName(name);
   }
+}
 
-  const bool standard = g.mode == game::Mode::Standard;
+void GameWindow::showMode() {
+  const bool standard = game_.mode == game::Mode::Standard;
   fw::setChecked(standard ? standardButton_ : expertButton_, true);
   for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
-    factorMenus_[factor]->setCurrentIndex(g.factors[factor]);
+    factorMenus_[factor]->setCurrentIndex(game_.factors[factor]);
     factorMenus_[factor]->setVisible(!standard);
     calculatorSigns_[factor]->setVisible(!standard);
   }
-  showValue(productLabel_, "product", textOf(g.product));
+  showValue(productLabel_, "product", textOf(game_.product));
   // Empty in the standard mode, the product is out of sight and out of what a reader reads.
   productLabel_->setVisible(!standard);
   const QString mode = standard ? "standard" : "expert";

@@ -68,6 +68,10 @@ private:
 
   // Draws the game onto the controls: the one place where its state meets them.
   void showGame();
+  void showBoard();
+  void showScores();
+  void showBuyButtons();
+  void showMode();
 
   game::Game game_;
   game::Shuffler& shuffler_;
