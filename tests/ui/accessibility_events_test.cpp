@@ -108,6 +108,20 @@ private slots:
     QCOMPARE(named->name, QString("Score"));
   }
 
+  // The rows change places under a sort: a heading a tool pressed takes a second press.
+  void aPressedHeadingStaysToBePressedAgain() {
+    auto* list = static_cast<fw::ListBox*>(control("standardList"));
+    list->appendRow({"Ann", "87"});
+    list->appendRow({"Bob", "64"});
+    QAccessibleInterface* score = QAccessible::queryAccessibleInterface(list)->child(2);
+    QCOMPARE(score->text(QAccessible::Name), QString("Score"));
+    score->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(list->cell(0, 0), std::string_view("Bob"));
+    QVERIFY(score->isValid());
+    score->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(list->cell(0, 0), std::string_view("Ann"));
+  }
+
   // Controls hidden in a mode leave the window's children, and come back with it.
   void aSwitchOfModeTellsOfTheControlsItHidesAndShows() {
     QAccessibleInterface* content = QAccessible::queryAccessibleInterface(window_->content());
