@@ -158,11 +158,14 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
   }
   // The new bytes reach the disk before they take the old file's place, so
   // not even a power cut leaves a half-written list behind.
+  errno = 0;
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
       !file.flush() || ::fsync(file.handle()) != 0) {
-    const std::string why = file.errorString().toStdString();
+    // The system's word ("No space left on device") says more than Qt's, which may be "Unknown error".
+    const int error = errno;
+    const std::string why = error != 0 ? systemReason(error) : file.errorString().toStdString();
     file.cancelWriting();
-    return fail(why.empty() ? systemReason(errno) : why);
+    return fail(why);
   }
   if (!file.commit()) return fail(file.errorString().toStdString());
   return true;

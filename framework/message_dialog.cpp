@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "framework/focus_ring.h"
+
 namespace fw {
 
 namespace {
@@ -43,6 +45,8 @@ MessageDialog::Button MessageDialog::showModal() const {
   if (alternateVisible) alternate = box.addButton(QString::fromStdString(alternateCaption), QMessageBox::ActionRole);
   if (cancelVisible) box.addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
   box.setDefaultButton(action);
+  // The style leaves the focus to the ring: the dialog has one as the windows have.
+  new FocusRing(&box);
   box.exec();
   if (box.clickedButton() == action) return Button::Action;
   if (alternate && box.clickedButton() == alternate) return Button::Alternate;
