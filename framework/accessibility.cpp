@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 
 #include "framework/event_watcher.h"
 #include "framework/list_box.h"
@@ -91,9 +92,13 @@ public:
   QVariant minimumValue() const override { return 0; }
   QVariant minimumStepSize() const override { return 1; }
 
+  // A reader says a pop-up menu by its name alone: the name says the choice too, "first factor, 7".
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty())) {
-      return combo()->currentText();
+    const QString chosen = combo()->currentText();
+    if (t == QAccessible::Value) return chosen;
+    if (t == QAccessible::Name) {
+      const QString purpose = widget()->accessibleName();
+      return purpose.isEmpty() ? chosen : purpose + ", " + chosen;
     }
     return QAccessibleWidget::text(t);
   }
@@ -164,6 +169,9 @@ public:
     state.invisible = column_ < 0 || !view_->isVisible();
     if (isHeading()) {
       state.invisible = state.invisible || view_->horizontalHeader()->isHidden();
+      const auto* row = dynamic_cast<const ListHeading*>(view_->horizontalHeader());
+      state.focusable = true;
+      state.focused = row && row->hasFocus() && row->chosen() == column_;
     } else if (column_ >= 0) {
       state.invisible = state.invisible || !view_->viewport()->rect().intersects(view_->visualRect(index()));
       state.selectable = true;
@@ -337,6 +345,12 @@ private:
   ListHeading* heading() const { return static_cast<ListHeading*>(widget()); }
 };
 
+// The announcer's news, as a notification.
+class NotificationAccessible final : public QAccessibleWidget {
+public:
+  explicit NotificationAccessible(QWidget* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
@@ -344,6 +358,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
   if (widget->property(kContentArea).toBool()) return new ContentAccessible(widget);
   if (auto* list = dynamic_cast<ListBox*>(widget)) return new ListAccessible(list);
   if (auto* heading = dynamic_cast<ListHeading*>(widget)) return new HeadingRowAccessible(heading);
+  if (dynamic_cast<Announcer*>(widget)) return new NotificationAccessible(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable()) return new PopupMenuAccessible(combo);
   return nullptr;
 }
@@ -356,6 +371,26 @@ void installAccessibility() {
     return true;
   }();
   (void)installed;
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent), gone_(new QTimer(this)) {
+  setObjectName("announcer");
+  setGeometry(0, 0, 1, 1);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  hide();
+  // Out of the way again once it has been heard.
+  gone_->setSingleShot(true);
+  gone_->setInterval(3000);
+  connect(gone_, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void Announcer::announce(const QString& news) {
+  if (!QAccessible::isActive()) return;
+  hide();
+  setAccessibleName(news);
+  show();
+  gone_->start();
 }
 
 void keepFromAssistiveTools(QWidget* widget) { widget->setProperty(kKeptOut, true); }
@@ -371,10 +406,13 @@ void tellRowAdded(QTableView* list, int row) {
   }
 }
 
-void tellHeadingChosen(QWidget* heading) {
+void tellHeadingFocused(QWidget* headingRow, int column) {
   if (!QAccessible::isActive()) return;
-  QAccessibleEvent renamed(heading, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&renamed);
+  // The heading as the list's child, where a reader finds it; the heading
+  // row's own widget is no child of the list.
+  QAccessibleEvent focused(headingRow->parentWidget(), QAccessible::Focus);
+  focused.setChild(column + 1);
+  QAccessible::updateAccessibility(&focused);
 }
 void markAsContentArea(QWidget* widget) {
   widget->setProperty(kContentArea, true);

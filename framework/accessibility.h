@@ -7,8 +7,10 @@
 // a name, nothing that only draws, nothing the player must not read, and the
 // score lists as tables whose headings can be pressed.
 
+#include <QWidget>
+
 class QTableView;
-class QWidget;
+class QTimer;
 
 namespace fw {
 
@@ -21,6 +23,18 @@ public:
   virtual Role pressRole() const = 0;
 };
 
+// Says what the player should hear now and no focused control says (where a
+// bought digit went, a row recorded): it comes and goes as a notification,
+// which a screen reader speaks as it appears. It draws nothing.
+class Announcer final : public QWidget {
+public:
+  explicit Announcer(QWidget* parent);
+  void announce(const QString& news);
+
+private:
+  QTimer* gone_;
+};
+
 // Makes the windows' own accessibility known to Qt; runs once, on first use.
 void installAccessibility();
 
@@ -30,7 +44,7 @@ void keepFromAssistiveTools(QWidget* widget);
 void markAsContentArea(QWidget* widget);
 // A row added at the bottom of a list, as a recorded score is: its cells are new children of the list.
 void tellRowAdded(QTableView* list, int row);
-// The heading row chose another heading, which it is now named after.
-void tellHeadingChosen(QWidget* heading);
+// The focus is on a heading of a list's heading row: a screen reader hears that heading, a part of its list.
+void tellHeadingFocused(QWidget* headingRow, int column);
 
 }  // namespace fw

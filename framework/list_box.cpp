@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -30,7 +31,15 @@ void ListHeading::choose(int section) {
   const int last = count() - 1;
   chosen_ = std::clamp(section, 0, std::max(last, 0));
   FocusRing::refresh(this);
-  tellHeadingChosen(this);
+  tellHeadingFocused(this, chosen_);
+}
+
+void ListHeading::focusInEvent(QFocusEvent* event) {
+  QHeaderView::focusInEvent(event);
+  // After Qt's own word of the focus, which names the row's widget.
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus()) tellHeadingFocused(this, chosen_);
+  });
 }
 
 void ListHeading::keyPressEvent(QKeyEvent* event) {

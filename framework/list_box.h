@@ -36,6 +36,7 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
 private:
   void choose(int section);

@@ -112,8 +112,13 @@ void GameWindow::onTick() {
 }
 
 void GameWindow::onBuy(int button) {
+  const std::size_t before = game_.purchases.size();
   game::buy(game_, button, shuffler_);
   showGame();
+  if (game_.purchases.size() == before) return;
+  const game::Purchase& bought = game_.purchases.back();
+  announcer_->announce(QString::number(game_.solution[static_cast<std::size_t>(bought.square)]) + " bought in " +
+                       QString::fromStdString(spokenNameOf(game::squareCell(bought.square))));
 }
 
 void GameWindow::onModeChosen(game::Mode mode) {
@@ -136,7 +141,16 @@ void GameWindow::onScore() {
 }
 
 void GameWindow::onRecord() {
+  const bool standard = game_.mode == game::Mode::Standard;
   scores_->record(game_.mode, nameField_->text().toStdString(), textOf(game_.score).toStdString());
+  fw::ListBox* list = standard ? standardList_ : expertList_;
+  announcer_->announce(spokenRow(*list, list->rowCount() - 1) + " added to " + list->accessibleName());
+}
+
+QString GameWindow::spokenRow(const fw::ListBox& list, int row) {
+  const QString name = list.model()->index(row, 0).data().toString();
+  const QString score = list.model()->index(row, 1).data().toString();
+  return score.isEmpty() ? name : name + ", " + score;
 }
 
 void GameWindow::showGame() {

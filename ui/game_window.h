@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/accessibility.h"
 #include "framework/list_box.h"
 #include "framework/window.h"
 #include "game/game.h"
@@ -51,6 +52,8 @@ private:
   void makeBuyButtons();
   void makeCalculator();
   fw::ListBox* makeScoreList(const char* name, QRect where, const char* spokenName);
+  // "Ann, 87": a row as a screen reader says it; "Ann" where it has no score.
+  static QString spokenRow(const fw::ListBox& list, int row);
   QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
                     Qt::Alignment alignment = Qt::AlignLeft);
   QPushButton* makeButton(const char* name, QRect where, const QString& caption, void (GameWindow::*onClick)());
@@ -100,6 +103,7 @@ private:
   fw::ListBox* standardList_ = nullptr;
   fw::ListBox* expertList_ = nullptr;
   QTimer* clock_ = nullptr;
+  fw::Announcer* announcer_ = nullptr;
   std::unique_ptr<ScoreLists> scores_;
 };
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,8 +150,10 @@ void GameWindow::makeCalculator() {
     menu->setAccessibleName(spokenNames[factor]);
     connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
       if (digit == game_.factors[factor]) return;
+      const std::optional<int> before = game_.product;
       game::chooseFactor(game_, static_cast<int>(factor), digit);
       showGame();
+      if (game_.product != before) announcer_->announce("product: " + QString::number(*game_.product));
     });
     factorMenus_[factor] = menu;
     const bool last = factor + 1 == factorMenus_.size();
@@ -167,7 +170,15 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char
   list->setAccessibleName(spokenName);
   list->setHeadings({"Name", "Score"});
   // A click on a row removes it.
-  list->setRowClickHandler([list](int row) { list->removeRow(row); });
+  list->setRowClickHandler([this, list, spokenName](int row) {
+    const QString removed = spokenRow(*list, row);
+    list->removeRow(row);
+    announcer_->announce(removed + " removed from " + spokenName);
+  });
+  // After the list's own handling of the click, which sorted it.
+  connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, list, spokenName](int column) {
+    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString());
+  });
   return list;
 }
 
@@ -229,6 +240,7 @@ void GameWindow::makeControls() {
   staticVersionBox_ = new QCheckBox("Static Version", content());
   fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game_.clockFrozen = ticked; });
+  announcer_ = new fw::Announcer(content());
 }
 
 }  // namespace ui

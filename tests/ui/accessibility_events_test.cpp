@@ -100,12 +100,28 @@ private slots:
     QCOMPARE(added, QStringList({"Ann", ""}));  // its name and its score, empty before Done
   }
 
-  void theChosenHeadingIsNamed() {
+  // The focus on the heading row is on a heading, a part of its list, where a reader finds it.
+  void theChosenHeadingHasTheFocus() {
     QWidget* headings = static_cast<fw::ListBox*>(control("standardList"))->horizontalHeader();
     press(headings, Qt::Key_Right);
-    const auto named = find(QAccessible::NameChanged, "headingRow");
-    QVERIFY(named != heard.end());
-    QCOMPARE(named->name, QString("Score"));
+    const auto focused = find(QAccessible::Focus, "part of standardList");
+    QVERIFY(focused != heard.end());
+    QCOMPARE(focused->name, QString("Score"));
+  }
+
+  // What no focused control says comes as a notification: where a bought digit went, a row recorded.
+  void newsComesAsANotification() {
+    shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
+    press(control("firstBuyButton"), Qt::Key_Space);
+    auto shown = find(QAccessible::ObjectShow, "announcer");
+    QVERIFY(shown != heard.end());
+    QCOMPARE(shown->name, QString("5 bought in row 2, column 2"));
+    static_cast<QAbstractButton*>(control("scoreButton"))->click();
+    static_cast<QLineEdit*>(control("nameField"))->setText("Ann");
+    press(control("nameField"), Qt::Key_Return);
+    shown = find(QAccessible::ObjectShow, "announcer");
+    QVERIFY(shown != heard.end());
+    QCOMPARE(shown->name, QString("Ann added to Standard scores"));
   }
 
   // The rows change places under a sort: a heading a tool pressed takes a second press.
