@@ -8,19 +8,23 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fw {
 
-// Rows of text cells, packed for lists of millions of rows: all cells' bytes
-// in one buffer, the rows an order of ids into it. Removing or sorting rows
-// moves only the ids; the bytes of removed rows are reclaimed once they are
-// most of the buffer.
+// Rows of text cells, packed for lists of millions of rows: the rows are an
+// order of ids, so removing or sorting rows moves only the ids. A table may
+// be made over a text that it shares (a file as read): a row whose cells are
+// a line of that text, separated by commas, is kept as where its line begins,
+// without a copy of its bytes. Other rows' bytes are kept in one buffer of the
+// table's own, reclaimed once they are mostly removed rows'.
 class RowTable {
 public:
   explicit RowTable(int columnCount) : columns_(columnCount) {}
+  RowTable(int columnCount, std::shared_ptr<const std::string> text);
 
   int columnCount() const { return columns_; }
   std::size_t size() const { return order_.size(); }
@@ -33,22 +37,30 @@ public:
   void permute(const std::vector<std::uint32_t>& order);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
+  // The rows in the order their bytes lie: a pass over every row reads
+  // quicker in this order than in the rows' own once they were sorted.
+  std::vector<std::uint32_t> rowsInStorageOrder() const;
 
 private:
-  // Where a row's bytes begin, and where each of its cells ends, from that begin.
-  std::uint64_t begin(std::uint32_t id) const { return begins_[id]; }
-  const std::uint32_t* ends(std::uint32_t id) const { return &ends_[id * static_cast<std::size_t>(columns_)]; }
-  void addRowBytes(const std::string_view* cells, std::size_t count);
-  // Rewrites the buffer with the rows of the given ids only, in that order.
-  void rebuild(const std::vector<std::uint32_t>& ids);
+  // An id with this bit is a row of the table's own bytes; without it, a line of the shared text.
+  static constexpr std::uint32_t kOwnRow = 0x80000000u;
+
+  bool addLine(const std::string_view* cells, std::size_t count);
+  void addOwnRow(const std::string_view* cells, std::size_t count);
+  std::string_view lineCell(std::uint32_t line, int column) const;
+  std::size_t ownRowBytes(std::uint32_t own) const { return ends_[(own + 1) * static_cast<std::size_t>(columns_) - 1]; }
+  // Keeps the rows in their order, without what removed rows left behind.
+  void rebuild();
   void compactIfMostlyGarbage();
 
   int columns_;
-  std::string bytes_;
-  std::vector<std::uint64_t> begins_;  // by row id
-  std::vector<std::uint32_t> ends_;    // columns_ per row id
-  std::vector<std::uint32_t> order_;   // row ids, top to bottom
-  std::size_t liveBytes_ = 0;
+  std::shared_ptr<const std::string> text_;
+  std::vector<std::uint32_t> lineBegins_;  // by line id: where its line begins in the text
+  std::string bytes_;                      // the own rows' cells, one after the other
+  std::vector<std::uint64_t> begins_;      // by own row id
+  std::vector<std::uint32_t> ends_;        // columns_ per own row id, from its begin
+  std::vector<std::uint32_t> order_;       // row ids, top to bottom
+  std::size_t liveBytes_ = 0;              // of the own rows still in the order
 };
 
 }  // namespace fw

@@ -6,11 +6,11 @@
 
 #include <algorithm>
 
-
 namespace scores {
 
-fw::RowTable parseScoreFile(std::string_view bytes) {
-  fw::RowTable rows(2);
+namespace {
+
+void addRows(fw::RowTable& rows, std::string_view bytes) {
   // One row a line at most, and never more bytes than the file.
   rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, bytes.size());
   forEachLine(bytes, [&rows](std::string_view line) {
@@ -21,6 +21,20 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
     if (score.empty()) return;
     rows.add({line.substr(0, comma), score});
   });
+}
+
+}  // namespace
+
+fw::RowTable parseScoreFile(std::string_view bytes) {
+  fw::RowTable rows(2);
+  addRows(rows, bytes);
+  return rows;
+}
+
+fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes) {
+  const std::string_view text = *bytes;
+  fw::RowTable rows(2, std::move(bytes));
+  addRows(rows, text);
   return rows;
 }
 
