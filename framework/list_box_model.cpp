@@ -87,23 +87,21 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, SortOrd
   KeyTails tails;
   std::string key;
   bool everyKey = true;
-  // The keys are made in the order the cells' bytes lie, which reads them quickest.
-  const std::vector<std::uint32_t> inStorage = rows.rowsInStorageOrder();
-  for (std::size_t at = 0; at < entries.size(); ++at) {
-    SortEntry& entry = entries[at];
-    entry.row = inStorage[at];
+  rows.forEachRow([&](std::size_t row, const std::string_view* cells) {
+    SortEntry& entry = entries[row];
+    entry.row = static_cast<std::uint32_t>(row);
     key.clear();
-    if (!appendNaturalKey(rows.cell(entry.row, column), key) || key.size() >= kNoKey) {
+    if (!appendNaturalKey(cells[column], key) || key.size() >= kNoKey) {
       entry.length = kNoKey;
       everyKey = false;
-      continue;
+      return;
     }
     entry.length = static_cast<std::uint32_t>(key.size());
     if (key.size() > kHeadBytes) tails.keep(entry.row, entries.size(), key);
     key.resize(std::max(key.size(), kHeadBytes));
     entry.head[0] = bigEndian(key.data());
     entry.head[1] = bigEndian(key.data() + 8);
-  }
+  });
   const bool ascending = order == SortOrder::Ascending;
   if (everyKey) {
     // The keys order as the texts do and alike texts keep their rows' order:
@@ -114,10 +112,7 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, SortOrd
     });
   } else {
     // Some texts are placed only by comparing them: the stable sort of the
-    // rows in their order, asking the keys wherever both texts have one.
-    std::vector<SortEntry> byRow(entries.size());
-    for (const SortEntry& entry : entries) byRow[entry.row] = entry;
-    entries = std::move(byRow);
+    // rows, asking the keys wherever both texts have one.
     std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
       const int c = a.length == kNoKey || b.length == kNoKey
                         ? naturalCompare(rows.cell(a.row, column), rows.cell(b.row, column))

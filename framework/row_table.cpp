@@ -5,7 +5,6 @@
 #include "framework/row_table.h"
 
 #include <functional>
-#include <limits>
 
 namespace fw {
 
@@ -20,12 +19,12 @@ bool endsLastCell(char c) { return c == ',' || c == '\n' || c == '\r'; }
 }  // namespace
 
 RowTable::RowTable(int columnCount, std::shared_ptr<const std::string> text) : columns_(columnCount) {
-  // A line's begin is kept in 32 bits.
-  if (text && text->size() <= std::numeric_limits<std::uint32_t>::max()) text_ = std::move(text);
+  // A line's begin is its row's id.
+  if (text && text->size() < kOwnRow) text_ = std::move(text);
 }
 
 bool RowTable::addLine(const std::string_view* cells, std::size_t count) {
-  if (!text_ || count != static_cast<std::size_t>(columns_) || lineBegins_.size() >= kOwnRow) return false;
+  if (!text_ || count != static_cast<std::size_t>(columns_)) return false;
   const std::string& text = *text_;
   const std::less<const char*> before;
   if (before(cells[0].data(), text.data()) || before(text.data() + text.size(), cells[0].data())) return false;
@@ -46,8 +45,7 @@ bool RowTable::addLine(const std::string_view* cells, std::size_t count) {
     if (at == text.size() || text[at] != ',') return false;
     ++at;
   }
-  order_.push_back(static_cast<std::uint32_t>(lineBegins_.size()));
-  lineBegins_.push_back(static_cast<std::uint32_t>(cells[0].data() - text.data()));
+  order_.push_back(static_cast<std::uint32_t>(cells[0].data() - text.data()));
   return true;
 }
 
@@ -62,6 +60,7 @@ void RowTable::addOwnRow(const std::string_view* cells, std::size_t count) {
     }
     ends_.push_back(end);
   }
+  ++liveRows_;
   liveBytes_ += end;
 }
 
@@ -69,9 +68,9 @@ void RowTable::add(std::initializer_list<std::string_view> cells) {
   if (!addLine(cells.begin(), cells.size())) addOwnRow(cells.begin(), cells.size());
 }
 
-std::string_view RowTable::lineCell(std::uint32_t line, int column) const {
+std::string_view RowTable::lineCell(std::uint32_t begin, int column) const {
   const std::string& text = *text_;
-  std::size_t at = lineBegins_[line];
+  std::size_t at = begin;
   for (int c = 0; c < column; ++c) at = text.find(',', at) + 1;
   std::size_t end = at;
   if (column + 1 < columns_) {
@@ -80,6 +79,32 @@ std::string_view RowTable::lineCell(std::uint32_t line, int column) const {
     while (end < text.size() && !endsLastCell(text[end])) ++end;
   }
   return std::string_view(text).substr(at, end - at);
+}
+
+void RowTable::rowCells(std::size_t row, std::string_view* cells) const {
+  const std::uint32_t id = order_[row];
+  if (id & kOwnRow) {
+    for (int c = 0; c < columns_; ++c) cells[c] = cell(row, c);
+    return;
+  }
+  // One pass along the line: each cell begins after the comma that ends the one before.
+  const std::string_view text = *text_;
+  std::size_t at = id;
+  for (int c = 0; c < columns_; ++c) {
+    std::size_t end = at;
+    if (c + 1 < columns_) {
+      end = text.find(',', at);
+    } else {
+      while (end < text.size() && !endsLastCell(text[end])) ++end;
+    }
+    cells[c] = text.substr(at, end - at);
+    at = end + 1;
+  }
+}
+
+void RowTable::fetchAhead(std::size_t row) const {
+  const std::uint32_t id = order_[row];
+  if (!(id & kOwnRow)) __builtin_prefetch(text_->data() + id);
 }
 
 std::string_view RowTable::cell(std::size_t row, int column) const {
@@ -92,13 +117,16 @@ std::string_view RowTable::cell(std::size_t row, int column) const {
 }
 
 void RowTable::remove(std::size_t row) {
-  if (order_[row] & kOwnRow) liveBytes_ -= ownRowBytes(order_[row] & ~kOwnRow);
+  if (order_[row] & kOwnRow) {
+    --liveRows_;
+    liveBytes_ -= ownRowBytes(order_[row] & ~kOwnRow);
+  }
   order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(row));
   compactIfMostlyGarbage();
 }
 
 void RowTable::append(RowTable&& other) {
-  if (order_.empty() && lineBegins_.empty() && begins_.empty()) {
+  if (order_.empty() && begins_.empty()) {
     *this = std::move(other);
     return;
   }
@@ -118,26 +146,10 @@ void RowTable::permute(const std::vector<std::uint32_t>& order) {
 
 void RowTable::reserve(std::size_t rows, std::size_t bytes) {
   order_.reserve(rows);
-  if (text_) {
-    lineBegins_.reserve(rows);
-    return;
-  }
+  if (text_) return;
   bytes_.reserve(bytes);
   begins_.reserve(rows);
   ends_.reserve(rows * static_cast<std::size_t>(columns_));
-}
-
-std::vector<std::uint32_t> RowTable::rowsInStorageOrder() const {
-  constexpr std::uint32_t kNone = 0xFFFFFFFFu;
-  const std::size_t lines = lineBegins_.size();
-  std::vector<std::uint32_t> rowAt(lines + begins_.size(), kNone);
-  for (std::size_t row = 0; row < order_.size(); ++row) {
-    const std::uint32_t id = order_[row];
-    rowAt[id & kOwnRow ? lines + (id & ~kOwnRow) : id] = static_cast<std::uint32_t>(row);
-  }
-  // Lines are added in the order they lie in their text, as a file is read; own rows lie after them.
-  std::erase(rowAt, kNone);
-  return rowAt;
 }
 
 void RowTable::rebuild() {
@@ -147,8 +159,7 @@ void RowTable::rebuild() {
   std::vector<std::string_view> cells(static_cast<std::size_t>(columns_));
   for (std::size_t row = 0; row < order_.size(); ++row) {
     if (!(order_[row] & kOwnRow)) {
-      packed.order_.push_back(static_cast<std::uint32_t>(packed.lineBegins_.size()));
-      packed.lineBegins_.push_back(lineBegins_[order_[row]]);
+      packed.order_.push_back(order_[row]);
       continue;
     }
     for (int c = 0; c < columns_; ++c) cells[static_cast<std::size_t>(c)] = cell(row, c);
@@ -158,9 +169,8 @@ void RowTable::rebuild() {
 }
 
 void RowTable::compactIfMostlyGarbage() {
-  const std::size_t ids = lineBegins_.size() + begins_.size();
   const bool mostlyGarbage = bytes_.size() > 4096 && liveBytes_ < bytes_.size() / 2;
-  const bool manyDeadIds = ids > 4096 && order_.size() < ids / 2;
+  const bool manyDeadIds = begins_.size() > 4096 && liveRows_ < begins_.size() / 2;
   if (mostlyGarbage || manyDeadIds) rebuild();
 }
 

@@ -19,8 +19,8 @@ namespace fw {
 // order of ids, so removing or sorting rows moves only the ids. A table may
 // be made over a text that it shares (a file as read): a row whose cells are
 // a line of that text, separated by commas, is kept as where its line begins,
-// without a copy of its bytes. Other rows' bytes are kept in one buffer of the
-// table's own, reclaimed once they are mostly removed rows'.
+// four bytes without a copy of its own. Other rows' bytes are kept in one
+// buffer of the table's own, reclaimed once they are mostly removed rows'.
 class RowTable {
 public:
   explicit RowTable(int columnCount) : columns_(columnCount) {}
@@ -37,17 +37,30 @@ public:
   void permute(const std::vector<std::uint32_t>& order);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
-  // The rows in the order their bytes lie: a pass over every row reads
-  // quicker in this order than in the rows' own once they were sorted.
-  std::vector<std::uint32_t> rowsInStorageOrder() const;
+  // Calls visit(row, cells) for each row, top to bottom, with its columnCount
+  // cells: quicker than asking cell by cell, as each row is read once and the
+  // bytes of the rows ahead are fetched from memory meanwhile.
+  template <class Visit>
+  void forEachRow(Visit&& visit) const {
+    constexpr std::size_t kAhead = 16;
+    std::vector<std::string_view> cells(static_cast<std::size_t>(columns_));
+    for (std::size_t row = 0; row < order_.size(); ++row) {
+      if (row + kAhead < order_.size()) fetchAhead(row + kAhead);
+      rowCells(row, cells.data());
+      visit(row, static_cast<const std::string_view*>(cells.data()));
+    }
+  }
 
 private:
-  // An id with this bit is a row of the table's own bytes; without it, a line of the shared text.
+  // An id with this bit is a row of the table's own bytes; without it, it is
+  // where the row's line begins in the shared text.
   static constexpr std::uint32_t kOwnRow = 0x80000000u;
 
   bool addLine(const std::string_view* cells, std::size_t count);
   void addOwnRow(const std::string_view* cells, std::size_t count);
-  std::string_view lineCell(std::uint32_t line, int column) const;
+  std::string_view lineCell(std::uint32_t begin, int column) const;
+  void rowCells(std::size_t row, std::string_view* cells) const;
+  void fetchAhead(std::size_t row) const;
   std::size_t ownRowBytes(std::uint32_t own) const { return ends_[(own + 1) * static_cast<std::size_t>(columns_) - 1]; }
   // Keeps the rows in their order, without what removed rows left behind.
   void rebuild();
@@ -55,12 +68,12 @@ private:
 
   int columns_;
   std::shared_ptr<const std::string> text_;
-  std::vector<std::uint32_t> lineBegins_;  // by line id: where its line begins in the text
-  std::string bytes_;                      // the own rows' cells, one after the other
-  std::vector<std::uint64_t> begins_;      // by own row id
-  std::vector<std::uint32_t> ends_;        // columns_ per own row id, from its begin
-  std::vector<std::uint32_t> order_;       // row ids, top to bottom
-  std::size_t liveBytes_ = 0;              // of the own rows still in the order
+  std::string bytes_;                  // the own rows' cells, one after the other
+  std::vector<std::uint64_t> begins_;  // by own row id
+  std::vector<std::uint32_t> ends_;    // columns_ per own row id, from its begin
+  std::vector<std::uint32_t> order_;   // row ids, top to bottom
+  std::size_t liveRows_ = 0;           // own rows still in the order
+  std::size_t liveBytes_ = 0;          // and their bytes
 };
 
 }  // namespace fw
