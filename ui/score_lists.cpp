@@ -47,19 +47,28 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 
 }  // namespace
 
-ScoreLists::ScoreLists(fw::ListBox& standardList, fw::ListBox& expertList, const std::string& folder)
-    : standardList_(standardList),
-      expertList_(expertList),
-      standard_(folder, scores::kStandardFile),
-      expert_(folder, scores::kExpertFile) {}
+ScoreLists::ScoreLists(const std::string& folder)
+    : standard_(folder, scores::kStandardFile),
+      expert_(folder, scores::kExpertFile),
+      readingStandard_(std::async(std::launch::async, [this] { return standard_.load(); })),
+      readingExpert_(std::async(std::launch::async, [this] { return expert_.load(); })) {}
 
-ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
-  return mode == game::Mode::Standard ? Kept{&standardList_, &standard_} : Kept{&expertList_, &expert_};
+// A window closed before it showed its lists still waits for the reading, which uses the stores.
+ScoreLists::~ScoreLists() {
+  for (std::future<fw::RowTable>* reading : {&readingStandard_, &readingExpert_}) {
+    if (reading->valid()) reading->wait();
+  }
 }
 
-void ScoreLists::load() {
-  standardList_.appendRows(standard_.load());
-  expertList_.appendRows(expert_.load());
+void ScoreLists::show(fw::ListBox& standardList, fw::ListBox& expertList) {
+  standardList_ = &standardList;
+  expertList_ = &expertList;
+  standardList.appendRows(readingStandard_.get());
+  expertList.appendRows(readingExpert_.get());
+}
+
+ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
+  return mode == game::Mode::Standard ? Kept{standardList_, &standard_} : Kept{expertList_, &expert_};
 }
 
 void ScoreLists::tellLoadProblems() const {
