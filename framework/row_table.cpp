@@ -4,6 +4,7 @@
 
 #include "framework/row_table.h"
 
+#include <cassert>
 #include <functional>
 
 namespace fw {
@@ -23,7 +24,7 @@ RowTable::RowTable(int columnCount, std::shared_ptr<const std::string> text) : c
   if (text && text->size() < kOwnRow) text_ = std::move(text);
 }
 
-bool RowTable::addLine(const std::string_view* cells, std::size_t count) {
+bool RowTable::addLine(const std::string_view* cells, std::size_t count, bool split) {
   if (!text_ || count != static_cast<std::size_t>(columns_)) return false;
   const std::string& text = *text_;
   const std::less<const char*> before;
@@ -37,8 +38,12 @@ bool RowTable::addLine(const std::string_view* cells, std::size_t count) {
     if (cell.data() != text.data() + at || cell.size() > kLongestSharedCell || text.size() - at < cell.size()) {
       return false;
     }
-    for (char c : cell) {
-      if (c == ',' || (last && endsLastCell(c))) return false;
+    if (split) {
+      assert(cell.find(',') == std::string_view::npos && (!last || cell.find_first_of("\r\n") == std::string_view::npos));
+    } else {
+      for (char c : cell) {
+        if (c == ',' || (last && endsLastCell(c))) return false;
+      }
     }
     at += cell.size();
     if (last) break;
@@ -66,6 +71,10 @@ void RowTable::addOwnRow(const std::string_view* cells, std::size_t count) {
 
 void RowTable::add(std::initializer_list<std::string_view> cells) {
   if (!addLine(cells.begin(), cells.size())) addOwnRow(cells.begin(), cells.size());
+}
+
+void RowTable::addSplitLine(std::initializer_list<std::string_view> cells) {
+  if (!addLine(cells.begin(), cells.size(), true)) addOwnRow(cells.begin(), cells.size());
 }
 
 std::string_view RowTable::lineCell(std::uint32_t begin, int column) const {

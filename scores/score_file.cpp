@@ -23,8 +23,8 @@ void addRows(fw::RowTable& rows, std::string_view bytes) {
     const char* scoreEnd = score;
     while (scoreEnd != end && *scoreEnd != ',') ++scoreEnd;
     if (scoreEnd == score) return;
-    rows.add({std::string_view(line.data(), static_cast<std::size_t>(comma - line.data())),
-              std::string_view(score, static_cast<std::size_t>(scoreEnd - score))});
+    rows.addSplitLine({std::string_view(line.data(), static_cast<std::size_t>(comma - line.data())),
+                       std::string_view(score, static_cast<std::size_t>(scoreEnd - score))});
   });
 }
 
