@@ -31,7 +31,7 @@ void addPlainWidgets(QWidget* content) {
     w->setGeometry(10 + (n % 10) * 88, 10 + (n / 10) * 60, 80, 50);
     ++n;
   };
-  for (int i = 0; i < 27; ++i) place(new QLineEdit(content));
+  for (int i = 0; i < 18; ++i) place(new QLineEdit(content));
   for (int i = 0; i < 6; ++i) place(new QPushButton("Button", content));
   for (int i = 0; i < 11; ++i) place(new QLabel("Label", content));
   for (int i = 0; i < 6; ++i) place(new QRadioButton("Radio", content));
