@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+
+#include "scores/score_file.h"
 
 namespace {
 
@@ -36,3 +39,26 @@ TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
 }
 
 }  // namespace
+
+// Rows read in the file's own bytes read as copies of them do, whatever the
+// lines hold, and go on doing so as rows are moved, removed and added.
+TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
+  using namespace std::string_literals;
+  const auto text = std::make_shared<const std::string>("Ann,87\nBob,64,extra\r\n,5\r"s + std::string(2000, 'n') +
+                                                        ",1\nno comma\nCy,\nDee,-3\n\xF6,9\r\n\0x,1\nlast,2"s);
+  fw::RowTable shared = scores::parseScoreFile(text);
+  fw::RowTable copied = scores::parseScoreFile(std::string_view(*text));
+  ASSERT_EQ(copied.size(), 8u);
+  for (fw::RowTable* rows : {&shared, &copied}) {
+    rows->permute({7, 6, 5, 4, 3, 2, 1, 0});
+    rows->remove(2);
+    rows->add({"new", "7"});
+    rows->append(scores::parseScoreFile(text));
+  }
+  ASSERT_EQ(shared.size(), copied.size());
+  for (std::size_t row = 0; row < shared.size(); ++row) {
+    EXPECT_EQ(shared.cell(row, 0), copied.cell(row, 0)) << row;
+    EXPECT_EQ(shared.cell(row, 1), copied.cell(row, 1)) << row;
+  }
+  EXPECT_EQ(scores::formatScoreFile(shared, {1, 4}), scores::formatScoreFile(copied, {1, 4}));
+}
