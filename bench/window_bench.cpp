@@ -27,8 +27,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -38,9 +38,9 @@
 #include <vector>
 
 #include "app/app.h"
-#include "plain_window.h"
 #include "framework/list_box.h"
 #include "game/shuffler.h"
+#include "plain_window.h"
 #include "scores/score_store.h"
 
 namespace {
@@ -139,7 +139,8 @@ public:
     }
     std::sort(took.begin(), took.end());
     std::sort(froze.begin(), froze.end());
-    std::printf("%s %.3f\n%s-freeze %.3f\n", name.c_str(), took[took.size() / 2], name.c_str(), froze[froze.size() / 2]);
+    std::printf("%s %.3f\n%s-freeze %.3f\n", name.c_str(), took[took.size() / 2], name.c_str(),
+                froze[froze.size() / 2]);
   }
 
 private:
@@ -255,11 +256,17 @@ void report(int rows, int runs, double fileMegabytes, const std::map<std::string
               rows, fileMegabytes, runs, loadBefore.c_str(), loadAverage().c_str());
   std::printf("%-22s %10s %10s   %-30s %10s %7s   %s\n", "step", "ms", "freeze ms", "floor", "floor ms", "ratio",
               "target");
+  const auto figure = [](double value, const char* format) {
+    char text[32] = "-";
+    if (value > 0) std::snprintf(text, sizeof text, format, value);
+    return std::string(text);
+  };
   const auto line = [&](const char* what, const std::string& key, const char* floorName, double floor,
                         const char* target, bool met) {
     const double value = of(key);
-    std::printf("%-22s %10.2f %10.2f   %-30s %10.2f %7.2f   %s %s\n", what, value, of(key + "-freeze"), floorName,
-                floor, floor > 0 ? value / floor : 0.0, target, met ? "ok" : "MISSED");
+    std::printf("%-22s %10.2f %10s   %-30s %10s %7s   %s %s\n", what, value, figure(of(key + "-freeze"), "%.2f").c_str(),
+                floorName, figure(floor, "%.2f").c_str(), figure(floor > 0 ? value / floor : 0, "%.2f").c_str(), target,
+                met ? "ok" : "MISSED");
   };
   const double empty = of("empty-start");
   const double sortFloor = floors.at("sort");
@@ -275,7 +282,8 @@ void report(int rows, int runs, double fileMegabytes, const std::map<std::string
   line("quit's save", "save", "writing the lines, synced", floors.at("write"), "-", true);
   const double allowed = of("empty-memory") + 2 * fileMegabytes;
   std::printf("%-22s %10.1f %10s   %-30s %10.1f %7.2f   %s %s\n", "memory MB", of("memory"), "",
-              "empty game + 2x the files", allowed, of("memory") / allowed, "<= 1x", of("memory") <= allowed ? "ok" : "MISSED");
+              "empty game + 2x the files", allowed, of("memory") / allowed, "<= 1x",
+              of("memory") <= allowed ? "ok" : "MISSED");
   double longest = 0;
   for (const char* key : {"sort-name", "sort-score", "remove", "record", "save"}) {
     longest = std::max(longest, of(std::string(key) + "-freeze"));

@@ -154,7 +154,7 @@ int ListBox::verticalOffset() const {
   if (verticalScrollMode() == ScrollPerPixel) return bar->value();
   // Scrolled to the end, the last row stands at the bottom, as in Qt's tables.
   if (bar->maximum() > 0 && bar->value() == bar->maximum()) {
-    return std::max(0, rowCount() * rowHeight_ - viewport()->height());
+    return static_cast<int>(std::max(0LL, static_cast<long long>(rowCount()) * rowHeight_ - viewport()->height()));
   }
   return bar->value() * rowHeight_;
 }
@@ -282,7 +282,8 @@ void ListBox::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   const int columns = model_->columnCount();
   if (rowCount() == 0 || columns == 0) return;
-  const QColor gridColour = QColor::fromRgba(static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+  const auto gridHint = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
+  const QPen gridPen(QColor::fromRgba(gridHint), 1, Qt::SolidLine);
   const long long rowsEnd = static_cast<long long>(rowCount()) * rowHeight_ - verticalOffset() - 1;
   const int columnsEnd = header_->length() - header_->offset() - 1;
   for (QRect area : event->region()) {
@@ -303,7 +304,7 @@ void ListBox::paintEvent(QPaintEvent* event) {
       }
     }
     const QPen old = painter.pen();
-    painter.setPen(QPen(gridColour, 1, Qt::SolidLine));
+    painter.setPen(gridPen);
     for (int row = top; row <= bottom; ++row) {
       const int y = row * rowHeight_ - verticalOffset() + rowHeight_ - kGridLine;
       painter.drawLine(area.left(), y, area.right(), y);

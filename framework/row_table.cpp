@@ -39,7 +39,8 @@ bool RowTable::addLine(const std::string_view* cells, std::size_t count, bool sp
       return false;
     }
     if (split) {
-      assert(cell.find(',') == std::string_view::npos && (!last || cell.find_first_of("\r\n") == std::string_view::npos));
+      assert(cell.find(',') == std::string_view::npos);
+      assert(!last || cell.find_first_of("\r\n") == std::string_view::npos);
     } else {
       for (char c : cell) {
         if (c == ',' || (last && endsLastCell(c))) return false;
