@@ -12,19 +12,26 @@ void addRows(fw::RowTable& rows, std::string_view bytes) {
   // Room for lines of eight bytes or more, rather than a pass to count them:
   // room for more rows than come is address space only, never touched.
   rows.reserve(bytes.size() / 8 + 1, bytes.size());
-  forEachLine(bytes, [&rows](std::string_view line) {
-    // Lines are short: a plain loop finds the commas quicker than a search call.
-    const char* const end = line.data() + line.size();
-    const char* comma = line.data();
-    while (comma != end && *comma != ',') ++comma;
-    if (comma == end) return;
-    const char* const score = comma + 1;
-    const char* scoreEnd = score;
-    while (scoreEnd != end && *scoreEnd != ',') ++scoreEnd;
-    if (scoreEnd == score) return;
-    rows.addSplitLine({std::string_view(line.data(), static_cast<std::size_t>(comma - line.data())),
-                       std::string_view(score, static_cast<std::size_t>(scoreEnd - score))});
-  });
+  // One pass along the bytes, line by line, as forEachLine splits them: lines
+  // are short, and a plain loop finds their commas and ends quicker than calls.
+  const auto endsLine = [](char c) { return c == '\n' || c == '\r'; };
+  const char* at = bytes.data();
+  const char* const end = at + bytes.size();
+  while (at != end) {
+    const char* const name = at;
+    while (at != end && *at != ',' && !endsLine(*at)) ++at;
+    if (at != end && *at == ',') {
+      const char* const score = ++at;
+      while (at != end && *at != ',' && !endsLine(*at)) ++at;
+      if (at != score) {
+        rows.addSplitLine({std::string_view(name, static_cast<std::size_t>(score - 1 - name)),
+                           std::string_view(score, static_cast<std::size_t>(at - score))});
+      }
+    }
+    while (at != end && !endsLine(*at)) ++at;
+    if (at != end && *at == '\r' && at + 1 != end && at[1] == '\n') ++at;
+    if (at != end) ++at;
+  }
 }
 
 }  // namespace
