@@ -41,52 +41,52 @@ thief_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Baseline 
 xdotool set_window --name 'Focus thief' "$thief_window"
 xdotool windowmove "$thief_window" 1000 900
 
-# measure LABEL TITLE FOCUS GAME COMMAND...: prints "startup_ms rss_kb cpu_ms wakeups" per run.
+# measure TITLE FOCUS PLAYING COMMAND...: prints "startup_ms rss_kb cpu_ms wakeups" of one run.
 measure() {
   local title=$1 focus=$2 playing=$3; shift 3
-  for _ in $(seq "$runs"); do
-    local config
-    config=$(mktemp -d)
-    local begin end
-    begin=$(date +%s%N)
-    XDG_CONFIG_HOME=$config "$@" 2>/dev/null &
-    local pid=$! window=
-    until window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1) && [ -n "$window" ]; do
-      sleep 0.005
-    done
-    end=$(date +%s%N)
-    xdotool windowmove "$window" 0 0
-    if [ "$focus" = focus ]; then xdotool windowfocus --sync "$window"; else xdotool_focus_away; fi
-    if [ "$playing" = playing ]; then
-      xdotool windowfocus --sync "$window" key Return
-      [ "$focus" = focus ] || xdotool_focus_away
-    fi
-    sleep 2
-    local rss cpu0 wake0
-    rss=$(rss_kb "$pid")
-    cpu0=$(cpu_ticks "$pid")
-    wake0=$(switches "$pid")
-    sleep "$idle"
-    echo "$(( (end - begin) / 1000000 )) $rss $(( ($(cpu_ticks "$pid") - cpu0) * 1000 / ticks )) $(( $(switches "$pid") - wake0 ))"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    rm -rf "$config"
+  local config
+  config=$(mktemp -d)
+  local begin end
+  begin=$(date +%s%N)
+  XDG_CONFIG_HOME=$config "$@" 2>/dev/null &
+  local pid=$! window=
+  until window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1) && [ -n "$window" ]; do
+    sleep 0.005
   done
+  end=$(date +%s%N)
+  xdotool windowmove "$window" 0 0
+  if [ "$focus" = focus ]; then xdotool windowfocus --sync "$window"; else xdotool_focus_away; fi
+  if [ "$playing" = playing ]; then
+    xdotool windowfocus --sync "$window" key Return
+    [ "$focus" = focus ] || xdotool_focus_away
+  fi
+  sleep 2
+  local rss cpu0 wake0
+  rss=$(rss_kb "$pid")
+  cpu0=$(cpu_ticks "$pid")
+  wake0=$(switches "$pid")
+  sleep "$idle"
+  echo "$(( (end - begin) / 1000000 )) $rss $(( ($(cpu_ticks "$pid") - cpu0) * 1000 / ticks )) $(( $(switches "$pid") - wake0 ))"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$config"
 }
 
+# The programs take their runs in turns, so that a busy spell of the machine
+# falls on all of them alike.
+declare -A lines
+for _ in $(seq "$runs"); do
+  for focus in focus nofocus; do
+    lines[empty-$focus]+="$(measure 'Baseline empty' "$focus" idle "$build/bench/baseline_window" empty)"$'\n'
+    lines[widgets-$focus]+="$(measure 'Baseline widgets' "$focus" idle "$build/bench/baseline_window" widgets)"$'\n'
+    lines[game-$focus]+="$(measure 'Veltrano3' "$focus" idle "$build/veltrano")"$'\n'
+    lines[playing-$focus]+="$(measure 'Veltrano3' "$focus" playing "$build/veltrano")"$'\n'
+  done
+done
 declare -A result
-row() {  # row KEY TITLE FOCUS PLAYING COMMAND...
-  local key=$1; shift
-  local lines
-  lines=$(measure "$@")
-  result[$key]="$(echo "$lines" | awk '{print $1}' | median) $(echo "$lines" | awk '{print $2}' | median) $(echo "$lines" | awk '{print $3}' | median) $(echo "$lines" | awk '{print $4}' | median)"
-}
-
-for focus in focus nofocus; do
-  row "empty-$focus" 'Baseline empty' "$focus" idle "$build/bench/baseline_window" empty
-  row "widgets-$focus" 'Baseline widgets' "$focus" idle "$build/bench/baseline_window" widgets
-  row "game-$focus" 'Veltrano3' "$focus" idle "$build/veltrano"
-  row "playing-$focus" 'Veltrano3' "$focus" playing "$build/veltrano"
+for key in "${!lines[@]}"; do
+  column() { echo -n "${lines[$key]}" | awk -v c="$1" '{print $c}' | median; }
+  result[$key]="$(column 1) $(column 2) $(column 3) $(column 4)"
 done
 
 echo "medians of $runs runs; idle cost over $idle s; ratios against the plain-widgets window with the same focus"

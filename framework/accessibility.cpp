@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
-#include <QTableView>
 #include <QTimer>
 
 #include "framework/event_watcher.h"
@@ -126,7 +125,7 @@ class ListPartAccessible final : public QAccessibleInterface,
                                  public QAccessibleTableCellInterface,
                                  public QAccessibleActionInterface {
 public:
-  ListPartAccessible(QTableView* view, int row, int column) : view_(view), row_(row), column_(column) {}
+  ListPartAccessible(ListBox* view, int row, int column) : view_(view), row_(row), column_(column) {}
 
   bool isValid() const override {
     return view_ && view_->model() && row_ < view_->model()->rowCount() && column_ < view_->model()->columnCount();
@@ -207,7 +206,7 @@ public:
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-  QTableView* view() const { return view_; }
+  ListBox* view() const { return view_; }
   int row() const { return row_; }
   int column() const { return column_; }
 
@@ -215,7 +214,7 @@ private:
   bool isHeading() const { return row_ < 0 && column_ >= 0; }
   QModelIndex index() const { return view_->model()->index(row_, column_); }
 
-  QPointer<QTableView> view_;
+  QPointer<ListBox> view_;
   int row_;
   int column_;
 };
@@ -224,7 +223,7 @@ private:
 // numbering of children that Qt's item views use in their events.
 class ListAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-  explicit ListAccessible(QTableView* view) : QAccessibleWidget(view, QAccessible::Table) {}
+  explicit ListAccessible(ListBox* view) : QAccessibleWidget(view, QAccessible::Table) {}
   ~ListAccessible() override { forgetParts(); }
 
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -300,7 +299,7 @@ public:
   void modelChange(QAccessibleTableModelChangeEvent*) override { forgetParts(width()); }
 
 private:
-  QTableView* view() const { return static_cast<QTableView*>(widget()); }
+  ListBox* view() const { return static_cast<ListBox*>(widget()); }
   QItemSelectionModel* selection() const { return view()->selectionModel(); }
   int width() const { return columnCount() + 1; }  // a hidden row heading before each row
   // Forgets the parts from that child on: the headings come first.
@@ -395,7 +394,7 @@ void Announcer::announce(const QString& news) {
 
 void keepFromAssistiveTools(QWidget* widget) { widget->setProperty(kKeptOut, true); }
 
-void tellRowAdded(QTableView* list, int row) {
+void tellRowAdded(QAbstractItemView* list, int row) {
   if (!QAccessible::isActive()) return;
   // The list's children: a hidden row heading and the cells, row by row, after the heading row.
   const int width = list->model()->columnCount() + 1;

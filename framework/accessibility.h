@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-class QTableView;
+class QAbstractItemView;
 class QTimer;
 
 namespace fw {
@@ -43,7 +43,7 @@ void keepFromAssistiveTools(QWidget* widget);
 // The window's content area: it lists its controls less those kept out and those hidden.
 void markAsContentArea(QWidget* widget);
 // A row added at the bottom of a list, as a recorded score is: its cells are new children of the list.
-void tellRowAdded(QTableView* list, int row);
+void tellRowAdded(QAbstractItemView* list, int row);
 // The focus is on a heading of a list's heading row: a screen reader hears that heading, a part of its list.
 void tellHeadingFocused(QWidget* headingRow, int column);
 

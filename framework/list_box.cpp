@@ -4,9 +4,13 @@
 
 #include "framework/list_box.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -17,6 +21,21 @@
 #include "framework/list_box_model.h"
 
 namespace fw {
+
+namespace {
+
+constexpr int kGridLine = 1;  // a grid line ends each row and each column
+
+// Tells assistive tools of a cell, in the numbering of a table's children
+// that Qt's tables use: a heading row first, a row heading before each row.
+void tellAssistiveTools(QWidget* list, const QModelIndex& index, QAccessible::Event what) {
+  if (!QAccessible::isActive() || !index.isValid()) return;
+  QAccessibleEvent event(list, what);
+  event.setChild((index.row() + 1) * (index.model()->columnCount() + 1) + index.column() + 1);
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
 
 ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setObjectName("headingRow");
@@ -56,28 +75,30 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
 }
 
 ListBox::ListBox(QWidget* parent, int columnCount)
-    : QTableView(parent), model_(std::make_unique<RowsModel>(columnCount)) {
-  setHorizontalHeader(new ListHeading(this));
+    : QAbstractItemView(parent),
+      model_(std::make_unique<RowsModel>(columnCount)),
+      header_(new ListHeading(this)),
+      rowHeight_(fontMetrics().height() + 4) {
   // The headings come before the rows, as they stand.
-  QWidget::setTabOrder(horizontalHeader(), this);
+  QWidget::setTabOrder(header_, this);
   setModel(model_.get());
+  header_->setModel(model_.get());
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setShowGrid(true);
-  setWordWrap(false);
   // Tab leaves the list; the arrow keys move within it.
   setTabKeyNavigation(false);
-  verticalHeader()->hide();
-  // A fixed row height keeps huge lists quick: no row is measured.
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setSectionsClickable(true);
-  horizontalHeader()->setSortIndicatorShown(false);
-  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { sortByHeadingClick(column); });
+  header_->setSectionResizeMode(QHeaderView::Fixed);
+  header_->setHighlightSections(false);
+  header_->setSectionsClickable(true);
+  header_->setSortIndicatorShown(false);
+  connect(header_, &QHeaderView::sectionClicked, this, [this](int column) { sortByHeadingClick(column); });
+  connect(header_, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
+  connect(header_, &QHeaderView::geometriesChanged, this, &ListBox::updateGeometries);
+  connect(model_.get(), &QAbstractItemModel::rowsRemoved, this,
+          [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); });
 
   // Keeps the column widths at their shares when the list's viewport changes size.
   watchEvents(viewport(), [this](QEvent* event) {
@@ -93,7 +114,7 @@ ListBox::ListBox(QWidget* parent, int columnCount)
     if (currentIndex().isValid() && rowClicked_) rowClicked_(currentIndex().row());
     return true;
   });
-  connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+  connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
     if (std::exchange(inDoubleClick_, false)) return;
     if (rowClicked_) rowClicked_(index.row());
   });
@@ -102,11 +123,15 @@ ListBox::ListBox(QWidget* parent, int columnCount)
 ListBox::~ListBox() = default;
 
 void ListBox::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) {
+    rowHeight_ = fontMetrics().height() + 4;
+    updateGeometries();
+    viewport()->update();
+  }
+  QAbstractItemView::changeEvent(event);
   // A style sheet come and gone leaves the heading row in a font of its own: it takes the list's again.
   if (event->type() == QEvent::StyleChange) {
-    horizontalHeader()->setFont(font());
+    header_->setFont(font());
     updateGeometries();
   }
 }
@@ -126,7 +151,7 @@ void ListBox::applyColumnWidths() {
   for (std::size_t column = 0; column < widthPercents_.size(); ++column) {
     const bool last = column + 1 == widthPercents_.size();
     const int width = last ? total - used : total * widthPercents_[column] / 100;
-    horizontalHeader()->resizeSection(static_cast<int>(column), width);
+    header_->resizeSection(static_cast<int>(column), width);
     used += width;
   }
 }
@@ -148,6 +173,13 @@ const RowTable& ListBox::rows() const { return model_->rows(); }
 
 void ListBox::removeRow(int row) { model_->removeRow(row); }
 
+void ListBox::selectRow(int row) {
+  if (row < 0 || row >= rowCount()) return;
+  const QModelIndex index = model_->index(row, 0);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  selectionModel()->select(index, selectionCommand(index) | QItemSelectionModel::Rows);
+}
+
 void ListBox::sortByHeadingClick(int column) {
   if (column == model_->sortColumn) {
     model_->sortOrder = model_->sortOrder == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
@@ -155,11 +187,254 @@ void ListBox::sortByHeadingClick(int column) {
   model_->sortColumn = column;
   clearSelection();
   model_->sortBy(column, model_->sortOrder);
-  horizontalHeader()->setSortIndicator(
-      column, model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-  horizontalHeader()->setSortIndicatorShown(true);
+  header_->setSortIndicator(column,
+                            model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+  header_->setSortIndicatorShown(true);
 }
 
 void ListBox::setRowClickHandler(std::function<void(int row)> handler) { rowClicked_ = std::move(handler); }
+
+// Rows all have one height, so their places are arithmetic.
+
+int ListBox::verticalOffset() const {
+  const QScrollBar* bar = verticalScrollBar();
+  if (verticalScrollMode() == ScrollPerPixel) return bar->value();
+  // Scrolled to the end, the last row stands at the bottom, as in Qt's tables.
+  if (bar->maximum() > 0 && bar->value() == bar->maximum()) {
+    return static_cast<int>(std::max(0LL, static_cast<long long>(rowCount()) * rowHeight_ - viewport()->height()));
+  }
+  return bar->value() * rowHeight_;
+}
+
+int ListBox::rowAt(int y) const {
+  const long long position = static_cast<long long>(y) + verticalOffset();
+  if (position < 0) return -1;
+  const long long row = position / rowHeight_;
+  return row < rowCount() ? static_cast<int>(row) : -1;
+}
+
+int ListBox::wholeRowsShown() const { return std::max(1, viewport()->height() / rowHeight_); }
+
+QRect ListBox::visualRect(const QModelIndex& index) const {
+  if (!index.isValid() || index.model() != model_.get()) return {};
+  return QRect(header_->sectionViewportPosition(index.column()), index.row() * rowHeight_ - verticalOffset(),
+               header_->sectionSize(index.column()) - kGridLine, rowHeight_ - kGridLine);
+}
+
+QModelIndex ListBox::indexAt(const QPoint& point) const {
+  const int row = rowAt(point.y());
+  const int column = header_->logicalIndexAt(point.x());
+  return row >= 0 && column >= 0 ? model_->index(row, column) : QModelIndex();
+}
+
+void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  if (!index.isValid()) return;
+  QScrollBar* bar = verticalScrollBar();
+  const QRect rect = visualRect(index);
+  const int row = index.row();
+  const bool perItem = verticalScrollMode() == ScrollPerItem;
+  const int step = perItem ? 1 : rowHeight_;
+  const int shown = perItem ? wholeRowsShown() : viewport()->height();
+  const int rowTop = row * step;
+  const int rowBottom = perItem ? row - shown + 1 : (row + 1) * rowHeight_ - shown;
+  switch (hint) {
+    case PositionAtTop: bar->setValue(rowTop); break;
+    case PositionAtBottom: bar->setValue(rowBottom); break;
+    case PositionAtCenter: bar->setValue((rowTop + rowBottom) / 2); break;
+    case EnsureVisible:
+      if (rect.top() < 0) {
+        bar->setValue(rowTop);
+      } else if (rect.bottom() >= viewport()->height()) {
+        bar->setValue(rowBottom);
+      }
+      break;
+  }
+}
+
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const int last = rowCount() - 1;
+  const int lastColumn = model_->columnCount() - 1;
+  if (last < 0 || lastColumn < 0) return {};
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return model_->index(0, 0);
+  int row = current.row();
+  int column = current.column();
+  const bool control = modifiers & Qt::ControlModifier;
+  switch (action) {
+    case MoveUp: row = std::max(0, row - 1); break;
+    case MoveDown: row = std::min(last, row + 1); break;
+    case MoveLeft:
+    case MovePrevious: column = std::max(0, column - 1); break;
+    case MoveRight:
+    case MoveNext: column = std::min(lastColumn, column + 1); break;
+    case MoveHome:
+      column = 0;
+      if (control) row = 0;
+      break;
+    case MoveEnd:
+      column = lastColumn;
+      if (control) row = last;
+      break;
+    case MovePageUp: {
+      const int above = rowAt(visualRect(current).bottom() - viewport()->height());
+      row = above < 0 ? 0 : above;
+      break;
+    }
+    case MovePageDown: {
+      const int below = rowAt(visualRect(current).top() + viewport()->height());
+      row = below < 0 ? last : below;
+      break;
+    }
+  }
+  return model_->index(row, column);
+}
+
+void ListBox::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+  const QRect area = rect.normalized();
+  const QModelIndex from = indexAt(area.topLeft());
+  const QModelIndex to = indexAt(area.bottomRight());
+  if (!from.isValid() || !to.isValid()) return;
+  selectionModel()->select(QItemSelection(from, to), command);
+}
+
+QRegion ListBox::visualRegionForSelection(const QItemSelection& selection) const {
+  QRegion region;
+  for (const QItemSelectionRange& range : selection) {
+    if (!range.isValid()) continue;
+    const QRect from = visualRect(model_->index(range.top(), range.left()));
+    const QRect to = visualRect(model_->index(range.bottom(), range.right()));
+    region += (from | to) & viewport()->rect();
+  }
+  return region;
+}
+
+void ListBox::initViewItemOption(QStyleOptionViewItem* option) const {
+  QAbstractItemView::initViewItemOption(option);
+  option->showDecorationSelected = true;
+}
+
+void ListBox::drawCell(QPainter& painter, QStyleOptionViewItem option, const QModelIndex& index) const {
+  if (selectionModel()->isSelected(index)) option.state |= QStyle::State_Selected;
+  if (option.state & QStyle::State_Enabled) option.palette.setCurrentColorGroup(QPalette::Normal);
+  if (index == currentIndex() && (hasFocus() || viewport()->hasFocus())) option.state |= QStyle::State_HasFocus;
+  style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
+  itemDelegateForIndex(index)->paint(&painter, option, index);
+}
+
+// Draws the rows in the damaged area, each cell by the item delegate as in
+// Qt's tables, with a grid line closing each row and each column.
+void ListBox::paintEvent(QPaintEvent* event) {
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  QPainter painter(viewport());
+  const int columns = model_->columnCount();
+  if (rowCount() == 0 || columns == 0) return;
+  const auto gridHint = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
+  const QPen gridPen(QColor::fromRgba(gridHint), 1, Qt::SolidLine);
+  const long long rowsEnd = static_cast<long long>(rowCount()) * rowHeight_ - verticalOffset() - 1;
+  const int columnsEnd = header_->length() - header_->offset() - 1;
+  for (QRect area : event->region()) {
+    area.setBottom(static_cast<int>(std::min<long long>(area.bottom(), rowsEnd)));
+    area.setRight(std::min(area.right(), columnsEnd));
+    if (!area.isValid()) continue;
+    const int top = rowAt(area.top());
+    const int bottom = rowAt(area.bottom());
+    const int left = std::max(0, header_->logicalIndexAt(area.left()));
+    int right = header_->logicalIndexAt(area.right());
+    if (right < 0) right = columns - 1;
+    if (top < 0 || bottom < 0) continue;
+    for (int row = top; row <= bottom; ++row) {
+      for (int column = left; column <= right; ++column) {
+        const QModelIndex index = model_->index(row, column);
+        option.rect = visualRect(index);
+        drawCell(painter, option, index);
+      }
+    }
+    const QPen old = painter.pen();
+    painter.setPen(gridPen);
+    for (int row = top; row <= bottom; ++row) {
+      const int y = row * rowHeight_ - verticalOffset() + rowHeight_ - kGridLine;
+      painter.drawLine(area.left(), y, area.right(), y);
+    }
+    for (int column = left; column <= right; ++column) {
+      const int x = header_->sectionViewportPosition(column) + header_->sectionSize(column) - kGridLine;
+      painter.drawLine(x, area.top(), x, area.bottom());
+    }
+    painter.setPen(old);
+  }
+}
+
+void ListBox::updateGeometries() {
+  // Setting the margins resizes the viewport, which lays out again.
+  if (std::exchange(layingOut_, true)) return;
+  const int headerHeight =
+      header_->isHidden() ? 0 : std::max(header_->minimumHeight(), header_->sizeHint().height());
+  setViewportMargins(0, headerHeight, 0, 0);
+  const QRect area = viewport()->geometry();
+  header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+
+  QScrollBar* bar = verticalScrollBar();
+  const long long length = static_cast<long long>(rowCount()) * rowHeight_;
+  const int height = viewport()->height();
+  if (verticalScrollMode() == ScrollPerItem) {
+    bar->setRange(0, length > height ? rowCount() - wholeRowsShown() : 0);
+    bar->setPageStep(wholeRowsShown());
+    bar->setSingleStep(1);
+  } else {
+    bar->setRange(0, static_cast<int>(std::max(0LL, length - height)));
+    bar->setPageStep(height);
+    bar->setSingleStep(rowHeight_);
+  }
+  horizontalScrollBar()->setRange(0, 0);
+  // The range may have moved the rows without scrolling them.
+  if (verticalOffset() != shownOffset_) {
+    shownOffset_ = verticalOffset();
+    viewport()->update();
+  }
+  layingOut_ = false;
+  QAbstractItemView::updateGeometries();
+}
+
+void ListBox::scrollContentsBy(int, int) {
+  const int offset = verticalOffset();
+  viewport()->scroll(0, shownOffset_ - offset);
+  shownOffset_ = offset;
+}
+
+void ListBox::rowsInserted(const QModelIndex& parent, int first, int last) {
+  QAbstractItemView::rowsInserted(parent, first, last);
+  updateGeometries();
+  // Rows added below the view, as a record is, change nothing shown but the scroll bar.
+  const int top = first * rowHeight_ - verticalOffset();
+  if (top < viewport()->height()) viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+}
+
+void ListBox::rowsRemoved(int first, int last) {
+  const int offset = shownOffset_;
+  updateGeometries();
+  const int top = first * rowHeight_ - offset;
+  if (verticalOffset() != offset || top < 0) {
+    viewport()->update();
+    return;
+  }
+  // The rows below move up over the removed ones: their pixels are moved
+  // rather than drawn again, and only the rows that come into view are drawn.
+  const int gone = (last - first + 1) * rowHeight_;
+  const QRect below(0, top + gone, viewport()->width(), viewport()->height() - top - gone);
+  if (below.isValid()) viewport()->scroll(0, -gone, below);
+  viewport()->update(0, std::max(top, viewport()->height() - gone), viewport()->width(), gone);
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // The focus is on the current row only while it is on the list.
+  if (hasFocus()) tellAssistiveTools(this, current, QAccessible::Focus);
+  QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  tellAssistiveTools(this, selected.indexes().value(0), QAccessible::SelectionAdd);
+  tellAssistiveTools(this, deselected.indexes().value(0), QAccessible::SelectionRemove);
+  QAbstractItemView::selectionChanged(selected, deselected);
+}
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include "framework/natural_order.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace fw {
 
@@ -60,6 +61,23 @@ int compareNumbers(std::string_view a, const NumberAt& x, std::string_view b, co
   return xNegative ? -magnitude : magnitude;
 }
 
+// A number's key: its count of digits (leading zeros skipped), then the
+// digits; a negative one after a minus sign, with both reversed. The first
+// byte is a digit's, so that a number's key meets other text as the digit
+// it begins with would.
+void appendNumberKey(std::string_view digits, bool negative, std::string& key) {
+  const auto count = static_cast<std::uint32_t>(digits.size());
+  if (negative) key += '-';
+  if (count <= 8) {
+    key += static_cast<char>(negative ? '9' - count : '0' + count);
+  } else {
+    key += negative ? '0' : '9';
+    const std::uint32_t stored = negative ? ~count : count;
+    for (int shift = 24; shift >= 0; shift -= 8) key += static_cast<char>((stored >> shift) & 0xFF);
+  }
+  for (char digit : digits) key += negative ? static_cast<char>('9' - (digit - '0')) : digit;
+}
+
 }  // namespace
 
 int naturalCompare(std::string_view a, std::string_view b) {
@@ -87,6 +105,26 @@ int naturalCompare(std::string_view a, std::string_view b) {
   if (i < a.size()) return 1;
   if (j < b.size()) return -1;
   return 0;
+}
+
+bool appendNaturalKey(std::string_view text, std::string& key) {
+  const std::size_t begin = key.size();
+  for (std::size_t at = 0; at < text.size();) {
+    const NumberAt number = numberAt(text, at);
+    if (!number.found) {
+      const auto c = static_cast<unsigned char>(text[at++]);
+      key += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+      continue;
+    }
+    const std::string_view digits = text.substr(number.digits, number.end - number.digits);
+    if (number.negative && digits.empty()) {
+      key.resize(begin);
+      return false;
+    }
+    appendNumberKey(digits, number.negative, key);
+    at = number.end;
+  }
+  return true;
 }
 
 }  // namespace fw

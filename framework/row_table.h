@@ -8,24 +8,33 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fw {
 
-// Rows of text cells, packed for lists of millions of rows: all cells' bytes
-// in one buffer, the rows an order of ids into it. Removing or sorting rows
-// moves only the ids; the bytes of removed rows are reclaimed once they are
-// most of the buffer.
+// Rows of text cells, packed for lists of millions of rows: the rows are an
+// order of ids, so removing or sorting rows moves only the ids. A table may
+// be made over a text that it shares (a file as read): a row whose cells are
+// a line of that text, separated by commas, is kept as where its line begins,
+// four bytes without a copy of its own. Other rows' bytes are kept in one
+// buffer of the table's own, reclaimed once they are mostly removed rows'.
 class RowTable {
 public:
   explicit RowTable(int columnCount) : columns_(columnCount) {}
+  RowTable(int columnCount, std::shared_ptr<const std::string> text);
 
   int columnCount() const { return columns_; }
   std::size_t size() const { return order_.size(); }
   // Appends a row of columnCount cells; missing cells are empty.
   void add(std::initializer_list<std::string_view> cells);
+  // The same for cells found by splitting a line of the shared text at its
+  // commas, which therefore hold none (nor the last a line break): they are
+  // not read through again, which makes reading a file of millions of rows
+  // quicker.
+  void addSplitLine(std::initializer_list<std::string_view> cells);
   std::string_view cell(std::size_t row, int column) const;
   void remove(std::size_t row);
   void append(RowTable&& other);
@@ -33,22 +42,43 @@ public:
   void permute(const std::vector<std::uint32_t>& order);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
+  // Calls visit(row, cells) for each row, top to bottom, with its columnCount
+  // cells: quicker than asking cell by cell, as each row is read once and the
+  // bytes of the rows ahead are fetched from memory meanwhile.
+  template <class Visit>
+  void forEachRow(Visit&& visit) const {
+    constexpr std::size_t kAhead = 16;
+    std::vector<std::string_view> cells(static_cast<std::size_t>(columns_));
+    for (std::size_t row = 0; row < order_.size(); ++row) {
+      if (row + kAhead < order_.size()) fetchAhead(row + kAhead);
+      rowCells(row, cells.data());
+      visit(row, static_cast<const std::string_view*>(cells.data()));
+    }
+  }
 
 private:
-  // Where a row's bytes begin, and where each of its cells ends, from that begin.
-  std::uint64_t begin(std::uint32_t id) const { return begins_[id]; }
-  const std::uint32_t* ends(std::uint32_t id) const { return &ends_[id * static_cast<std::size_t>(columns_)]; }
-  void addRowBytes(const std::string_view* cells, std::size_t count);
-  // Rewrites the buffer with the rows of the given ids only, in that order.
-  void rebuild(const std::vector<std::uint32_t>& ids);
+  // An id with this bit is a row of the table's own bytes; without it, it is
+  // where the row's line begins in the shared text.
+  static constexpr std::uint32_t kOwnRow = 0x80000000u;
+
+  bool addLine(const std::string_view* cells, std::size_t count, bool split = false);
+  void addOwnRow(const std::string_view* cells, std::size_t count);
+  std::string_view lineCell(std::uint32_t begin, int column) const;
+  void rowCells(std::size_t row, std::string_view* cells) const;
+  void fetchAhead(std::size_t row) const;
+  std::size_t ownRowBytes(std::uint32_t own) const { return ends_[(own + 1) * static_cast<std::size_t>(columns_) - 1]; }
+  // Keeps the rows in their order, without what removed rows left behind.
+  void rebuild();
   void compactIfMostlyGarbage();
 
   int columns_;
-  std::string bytes_;
-  std::vector<std::uint64_t> begins_;  // by row id
-  std::vector<std::uint32_t> ends_;    // columns_ per row id
+  std::shared_ptr<const std::string> text_;
+  std::string bytes_;                  // the own rows' cells, one after the other
+  std::vector<std::uint64_t> begins_;  // by own row id
+  std::vector<std::uint32_t> ends_;    // columns_ per own row id, from its begin
   std::vector<std::uint32_t> order_;   // row ids, top to bottom
-  std::size_t liveBytes_ = 0;
+  std::size_t liveRows_ = 0;           // own rows still in the order
+  std::size_t liveBytes_ = 0;          // and their bytes
 };
 
 }  // namespace fw

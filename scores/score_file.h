@@ -6,6 +6,7 @@
 // The score file format: one row a line, the name, a comma, the score.
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ void forEachLine(std::string_view text, OnLine&& onLine) {
 // name and the text up to a second comma as the score; a line without a
 // score (no comma, or nothing after it) is skipped. Blanks are kept.
 fw::RowTable parseScoreFile(std::string_view bytes);
+// The same rows, reading their cells in the bytes themselves rather than in a copy.
+fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes);
 
 // The file of the rows, each line ended by LF, leaving out the rows at the
 // given indices (ascending).

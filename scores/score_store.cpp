@@ -106,7 +106,8 @@ fw::RowTable ScoreStore::load() {
   fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
   problem_ = refusalOf(file);
   if (!problem_.empty()) return fw::RowTable(2);
-  base_ = std::move(file.bytes);
+  // The rows read their cells in these bytes: the file is held once.
+  base_ = std::make_shared<const std::string>(std::move(file.bytes));
   return parseScoreFile(base_);
 }
 
@@ -144,7 +145,7 @@ bool ScoreStore::record(std::string_view line, std::string* reason) {
   }
   if (!fw::appendLine(path_, line, reason)) return false;
   // The file gained a line break first where it lacked one.
-  if (appended_.empty() && !endsInLineBreak(base_)) appended_ += '\n';
+  if (appended_.empty() && !endsInLineBreak(*base_)) appended_ += '\n';
   appended_.append(line);
   appended_ += '\n';
   return true;
@@ -164,16 +165,17 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
   if (!saved.reason.empty()) return saved;
   // Most often nobody else touched the file, and our rows are the whole story.
   const std::string_view now = current.bytes;
-  const bool untouched = now.size() == base_.size() + appended_.size() && now.starts_with(base_) &&
-                         now.substr(base_.size()) == appended_;
-  if (!untouched) saved.others = othersChanges(ours, appended_.empty() ? base_ : base_ + appended_, now);
+  const std::string& base = *base_;
+  const bool untouched = now.size() == base.size() + appended_.size() && now.starts_with(base) &&
+                         now.substr(base.size()) == appended_;
+  if (!untouched) saved.others = othersChanges(ours, appended_.empty() ? base : base + appended_, now);
   std::string bytes = formatScoreFile(ours, saved.others.removed);
   bytes += formatScoreFile(saved.others.added);
   saved.reason = writingRefusalOf(bytes);
   if (!saved.reason.empty()) return saved;
   if (!fw::replaceFile(path_, bytes, &saved.reason)) return saved;
   saved.ok = true;
-  base_ = std::move(bytes);
+  base_ = std::make_shared<const std::string>(std::move(bytes));
   appended_.clear();
   return saved;
 }

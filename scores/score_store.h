@@ -65,7 +65,7 @@ private:
   int lockWait_;
   // The file's bytes as this game last read or wrote them, and the lines it
   // has appended since: together, what it expects to find in the file.
-  std::string base_;
+  std::shared_ptr<const std::string> base_ = std::make_shared<const std::string>();
   std::string appended_;
   std::string problem_;
 };

@@ -51,14 +51,14 @@ void showBackground(QLineEdit* field, QRgb colour) {
 }  // namespace
 
 GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
-    : shuffler_(shuffler), showHelp_(std::move(showHelp)) {
+    : shuffler_(shuffler), showHelp_(std::move(showHelp)), scores_(std::make_unique<ScoreLists>(scoresFolder)) {
+  // The score files are read meanwhile, and are in before the window handles any event.
   setWindowTitle("Veltrano3");
   setContentSize(902, 673);
   makeControls();
-  scores_ = std::make_unique<ScoreLists>(*standardList_, *expertList_, scoresFolder);
-  scores_->load();
   showGame();
   showInFront();
+  scores_->show(*standardList_, *expertList_);
   // Told from the event loop, over the game window, rather than before it shows.
   runSoon([this] { scores_->tellLoadProblems(); });
 }

@@ -47,19 +47,28 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 
 }  // namespace
 
-ScoreLists::ScoreLists(fw::ListBox& standardList, fw::ListBox& expertList, const std::string& folder)
-    : standardList_(standardList),
-      expertList_(expertList),
-      standard_(folder, scores::kStandardFile),
-      expert_(folder, scores::kExpertFile) {}
+ScoreLists::ScoreLists(const std::string& folder)
+    : standard_(folder, scores::kStandardFile),
+      expert_(folder, scores::kExpertFile),
+      readingStandard_(std::async(std::launch::async, [this] { return standard_.load(); })),
+      readingExpert_(std::async(std::launch::async, [this] { return expert_.load(); })) {}
 
-ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
-  return mode == game::Mode::Standard ? Kept{&standardList_, &standard_} : Kept{&expertList_, &expert_};
+// A window closed before it showed its lists still waits for the reading, which uses the stores.
+ScoreLists::~ScoreLists() {
+  for (std::future<fw::RowTable>* reading : {&readingStandard_, &readingExpert_}) {
+    if (reading->valid()) reading->wait();
+  }
 }
 
-void ScoreLists::load() {
-  standardList_.appendRows(standard_.load());
-  expertList_.appendRows(expert_.load());
+void ScoreLists::show(fw::ListBox& standardList, fw::ListBox& expertList) {
+  standardList_ = &standardList;
+  expertList_ = &expertList;
+  standardList.appendRows(readingStandard_.get());
+  expertList.appendRows(readingExpert_.get());
+}
+
+ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
+  return mode == game::Mode::Standard ? Kept{standardList_, &standard_} : Kept{expertList_, &expert_};
 }
 
 void ScoreLists::tellLoadProblems() const {
@@ -79,10 +88,19 @@ void ScoreLists::tellLoadProblems() const {
 }
 
 std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
+  // The files are written side by side: at millions of rows each takes a good part of a second.
+  std::vector<std::future<scores::ScoreStore::Saved>> saving;
+  for (const Kept& each : failing) {
+    const fw::RowTable* rows = &each.list->rows();
+    saving.push_back(std::async(std::launch::async, [store = each.store, rows] { return store->save(*rows); }));
+  }
+  std::vector<scores::ScoreStore::Saved> results;
+  for (auto& one : saving) results.push_back(one.get());
   std::string failures;
   std::vector<Kept> stillFailing;
-  for (const Kept& each : failing) {
-    scores::ScoreStore::Saved saved = each.store->save(each.list->rows());
+  for (std::size_t i = 0; i < failing.size(); ++i) {
+    const Kept& each = failing[i];
+    scores::ScoreStore::Saved& saved = results[i];
     if (!saved.ok) {
       failures += each.store->path() + ": " + saved.reason + ".\n";
       stillFailing.push_back(each);

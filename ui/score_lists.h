@@ -6,6 +6,7 @@
 // The two score lists of the game window: one per mode, each shown in a list
 // box and kept in its file, with what the player is told when a file fails.
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,14 @@ namespace ui {
 
 class ScoreLists {
 public:
-  // The lists' files lie in the folder (none when it is empty).
-  ScoreLists(fw::ListBox& standardList, fw::ListBox& expertList, const std::string& folder);
+  // Starts reading the lists' files, which lie in the folder (none when it
+  // is empty), while the window is made.
+  explicit ScoreLists(const std::string& folder);
+  ~ScoreLists();
 
-  // Loads both lists from their files.
-  void load();
+  // Waits for the files and shows their rows in the list boxes, which hold
+  // the lists from then on.
+  void show(fw::ListBox& standardList, fw::ListBox& expertList);
   // Tells the player, once, of a file that could not be read and is left
   // alone, or that there is no folder to keep the lists in.
   void tellLoadProblems() const;
@@ -43,10 +47,14 @@ private:
   // The files whose save failed, with what the player may read of each.
   std::string saveEach(std::vector<Kept>& failing);
 
-  fw::ListBox& standardList_;
-  fw::ListBox& expertList_;
+  fw::ListBox* standardList_ = nullptr;
+  fw::ListBox* expertList_ = nullptr;
   scores::ScoreStore standard_;
   scores::ScoreStore expert_;
+  // The rows of each file, read on a thread of its own; nothing else
+  // touches the stores until they are in.
+  std::future<fw::RowTable> readingStandard_;
+  std::future<fw::RowTable> readingExpert_;
 };
 
 }  // namespace ui

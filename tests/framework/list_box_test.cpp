@@ -4,7 +4,17 @@
 
 #include "framework/list_box.h"
 
+#include <QHeaderView>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/natural_order.h"
 
 namespace {
 
@@ -41,3 +51,59 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Heading clicks sort exactly as a stable sort by the natural order of the
+// texts would, in both directions; also with texts that only a comparison
+// can place ("-0"), and rows alike in the column sorted by.
+TEST(ListBox, HeadingClicksSortAsAStableNaturalSort) {
+  std::mt19937 random(11);
+  const std::string alphabet = "-0019aB .";
+  for (const bool withMinusZero : {false, true}) {
+    QWidget window;
+    fw::ListBox list(&window, 2);
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (int row = 0; row < 3000; ++row) {
+      std::string name(random() % 5, ' ');
+      for (char& c : name) c = alphabet[random() % (withMinusZero ? alphabet.size() : 3) + (withMinusZero ? 0 : 3)];
+      const std::string score = std::to_string(static_cast<int>(random() % 41) - 20);
+      list.appendRow({name, score});
+      expected.emplace_back(name, score);
+    }
+    for (const int column : {0, 0, 1, 1, 0}) {
+      list.sortByHeadingClick(column);
+      const bool descending = list.horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+      std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+        const int c = fw::naturalCompare(column == 0 ? a.first : a.second, column == 0 ? b.first : b.second);
+        return descending ? c > 0 : c < 0;
+      });
+      for (int row = 0; row < list.rowCount(); ++row) {
+        ASSERT_EQ(list.cell(row, 0), expected[static_cast<std::size_t>(row)].first) << row;
+        ASSERT_EQ(list.cell(row, 1), expected[static_cast<std::size_t>(row)].second) << row;
+      }
+    }
+  }
+}
+
+// The keys reach every row of a long list, each scrolled into view; at the
+// end the last row stands at the bottom, where a click finds it.
+TEST(ListBox, KeysScrollALongListToItsCurrentRow) {
+  QWidget window;
+  fw::ListBox list(&window, 2);
+  list.setGeometry(0, 0, 235, 130);
+  for (int row = 0; row < 500; ++row) list.appendRow({std::to_string(row), "1"});
+  window.show();
+  list.setFocus();
+  const auto shown = [&list] { return list.viewport()->rect().contains(list.visualRect(list.currentIndex())); };
+  QTest::keyClick(&list, Qt::Key_Home);  // the first key picks the first row
+  QTest::keyClick(&list, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(list.currentIndex().row(), 499);
+  const QRect last = list.visualRect(list.currentIndex());
+  EXPECT_EQ(last.bottom() + 2, list.viewport()->height());  // and its grid line
+  EXPECT_EQ(list.indexAt(last.center()).row(), 499);
+  QTest::keyClick(&list, Qt::Key_PageUp);
+  EXPECT_LT(list.currentIndex().row(), 495);
+  EXPECT_TRUE(shown());
+  QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(list.currentIndex().row(), 0);
+  EXPECT_EQ(list.visualRect(list.currentIndex()).top(), 0);
+}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -40,3 +41,35 @@ TEST(NaturalCompare, AMinusSignInFrontOfDigitsMakesANegativeNumber) {
 }
 
 }  // namespace
+
+// Sorting compares keys instead of texts: for any two texts with keys, the
+// keys' byte order is the natural order, also where minus signs, hyphens,
+// leading zeros and long numbers meet.
+TEST(NaturalKey, OrdersAsTheTextsDo) {
+  std::mt19937 random(7);
+  const std::string alphabet = "-0019aB .\xE9";
+  const auto text = [&] {
+    std::string made(random() % 7, ' ');
+    for (char& c : made) c = alphabet[random() % alphabet.size()];
+    if (random() % 8 == 0) made += std::string(12, '7');  // a count of digits beyond one byte's worth
+    return made;
+  };
+  const auto sign = [](int value) { return (value > 0) - (value < 0); };
+  int compared = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string a = text();
+    const std::string b = text();
+    std::string keyA;
+    std::string keyB;
+    if (!fw::appendNaturalKey(a, keyA) || !fw::appendNaturalKey(b, keyB)) {
+      EXPECT_TRUE(keyA.empty() || keyB.empty());
+      continue;
+    }
+    ASSERT_EQ(sign(keyA.compare(keyB)), sign(fw::naturalCompare(a, b))) << '"' << a << "\" \"" << b << '"';
+    ++compared;
+  }
+  EXPECT_GT(compared, 10000);
+  std::string key;
+  EXPECT_FALSE(fw::appendNaturalKey("x -00", key));  // zero against numbers, a minus sign against text
+  EXPECT_TRUE(key.empty());
+}

@@ -6,7 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "scores/score_file.h"
 
 namespace {
 
@@ -36,3 +42,50 @@ TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
 }
 
 }  // namespace
+
+// Rows read in the file's own bytes read as copies of them do, whatever the
+// lines hold, and go on doing so as rows are moved, removed and added.
+TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
+  using namespace std::string_literals;
+  const auto text = std::make_shared<const std::string>("Ann,87\nBob,64,extra\r\n,5\r"s + std::string(2000, 'n') +
+                                                        ",1\nno comma\nCy,\nDee,-3\n\xF6,9\r\n\0x,1\nlast,2"s);
+  fw::RowTable shared = scores::parseScoreFile(text);
+  fw::RowTable copied = scores::parseScoreFile(std::string_view(*text));
+  ASSERT_EQ(copied.size(), 8u);
+  for (fw::RowTable* rows : {&shared, &copied}) {
+    rows->permute({7, 6, 5, 4, 3, 2, 1, 0});
+    rows->remove(2);
+    rows->add({"new", "7"});
+    rows->append(scores::parseScoreFile(text));
+  }
+  ASSERT_EQ(shared.size(), copied.size());
+  for (std::size_t row = 0; row < shared.size(); ++row) {
+    EXPECT_EQ(shared.cell(row, 0), copied.cell(row, 0)) << row;
+    EXPECT_EQ(shared.cell(row, 1), copied.cell(row, 1)) << row;
+  }
+  EXPECT_EQ(scores::formatScoreFile(shared, {1, 4}), scores::formatScoreFile(copied, {1, 4}));
+}
+
+// The reader's one pass finds the rows that the file's lines, as forEachLine
+// splits them, hold by the format's rule: the text up to the first comma, then up to a second.
+TEST(RowTable, AFileReadsAsItsLinesSplitByForEachLine) {
+  std::mt19937 random(5);
+  const std::string alphabet = "a,,\r\n\n";
+  for (int trial = 0; trial < 2000; ++trial) {
+    std::string text(random() % 12, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    std::vector<std::pair<std::string_view, std::string_view>> expected;
+    scores::forEachLine(text, [&](std::string_view line) {
+      const std::size_t comma = line.find(',');
+      if (comma == std::string_view::npos) return;
+      const std::string_view score = line.substr(comma + 1).substr(0, line.substr(comma + 1).find(','));
+      if (!score.empty()) expected.emplace_back(line.substr(0, comma), score);
+    });
+    const fw::RowTable rows = scores::parseScoreFile(std::make_shared<const std::string>(text));
+    ASSERT_EQ(rows.size(), expected.size()) << text;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      EXPECT_EQ(rows.cell(row, 0), expected[row].first);
+      EXPECT_EQ(rows.cell(row, 1), expected[row].second);
+    }
+  }
+}

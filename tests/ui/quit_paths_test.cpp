@@ -39,8 +39,8 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 class Game final : public QWidget {
 public:
   explicit Game(const std::string& folder)
-      : standard_(this, 2), expert_(this, 2), lists(standard_, expert_, folder) {
-    lists.load();
+      : standard_(this, 2), expert_(this, 2), lists(folder) {
+    lists.show(standard_, expert_);
   }
   Rows rows() const {
     Rows rows;

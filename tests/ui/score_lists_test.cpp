@@ -255,7 +255,7 @@ TEST_F(ScoreListsTest, AClickOnARowRemovesItAndNothingElseDoes) {
   open();
   clickCell(standardList(), 1, 1);
   EXPECT_EQ(rowsOf(standardList()), (Rows{{"a", "1"}, {"c", "3"}}));
-  QTableView* v = standardList();
+  fw::ListBox* v = standardList();
   QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(20, v->viewport()->height() - 5));
   EXPECT_EQ(standardList()->rowCount(), 2);
   clickHeading(standardList(), 0);

@@ -1,0 +1,370 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// Times what a player waits for in the real game window over score files of
+// many rows in both lists, beside floors measured in the same run: an empty
+// start, std::sort of the lines, writing the lines; and the empty start beside
+// a plain Qt window with as many widgets. Each run is a fresh process, the
+// plain window, the empty game and the full one started in turns.
+//
+//   window_bench [--runs N] [ROWS...]     (defaults: 5 runs; 1000000 and 5000000 rows)
+//
+// The game runs on the platform QT_QPA_PLATFORM names (offscreen when unset);
+// under xvfb-run with QT_QPA_PLATFORM=xcb it maps a real X window.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "framework/list_box.h"
+#include "game/shuffler.h"
+#include "plain_window.h"
+#include "scores/score_store.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point begin) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+long long nowNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+double residentMegabytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+  }
+  return 0;
+}
+
+std::string loadAverage() {
+  std::ifstream in("/proc/loadavg");
+  std::string one, five;
+  in >> one >> five;
+  return one + " " + five;
+}
+
+// The game side: one process, one game, its steps timed from real input.
+class TimedGame : public QObject {
+public:
+  explicit TimedGame(int expectedRows) : expectedRows_(expectedRows) {
+    qApp->installEventFilter(this);
+    heartbeat_.setInterval(1);
+    heartbeat_.setTimerType(Qt::PreciseTimer);
+    connect(&heartbeat_, &QTimer::timeout, this, [this] { beat(); });
+  }
+
+  // A frame that paints the list (with all its rows, the first time) or, in
+  // the plain window, its tables counts once it is done: when the event loop
+  // turns over after it.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint || framePending_) return false;
+    auto* view = qobject_cast<QAbstractItemView*>(watched->parent());
+    if (!view || watched != view->viewport() || view->objectName() == "expertList") return false;
+    auto* list = dynamic_cast<fw::ListBox*>(view);
+    if (!firstFrame_ && list && list->rowCount() < expectedRows_) return false;
+    framePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      framePending_ = false;
+      if (!firstFrame_) firstFrame_ = nowNanoseconds();
+      painted_ = true;
+    });
+    return false;
+  }
+
+  long long firstFrame() const { return firstFrame_; }
+
+  // Processes events until such a frame is done, or a minute has gone.
+  void waitForPaint() {
+    QElapsedTimer limit;
+    limit.start();
+    while (!painted_ && limit.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  void settle(int milliseconds) {
+    QElapsedTimer limit;
+    limit.start();
+    while (limit.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+
+  // Times the action up to the list's next paint, the median of as many
+  // times as asked; the longest the event loop went without turning over
+  // meanwhile is the freeze.
+  void step(const std::string& name, const std::function<void()>& action, bool untilPainted = true, int times = 1) {
+    std::vector<double> took;
+    std::vector<double> froze;
+    for (int time = 0; time < times; ++time) {
+      settle(times > 1 ? 5 : 50);
+      heartbeat_.start();
+      lastBeat_ = Clock::now();
+      longestGap_ = 0;
+      const auto begin = Clock::now();
+      painted_ = false;
+      action();
+      beat();
+      if (untilPainted) {
+        waitForPaint();
+      } else {
+        QCoreApplication::processEvents();
+      }
+      took.push_back(millisecondsSince(begin));
+      beat();
+      heartbeat_.stop();
+      froze.push_back(longestGap_);
+    }
+    std::sort(took.begin(), took.end());
+    std::sort(froze.begin(), froze.end());
+    std::printf("%s %.3f\n%s-freeze %.3f\n", name.c_str(), took[took.size() / 2], name.c_str(),
+                froze[froze.size() / 2]);
+  }
+
+private:
+  void beat() {
+    const auto now = Clock::now();
+    longestGap_ = std::max(longestGap_, std::chrono::duration<double, std::milli>(now - lastBeat_).count());
+    lastBeat_ = now;
+  }
+
+  int expectedRows_;
+  long long firstFrame_ = 0;
+  bool framePending_ = false;
+  bool painted_ = false;
+  QTimer heartbeat_;
+  Clock::time_point lastBeat_;
+  double longestGap_ = 0;
+};
+
+int runGame(int argc, char* argv[], const std::string& folder, int rows, long long spawnedAt) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Veltrano");
+  QApplication::setDesktopFileName("example.veltrano.Veltrano");
+  TimedGame timed(rows);
+  game::RandomShuffler shuffler(1);
+  App app(shuffler, folder);
+  ui::GameWindow* window = &app.gameWindow();
+  fw::ListBox* list = window->content()->findChild<fw::ListBox*>("standardList");
+  timed.waitForPaint();
+  std::printf("start %.3f\n", static_cast<double>(timed.firstFrame() - spawnedAt) / 1e6);
+  timed.settle(500);
+  std::printf("memory %.1f\n", residentMegabytes());
+  if (rows == 0) return 0;
+
+  QHeaderView* header = list->horizontalHeader();
+  const auto clickHeading = [header](int column) {
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+  };
+  timed.step("sort-name", [&] { clickHeading(0); });
+  timed.step("sort-score", [&] { clickHeading(1); });
+  // Removals and records are quick: each figure is the median of several.
+  timed.step(
+      "remove",
+      [&] {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+      },
+      true, 15);
+  window->content()->findChild<QPushButton*>("scoreButton")->click();
+  window->content()->findChild<QLineEdit*>("nameField")->setText("Bench");
+  QPushButton* record = window->content()->findChild<QPushButton*>("recordButton");
+  timed.step("record", [&] { QTest::mouseClick(record, Qt::LeftButton); }, false, 15);
+  timed.step("save", [&] { window->close(); }, false);
+  return 0;
+}
+
+// The plain window with as many widgets, in the same process set-up.
+int runPlainWindow(int argc, char* argv[], long long spawnedAt) {
+  QApplication application(argc, argv);
+  TimedGame timed(0);
+  QMainWindow window;
+  showPlainWindow(window, true);
+  timed.waitForPaint();
+  std::printf("start %.3f\n", static_cast<double>(timed.firstFrame() - spawnedAt) / 1e6);
+  return 0;
+}
+
+// The bench side: files, floors and turns.
+
+void writeScoreFile(const std::string& path, int rows, unsigned seed) {
+  std::mt19937 random(seed);
+  std::ofstream out(path, std::ios::binary);
+  for (int i = 0; i < rows; ++i) out << "Player " << random() % 100000 << ',' << random() % 101 << '\n';
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+  return lines;
+}
+
+double median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Runs a game over the folder's files, or the plain window when the folder is empty.
+std::map<std::string, double> runChild(const QString& self, const QString& folder, int rows) {
+  QProcess child;
+  child.setStandardErrorFile(QProcess::nullDevice());
+  const long long spawnedAt = nowNanoseconds();
+  if (folder.isEmpty()) {
+    child.start(self, {"--plain", QString::number(spawnedAt)});
+  } else {
+    child.start(self, {"--game", folder, QString::number(rows), QString::number(spawnedAt)});
+  }
+  child.waitForFinished(-1);
+  std::map<std::string, double> figures;
+  std::istringstream out(child.readAllStandardOutput().toStdString());
+  std::string key;
+  for (double value; out >> key >> value;) figures[key] = value;
+  return figures;
+}
+
+void report(int rows, int runs, double fileMegabytes, const std::map<std::string, std::vector<double>>& ours,
+            const std::map<std::string, double>& floors, const std::string& loadBefore) {
+  const auto of = [&](const std::string& key) {
+    const auto found = ours.find(key);
+    return found == ours.end() ? 0.0 : median(found->second);
+  };
+  std::printf("\n%d rows in each list (%.1f MB of files); medians of %d runs; load average %s before, %s after\n",
+              rows, fileMegabytes, runs, loadBefore.c_str(), loadAverage().c_str());
+  std::printf("%-22s %10s %10s   %-30s %10s %7s   %s\n", "step", "ms", "freeze ms", "floor", "floor ms", "ratio",
+              "target");
+  const auto figure = [](double value, const char* format) {
+    char text[32] = "-";
+    if (value > 0) std::snprintf(text, sizeof text, format, value);
+    return std::string(text);
+  };
+  const auto line = [&](const char* what, const std::string& key, const char* floorName, double floor,
+                        const char* target, bool met) {
+    const double value = of(key);
+    std::printf("%-22s %10.2f %10s   %-30s %10s %7s   %s %s\n", what, value, figure(of(key + "-freeze"), "%.2f").c_str(),
+                floorName, figure(floor, "%.2f").c_str(), figure(floor > 0 ? value / floor : 0, "%.2f").c_str(), target,
+                met ? "ok" : "MISSED");
+  };
+  const double empty = of("empty-start");
+  const double sortFloor = floors.at("sort");
+  line("empty start", "empty-start", "plain widgets window", of("plain-start"), "<= 1.1x",
+       empty <= 1.1 * of("plain-start"));
+  line("start to first paint", "start", "empty start", empty, "<= 2x", of("start") <= 2 * empty);
+  line("click Name to repaint", "sort-name", "std::sort of the lines", sortFloor, "<= 1.5x",
+       of("sort-name") <= 1.5 * sortFloor);
+  line("click Score to repaint", "sort-score", "std::sort of the lines", sortFloor, "<= 1.5x",
+       of("sort-score") <= 1.5 * sortFloor);
+  line("remove a row", "remove", "-", 0, "< 1 ms", of("remove") < 1);
+  line("record", "record", "-", 0, "< 1 ms", of("record") < 1);
+  line("quit's save", "save", "writing the lines, synced", floors.at("write"), "-", true);
+  const double allowed = of("empty-memory") + 2 * fileMegabytes;
+  std::printf("%-22s %10.1f %10s   %-30s %10.1f %7.2f   %s %s\n", "memory MB", of("memory"), "",
+              "empty game + 2x the files", allowed, of("memory") / allowed, "<= 1x",
+              of("memory") <= allowed ? "ok" : "MISSED");
+  double longest = 0;
+  for (const char* key : {"sort-name", "sort-score", "remove", "record", "save"}) {
+    longest = std::max(longest, of(std::string(key) + "-freeze"));
+  }
+  longest = std::max(longest, of("start"));
+  std::printf("%-22s %10.2f %10s   %-30s %10s %7s   %s %s\n", "longest freeze", longest, "", "-", "", "", "< 2000 ms",
+              longest < 2000 ? "ok" : "MISSED");
+}
+
+int runBench(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  int runs = 5;
+  std::vector<int> sizes;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
+      runs = std::atoi(argv[++i]);
+    } else {
+      sizes.push_back(std::atoi(argv[i]));
+    }
+  }
+  if (sizes.empty()) sizes = {1000000, 5000000};
+  const QString self = QCoreApplication::applicationFilePath();
+  for (int rows : sizes) {
+    const std::string loadBefore = loadAverage();
+    QTemporaryDir full;
+    QTemporaryDir empty;
+    const std::string folder = full.path().toStdString();
+    const std::string standard = folder + "/" + scores::kStandardFile;
+    const std::string expert = folder + "/" + scores::kExpertFile;
+    const std::string pristineStandard = folder + "/standard.copy";
+    const std::string pristineExpert = folder + "/expert.copy";
+    writeScoreFile(pristineStandard, rows, 1);
+    writeScoreFile(pristineExpert, rows, 2);
+    const std::vector<std::string> lines = linesOf(pristineStandard);
+    double fileBytes = 0;
+    for (const std::string& line : lines) fileBytes += static_cast<double>(line.size() + 1);
+    fileBytes *= 2;  // the expert file is as large, give or take a few bytes
+
+    std::map<std::string, std::vector<double>> ours;
+    std::vector<double> sortTimes;
+    std::vector<double> writeTimes;
+    const std::vector<std::string> expertLines = linesOf(pristineExpert);
+    for (int run = 0; run < runs; ++run) {
+      std::filesystem::copy_file(pristineStandard, standard, std::filesystem::copy_options::overwrite_existing);
+      std::filesystem::copy_file(pristineExpert, expert, std::filesystem::copy_options::overwrite_existing);
+      for (const auto& [key, value] : runChild(self, {}, 0)) ours["plain-" + key].push_back(value);
+      for (const auto& [key, value] : runChild(self, empty.path(), 0)) ours["empty-" + key].push_back(value);
+      for (const auto& [key, value] : runChild(self, full.path(), rows)) ours[key].push_back(value);
+      // The floors, in the same turns.
+      std::vector<std::string> sorted = lines;
+      auto begin = Clock::now();
+      std::sort(sorted.begin(), sorted.end());
+      sortTimes.push_back(millisecondsSince(begin));
+      begin = Clock::now();
+      for (const std::vector<std::string>* each : {&lines, &expertLines}) {
+        const std::string path = folder + "/floor.txt";
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        for (const std::string& line : *each) {
+          std::fwrite(line.data(), 1, line.size(), out);
+          std::fputc('\n', out);
+        }
+        std::fflush(out);
+        ::fsync(fileno(out));
+        std::fclose(out);
+      }
+      writeTimes.push_back(millisecondsSince(begin));
+    }
+    report(rows, runs, fileBytes / 1e6, ours, {{"sort", median(sortTimes)}, {"write", median(writeTimes)}}, loadBefore);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const bool child = argc > 1 && (std::string(argv[1]) == "--game" || std::string(argv[1]) == "--plain");
+  if (child && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc == 5 && std::string(argv[1]) == "--game") {
+    return runGame(argc, argv, argv[2], std::atoi(argv[3]), std::atoll(argv[4]));
+  }
+  if (argc == 3 && std::string(argv[1]) == "--plain") return runPlainWindow(argc, argv, std::atoll(argv[2]));
+  return runBench(argc, argv);
+}
