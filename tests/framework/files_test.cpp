@@ -108,19 +108,25 @@ TEST_F(Files, ReplacingWritesTheWholeFileAndItsFolder) {
   EXPECT_EQ(bytesOf(pathOf("new/made")), "x,1\n");
 }
 
+// Runs the work with files limited to that many bytes, as on a disk that fills up.
+bool withFilesNoLargerThan(rlim_t bytes, const std::function<bool()>& work) {
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit limited = old;
+  limited.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &limited);
+  const bool done = work();
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  return done;
+}
+
 // A full disk fails the write before the new file takes the old one's place.
 TEST_F(Files, AReplacementThatCannotBeWrittenLeavesTheOldFileWhole) {
   const std::string path = write("kept", "Ann,87\nBob,64\n");
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit limited = old;
-  limited.rlim_cur = 3;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
   std::string reason;
-  const bool saved = fw::replaceFile(path, "a longer list,0\n", &reason);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  const bool saved = withFilesNoLargerThan(3, [&] { return fw::replaceFile(path, "a longer list,0\n", &reason); });
   EXPECT_FALSE(saved);
   EXPECT_EQ(reason, "File too large");
   EXPECT_EQ(bytesOf(path), "Ann,87\nBob,64\n");
@@ -142,17 +148,9 @@ TEST_F(Files, AppendingAddsOneLineAndNeverGluesTwo) {
 
 TEST_F(Files, AnAppendThatFailsPartWayIsCutBack) {
   const std::string path = write("full", "Bob,64\n");
-  // A file size limit fails the write after three bytes, as a full disk would.
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit limited = old;
-  limited.rlim_cur = 7 + 3;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  // The limit fails the write after three bytes, as a full disk would.
   std::string reason;
-  const bool appended = fw::appendLine(path, "Zed,11", &reason);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  const bool appended = withFilesNoLargerThan(7 + 3, [&] { return fw::appendLine(path, "Zed,11", &reason); });
   EXPECT_FALSE(appended);
   EXPECT_EQ(reason, "File too large");
   EXPECT_EQ(bytesOf(path), "Bob,64\n");
