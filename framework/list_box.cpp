@@ -165,10 +165,6 @@ void ListBox::appendRow(std::initializer_list<std::string_view> cells) {
 
 void ListBox::appendRows(RowTable&& rows) { model_->appendRows(std::move(rows)); }
 
-std::string_view ListBox::cell(int row, int column) const {
-  return model_->rows().cell(static_cast<std::size_t>(row), column);
-}
-
 const RowTable& ListBox::rows() const { return model_->rows(); }
 
 void ListBox::removeRow(int row) { model_->removeRow(row); }

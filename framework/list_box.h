@@ -61,8 +61,7 @@ public:
 
   void appendRow(std::initializer_list<std::string_view> cells);
   void appendRows(RowTable&& rows);
-  std::string_view cell(int row, int column) const;  // valid until the list changes
-  const RowTable& rows() const;
+  const RowTable& rows() const;  // in the order shown; valid until the list changes
   void removeRow(int row);
   // Selects the row and makes it the current one.
   void selectRow(int row);

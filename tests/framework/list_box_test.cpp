@@ -33,7 +33,7 @@ TEST_P(ListBoxCells, ShowEveryCellWholeOrPlainlyCut) {
   fw::ListBox list(&window, 2);
   list.appendRow({GetParam().bytes, "1"});
   EXPECT_EQ(list.model()->index(0, 0).data().toString(), GetParam().text);
-  EXPECT_EQ(list.cell(0, 0), GetParam().bytes);
+  EXPECT_EQ(list.rows().cell(0, 0), GetParam().bytes);
 }
 
 const QString kEllipsis(QChar(0x2026));
@@ -76,9 +76,9 @@ TEST(ListBox, HeadingClicksSortAsAStableNaturalSort) {
         const int c = fw::naturalCompare(column == 0 ? a.first : a.second, column == 0 ? b.first : b.second);
         return descending ? c > 0 : c < 0;
       });
-      for (int row = 0; row < list.rowCount(); ++row) {
-        ASSERT_EQ(list.cell(row, 0), expected[static_cast<std::size_t>(row)].first) << row;
-        ASSERT_EQ(list.cell(row, 1), expected[static_cast<std::size_t>(row)].second) << row;
+      for (std::size_t row = 0; row < list.rows().size(); ++row) {
+        ASSERT_EQ(list.rows().cell(row, 0), expected[row].first) << row;
+        ASSERT_EQ(list.rows().cell(row, 1), expected[row].second) << row;
       }
     }
   }

@@ -160,11 +160,11 @@ private slots:
     QCOMPARE(heading->text(QAccessible::Name), QString("Score"));
     QCOMPARE(heading->actionInterface()->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(list("standardList")->cell(0, 0), std::string_view("Bob"));  // bottom score to top score
+    QCOMPARE(list("standardList")->rows().cell(0, 0), std::string_view("Bob"));  // bottom score to top score
     // The same heading takes a second press, as a tool that keeps it presses it again.
     QVERIFY(heading->isValid());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(list("standardList")->cell(0, 0), std::string_view("Ann"));
+    QCOMPARE(list("standardList")->rows().cell(0, 0), std::string_view("Ann"));
   }
 
   // Each thing is heard once: a value says its caption, and the four buy buttons are told apart.

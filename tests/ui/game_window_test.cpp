@@ -68,7 +68,7 @@ private:
   }
   QStringList names() const {
     QStringList all;
-    for (int row = 0; row < list()->rowCount(); ++row) all << QString::fromStdString(std::string(list()->cell(row, 0)));
+    for (int row = 0; row < list()->rowCount(); ++row) all << QString::fromStdString(std::string(list()->rows().cell(static_cast<std::size_t>(row), 0)));
     return all;
   }
   QColor background(int index) const { return square(index)->palette().color(QPalette::Base); }

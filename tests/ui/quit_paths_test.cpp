@@ -44,7 +44,8 @@ public:
   }
   Rows rows() const {
     Rows rows;
-    for (int r = 0; r < standard_.rowCount(); ++r) rows.emplace_back(standard_.cell(r, 0), standard_.cell(r, 1));
+    const fw::RowTable& table = standard_.rows();
+    for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
     return rows;
   }
   void removeRow(int row) { standard_.removeRow(row); }

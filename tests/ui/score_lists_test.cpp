@@ -99,7 +99,8 @@ protected:
   }
   static Rows rowsOf(const fw::ListBox* list) {
     Rows rows;
-    for (int r = 0; r < list->rowCount(); ++r) rows.emplace_back(list->cell(r, 0), list->cell(r, 1));
+    const fw::RowTable& table = list->rows();
+    for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
     return rows;
   }
   void clickHeading(fw::ListBox* list, int column) {
