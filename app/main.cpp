@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
 #include "app/app.h"
 #include "app/command_line.h"
 #include "framework/application.h"
@@ -13,6 +18,11 @@
 
 int main(int argc, char* argv[]) {
   if (const auto status = handleCommandLine(argc, argv)) return *status;
+  const std::string folder = fw::configurationFolder();
+  // A game run as root in a player's HOME (sudo keeps it) has no session bus
+  // of its own there, and the bus library would start one, leaving a ~/.dbus
+  // of root's in the player's HOME: it looks for none.
+  if (::geteuid() == 0 && fw::rightsInFolder(folder).user != 0) ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
   fw::sayNoDisplayInOneLine();
   QApplication application(argc, argv);
   fw::displayOpened();
@@ -20,7 +30,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));
   game::RandomShuffler shuffler;
-  App app(shuffler, fw::configurationFolder());
+  App app(shuffler, folder);
   fw::quitOnTerminationRequests([&app] {
     if (ui::GameWindow* game = app.existingGameWindow()) game->saveScores();
   });

@@ -148,8 +148,7 @@ int main(int argc, char* argv[]) {
       runs,
       [&] {
         openWindow();
-        std::string reason;
-        fw::appendLine(standardPath, "Other game,12", &reason);
+        fw::appendLine(standardPath, "Other game,12");
       },
       [&] { window->close(); });
 

@@ -4,46 +4,143 @@
 
 #include "framework/files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QSysInfo>
-
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
-#include <cstdint>
+#include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <new>
+#include <random>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
-#include <sys/stat.h>
+#include <sys/fsuid.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace fw {
 
 std::string configurationFolder() {
-  // Qt takes a relative XDG_CONFIG_HOME as it stands, which would make the
-  // lists depend on the folder the game was started from, and makes "//.config"
-  // of a missing HOME; the XDG base directory rules ignore the one, and
-  // without the other there is no folder.
+  // The environment's bytes as they are: a HOME that is not valid UTF-8 names
+  // the same folder as it does for every other program. A relative
+  // XDG_CONFIG_HOME is ignored, as the XDG base directory rules say, and
+  // without an absolute HOME there is no folder.
   const auto absolute = [](const char* path) { return path && path[0] == '/'; };
-  if (absolute(std::getenv("XDG_CONFIG_HOME"))) {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  std::filesystem::path folder;
+  if (const char* configHome = std::getenv("XDG_CONFIG_HOME"); absolute(configHome)) {
+    folder = configHome;
+  } else if (const char* home = std::getenv("HOME"); absolute(home)) {
+    folder = std::filesystem::path(home) / ".config";
+  } else {
+    return {};
   }
-  const char* home = std::getenv("HOME");
-  if (!absolute(home)) return {};
-  return QDir::cleanPath(QString::fromLocal8Bit(home) + "/.config").toStdString();
+  std::string clean = folder.lexically_normal().native();
+  if (clean.size() > 1 && clean.back() == '/') clean.pop_back();
+  return clean;
+}
+
+FileRights rightsInFolder(const std::string& folder) {
+  FileRights rights{::geteuid(), ::getegid(), {}};
+  if (rights.user != 0 || folder.empty() || folder[0] != '/') return rights;
+  // Only root's own parts are taken on trust. The first part of another
+  // user's (their HOME) is theirs, and so is whatever lies under it, links
+  // and all: a link of theirs to a folder of root's is not followed as root.
+  struct stat info {};
+  bool found = false;
+  for (std::size_t end = folder.find('/', 1); !found; end = folder.find('/', end + 1)) {
+    const std::string part = folder.substr(0, end);
+    if (::lstat(part.c_str(), &info) != 0) break;  // what is missing will be made as the part above's owner
+    found = info.st_uid != 0;
+    if (end == std::string::npos) break;
+  }
+  if (!found) return rights;
+  rights.user = info.st_uid;
+  rights.group = info.st_gid;
+  // The user's groups, as a login of theirs would have them.
+  std::vector<char> buffer(16384);
+  struct passwd entry {};
+  struct passwd* user = nullptr;
+  if (::getpwuid_r(info.st_uid, &entry, buffer.data(), buffer.size(), &user) == 0 && user) {
+    rights.group = user->pw_gid;
+    int count = 64;
+    rights.groups.resize(static_cast<std::size_t>(count));
+    if (::getgrouplist(user->pw_name, user->pw_gid, rights.groups.data(), &count) < 0) {
+      rights.groups.resize(static_cast<std::size_t>(count));
+      ::getgrouplist(user->pw_name, user->pw_gid, rights.groups.data(), &count);
+    }
+    rights.groups.resize(static_cast<std::size_t>(std::max(count, 0)));
+  }
+  return rights;
+}
+
+ActingWith::ActingWith(const FileRights& rights) {
+  if (::geteuid() != 0 || rights.user == 0) return;
+  const int count = ::getgroups(0, nullptr);
+  oldGroups_.resize(static_cast<std::size_t>(std::max(count, 0)));
+  if (count < 0 || ::getgroups(count, oldGroups_.data()) != count) {
+    taken_ = false;
+    return;
+  }
+  changed_ = true;
+  // The system's calls themselves: the C library's setgroups would change
+  // the groups of every thread, the game window's too.
+  const bool groups = ::syscall(SYS_setgroups, rights.groups.size(), rights.groups.data()) == 0;
+  ::setfsgid(rights.group);
+  ::setfsuid(rights.user);
+  // Each call answers with the id it found: asked again, it says whether the change took.
+  taken_ = groups && static_cast<gid_t>(::setfsgid(rights.group)) == rights.group &&
+           static_cast<uid_t>(::setfsuid(rights.user)) == rights.user;
+}
+
+ActingWith::~ActingWith() {
+  if (!changed_) return;
+  ::setfsuid(::geteuid());
+  ::setfsgid(::getegid());
+  ::syscall(SYS_setgroups, oldGroups_.size(), oldGroups_.data());
+}
+
+FileState FileState::of(const struct stat& info) {
+  FileState state;
+  state.known = true;
+  state.device = info.st_dev;
+  state.inode = info.st_ino;
+  state.size = info.st_size;
+  state.modified = info.st_mtim;
+  state.changed = info.st_ctim;
+  return state;
+}
+
+bool FileState::operator==(const FileState& other) const {
+  const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+  return known && other.known && device == other.device && inode == other.inode && size == other.size &&
+         same(modified, other.modified) && same(changed, other.changed);
+}
+
+FileState stateOf(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? FileState::of(info) : FileState{};
 }
 
 namespace {
 
 std::string systemReason(int error) { return std::strerror(error); }
+
+// The system's reason, and where the path is a link the game was not let
+// through, where it leads: the player then knows which file was left alone.
+std::string reasonFor(const std::string& path, int error) {
+  std::string reason = systemReason(error);
+  if (error != EACCES && error != EPERM) return reason;
+  std::vector<char> target(PATH_MAX);
+  const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+  if (length > 0) reason += " (it is a link to " + std::string(target.data(), static_cast<std::size_t>(length)) + ")";
+  return reason;
+}
 
 FileContents unreadable(std::string reason) {
   FileContents contents;
@@ -68,6 +165,7 @@ public:
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
 
 private:
   int fd_;
@@ -80,33 +178,57 @@ std::string refusalOf(const struct stat& info) {
   return "it is not a regular file";
 }
 
-std::string folderOf(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absolutePath().toStdString(); }
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
 
-void makeFolderOf(const std::string& path) { QDir().mkpath(QString::fromStdString(folderOf(path))); }
+// Makes the folder of the path and those above it that are missing, as the
+// rights in force make them.
+void makeFolderOf(const std::string& path) {
+  const std::string folder = folderOf(path);
+  for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
+    ::mkdir(folder.substr(0, end).c_str(), 0777);
+    if (end == std::string::npos) break;
+  }
+}
+
+// The file a chain of links leads to, however far.
+bool followLinks(std::string& path) {
+  std::vector<char> target(PATH_MAX);
+  for (int hop = 0; hop < 40; ++hop) {
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) return true;  // not a link
+    std::string next(target.data(), static_cast<std::size_t>(length));
+    path = next.starts_with('/') ? next : folderOf(path) + "/" + next;
+  }
+  return false;
+}
 
 // Gives the new file behind the descriptor the owner and group of `like`,
-// where the system allows it (root may give a file away; anyone may choose
-// among their own groups), then its mode when keepMode.
-void takeOwnershipOf(int fd, const struct stat& like, bool keepMode) {
+// where the system allows it (anyone may choose among their own groups),
+// then its mode: an editor does the same.
+void keepOwnerAndMode(int fd, const struct stat& like) {
   struct stat now {};
   if (::fstat(fd, &now) == 0 && (now.st_uid != like.st_uid || now.st_gid != like.st_gid)) {
     [[maybe_unused]] const int given = ::fchown(fd, like.st_uid, like.st_gid);
   }
   // After the owner: a change of owner clears the set-user-ID bit.
-  if (keepMode) [[maybe_unused]] const int kept = ::fchmod(fd, like.st_mode & 07777);
+  [[maybe_unused]] const int kept = ::fchmod(fd, like.st_mode & 07777);
 }
 
-// A file that root makes belongs to its folder's owner (sudo keeps the
-// player's HOME, and a root-owned list would lock the player out of it).
-void giveNewFileToFolderOwner(int fd, const std::string& path) {
-  struct stat folder {};
-  if (::geteuid() == 0 && ::stat(folderOf(path).c_str(), &folder) == 0) takeOwnershipOf(fd, folder, false);
-}
-
-// Gives the reason and false.
-bool failure(std::string* reason, std::string why) {
-  *reason = std::move(why);
-  return false;
+bool writeAll(int fd, std::string_view bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) {
+      if (wrote == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
 }
 
 }  // namespace
@@ -114,7 +236,7 @@ bool failure(std::string* reason, std::string why) {
 FileContents readFile(const std::string& path, std::size_t maxBytes) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(systemReason(errno));
+  if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return unreadable(systemReason(errno));
   if (std::string refusal = refusalOf(info); !refusal.empty()) return unreadable(std::move(refusal));
@@ -122,70 +244,153 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
 
   FileContents contents;
   contents.status = FileContents::Status::Read;
+  contents.state = FileState::of(info);
   std::string& bytes = contents.bytes;
-  // One byte more than the size, to see a file that grew while it was read.
-  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-  std::size_t have = 0;
-  for (;;) {
-    if (have == bytes.size()) {
-      if (have > maxBytes) return tooLarge();
-      bytes.resize(std::min(have * 2, maxBytes + 1));
+  try {
+    // One byte more than the size, to see a file that grew while it was read.
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t have = 0;
+    for (;;) {
+      if (have == bytes.size()) {
+        if (have > maxBytes) return tooLarge();
+        bytes.resize(std::min(have * 2, maxBytes + 1));
+      }
+      const ssize_t got = ::read(file.get(), bytes.data() + have, bytes.size() - have);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) return unreadable(systemReason(errno));
+      if (got == 0) break;
+      have += static_cast<std::size_t>(got);
     }
-    const ssize_t got = ::read(file.get(), bytes.data() + have, bytes.size() - have);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return unreadable(systemReason(errno));
-    if (got == 0) break;
-    have += static_cast<std::size_t>(got);
+    bytes.resize(have);
+  } catch (const std::bad_alloc&) {
+    return unreadable(systemReason(ENOMEM));
   }
-  bytes.resize(have);
   return contents;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
-  const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
-  makeFolderOf(path);
-  // The file a link leads to is the one replaced, as Qt does.
+bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, std::string* reason) {
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (file.get() < 0) {
+    *reason = reasonFor(path, errno);
+    return false;
+  }
+  std::vector<char> piece(std::size_t{1} << 20);
+  *count = 0;
+  for (;;) {
+    const ssize_t got = ::read(file.get(), piece.data(), piece.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      *reason = systemReason(errno);
+      return false;
+    }
+    if (got == 0) return true;
+    *count += static_cast<std::uint64_t>(std::count_if(piece.data(), piece.data() + got, counted));
+  }
+}
+
+FileReplacement::FileReplacement(const std::string& path) : target_(path) {
+  // The file a link leads to is the one replaced, as an editor replaces it.
+  if (!followLinks(target_)) {
+    fail(systemReason(ELOOP));
+    return;
+  }
+  makeFolderOf(target_);
   struct stat old {};
-  const bool existed = ::stat(path.c_str(), &old) == 0;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString().toStdString());
-  // As editors do: a list rewritten by a game run as root stays the player's,
-  // and a mode the player chose (even 0200) stays as it was.
+  const bool existed = ::stat(target_.c_str(), &old) == 0;
   if (existed) {
-    takeOwnershipOf(file.handle(), old, true);
-  } else {
-    giveNewFileToFolderOwner(file.handle(), path);
+    if (std::string refusal = refusalOf(old); !refusal.empty()) {
+      fail(std::move(refusal));
+      return;
+    }
   }
-  // The new bytes reach the disk before they take the old file's place, so
-  // not even a power cut leaves a half-written list behind.
-  errno = 0;
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      !file.flush() || ::fsync(file.handle()) != 0) {
-    // The system's word ("No space left on device") says more than Qt's, which may be "Unknown error".
+  // Made beside the file, so that taking its place is a rename on one disk.
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+    temporary_ = target_ + "." + std::to_string(random() % 1000000000u) + ".new";
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd_ < 0 && errno != EEXIST) break;
+  }
+  if (fd_ < 0) {
     const int error = errno;
-    const std::string why = error != 0 ? systemReason(error) : file.errorString().toStdString();
-    file.cancelWriting();
-    return fail(why);
+    temporary_.clear();
+    fail(reasonFor(path, error));
+    return;
   }
-  if (!file.commit()) return fail(file.errorString().toStdString());
+  // As editors do: a mode the player chose (even 0200) stays as it was, and
+  // so does the group where the player is in it.
+  if (existed) keepOwnerAndMode(fd_, old);
+}
+
+FileReplacement::~FileReplacement() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+bool FileReplacement::fail(std::string why) {
+  if (reason_.empty()) reason_ = std::move(why);
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+  return false;
+}
+
+bool FileReplacement::flush() {
+  if (fd_ < 0) return false;
+  if (!writeAll(fd_, buffer_)) return fail(systemReason(errno));
+  buffer_.clear();
   return true;
 }
 
-bool appendLine(const std::string& path, std::string_view line, std::string* reason) {
-  const auto fail = [reason](std::string why) { return failure(reason, std::move(why)); };
-  makeFolderOf(path);
-  constexpr int kFlags = O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-  int opened = ::open(path.c_str(), kFlags);
-  bool made = false;
-  if (opened < 0 && errno == ENOENT) {
-    opened = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
-    made = opened >= 0;
-    // Another game made it first.
-    if (opened < 0 && errno == EEXIST) opened = ::open(path.c_str(), kFlags);
+void FileReplacement::write(std::string_view bytes) {
+  // Written a piece at a time: a list of a gigabyte needs no second gigabyte of memory.
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  if (fd_ < 0) return;
+  if (buffer_.capacity() < kPiece) buffer_.reserve(kPiece);
+  if (buffer_.size() + bytes.size() > kPiece && !flush()) return;
+  if (bytes.size() >= kPiece) {
+    if (!writeAll(fd_, bytes)) fail(systemReason(errno));
+    return;
   }
-  const Descriptor file(opened);
-  if (file.get() < 0) return fail(systemReason(errno));
-  if (made) giveNewFileToFolderOwner(file.get(), path);
+  buffer_.append(bytes);
+}
+
+bool FileReplacement::commit() {
+  if (!flush()) return false;
+  // The new bytes reach the disk before they take the old file's place, so
+  // not even a power cut leaves a half-written list behind.
+  if (::fsync(fd_) != 0) return fail(systemReason(errno));
+  const int fd = std::exchange(fd_, -1);
+  if (::close(fd) != 0 && errno != EINTR) return fail(systemReason(errno));
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) return fail(reasonFor(target_, errno));
+  temporary_.clear();
+  // The rename itself reaches the disk with its folder.
+  const Descriptor folder(::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() >= 0) ::fsync(folder.get());
+  state_ = stateOf(target_);
+  return true;
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
+  FileReplacement file(path);
+  file.write(bytes);
+  if (file.commit()) return true;
+  *reason = file.reason();
+  return false;
+}
+
+Appended appendLine(const std::string& path, std::string_view line) {
+  Appended appended;
+  const auto fail = [&appended](std::string why) {
+    appended.reason = std::move(why);
+    return appended;
+  };
+  makeFolderOf(path);
+  const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+  if (file.get() < 0) return fail(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
   if (std::string refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));
@@ -194,132 +399,117 @@ bool appendLine(const std::string& path, std::string_view line, std::string* rea
   char last = '\n';
   if (oldSize > 0 && ::pread(file.get(), &last, 1, oldSize - 1) != 1) return fail(systemReason(errno));
   std::string bytes;
-  bytes.reserve(line.size() + 2);
-  if (last != '\n' && last != '\r') bytes += '\n';
+  appended.lineBreakFirst = last != '\n' && last != '\r';
+  if (appended.lineBreakFirst) bytes += '\n';
   bytes.append(line);
   bytes += '\n';
-
-  for (std::size_t done = 0; done < bytes.size();) {
-    const ssize_t wrote = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-    if (wrote < 0 && errno == EINTR) continue;
-    if (wrote <= 0) {
-      const std::string why = wrote < 0 ? systemReason(errno) : "nothing could be written";
-      // Half a line would read back later as a row with the wrong score.
-      [[maybe_unused]] const int cut = ::ftruncate(file.get(), oldSize);
-      return fail(why);
-    }
-    done += static_cast<std::size_t>(wrote);
+  if (!writeAll(file.get(), bytes)) {
+    const std::string why = systemReason(errno);
+    // Half a line would read back later as a row with the wrong score.
+    [[maybe_unused]] const int cut = ::ftruncate(file.get(), oldSize);
+    return fail(why);
   }
-  return true;
+  if (::fstat(file.get(), &info) == 0) appended.state = FileState::of(info);
+  appended.ok = true;
+  return appended;
 }
-
-struct FileLock::Impl {
-  explicit Impl(const QString& path) : file(path) {}
-  QLockFile file;
-};
 
 namespace {
 
-// Who holds a lock file now, after a lock file that nobody holds was taken over.
-struct Holder {
-  enum class Kind { Nobody, Live, Stuck };
-  Kind kind = Kind::Nobody;
-  long long process = 0;
-  std::string host;
-  std::string reason;  // Stuck: why the lock file could not be removed
-};
+std::string hostName() {
+  char name[HOST_NAME_MAX + 1] = {};
+  ::gethostname(name, sizeof name - 1);
+  return name;
+}
 
-// Qt takes over a lock file only when it may write to it, and one that names
-// no process only once it is 30 seconds old, telling neither apart from a
-// live game's: an empty lock file, or another user's left by a crash, would
-// block for that long or for good. A lock file that no live process holds is
-// removed here at once instead.
-Holder takeOverDeadLock(const QLockFile& lock, const std::string& path) {
-  Holder holder;
-  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
-  if (file.get() < 0 && errno != EACCES) return holder;  // none (or nothing Qt cannot see for itself)
-  if (file.get() >= 0) {
-    // A holder keeps an flock on its lock file, even before it has written
-    // its process there; holding one ourselves until the file is gone keeps
-    // two games from removing a lock that one of them has just made.
-    const bool flocked = ::flock(file.get(), LOCK_EX | LOCK_NB) != 0;
-    qint64 process = 0;
-    QString host;
-    QString application;
-    if (lock.getLockInfo(&process, &host, &application)) {
-      holder.process = process;
-      if (!host.isEmpty() && host != QSysInfo::machineHostName()) holder.host = host.toStdString();
-    }
-    const bool running = holder.process > 0 && (!holder.host.empty() || ::kill(static_cast<pid_t>(holder.process), 0) == 0 ||
-                                                errno != ESRCH);
-    if (flocked || running) {
-      holder.kind = Holder::Kind::Live;
-      return holder;
-    }
-    struct stat opened {};
-    struct stat now {};
-    const bool same = ::fstat(file.get(), &opened) == 0 && ::lstat(path.c_str(), &now) == 0 &&
-                      opened.st_dev == now.st_dev && opened.st_ino == now.st_ino;
-    if (!same) return holder;  // replaced since: the next try sees the new one
+// The process and host a lock file names: its first and third lines, as Qt's
+// lock files and ours write them.
+void readHolder(int fd, long long* process, std::string* host) {
+  char bytes[512];
+  const ssize_t got = ::pread(fd, bytes, sizeof bytes, 0);
+  if (got <= 0) return;
+  const std::string_view text(bytes, static_cast<std::size_t>(got));
+  const std::size_t first = text.find('\n');
+  const std::size_t second = first == std::string_view::npos ? first : text.find('\n', first + 1);
+  const std::size_t third = second == std::string_view::npos ? second : text.find('\n', second + 1);
+  *process = std::atoll(std::string(text.substr(0, first)).c_str());
+  if (third != std::string_view::npos) {
+    const std::string named(text.substr(second + 1, third - second - 1));
+    if (!named.empty() && named != hostName()) *host = named;
   }
-  // An unreadable lock file is taken over too: its process cannot be known.
-  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-    holder.kind = Holder::Kind::Stuck;
-    holder.reason = systemReason(errno);
-  }
-  return holder;
 }
 
 }  // namespace
 
-FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) {
+FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lockPath) {
   makeFolderOf(lockPath);
-  // Qt would wait for ever on a FIFO in the lock's place, or read a device without end.
-  struct stat info {};
-  if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    outcome_ = Outcome::InTheWay;
-    reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
-    return;
-  }
-  impl_ = std::make_unique<Impl>(QString::fromStdString(lockPath));
-  QLockFile& lock = impl_->file;
-  Holder holder = takeOverDeadLock(lock, lockPath);
-  const auto abandoned = [this, &holder] {
-    outcome_ = Outcome::Abandoned;
-    reason_ = holder.reason;
-  };
-  if (holder.kind == Holder::Kind::Stuck) {
-    abandoned();
-    return;
-  }
-  errno = 0;
-  if (lock.tryLock(waitMilliseconds)) {
-    outcome_ = Outcome::Locked;
-    return;
-  }
-  // Qt names no cause of its own; the system's last word is the likeliest one (a full disk, say).
-  const int error = errno;
-  switch (lock.error()) {
-    case QLockFile::LockFailedError:
-      // The holder may have gone while we waited, leaving a lock that Qt cannot take over.
-      holder = takeOverDeadLock(lock, lockPath);
-      if (holder.kind == Holder::Kind::Nobody && lock.tryLock(0)) {
-        outcome_ = Outcome::Locked;
-      } else if (holder.kind == Holder::Kind::Stuck) {
-        abandoned();
-      } else {
-        outcome_ = Outcome::HeldElsewhere;
-        holderProcess_ = holder.process;
-        holderHost_ = holder.host;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+  for (;;) {
+    // Qt's lock files and ours are held by an flock on the file, which the
+    // system lets go of when the holder ends however it ends.
+    struct stat info {};
+    if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+      outcome_ = Outcome::InTheWay;
+      reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
+      return;
+    }
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
+    // Another user's lock file: reading it is enough to lock it.
+    if (fd < 0 && (errno == EACCES || errno == EPERM)) fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
+    if (fd < 0) {
+      const int error = errno;
+      if (error == ENOENT) continue;  // removed meanwhile
+      if (error != EACCES && error != EPERM) {
+        outcome_ = error == ELOOP ? Outcome::InTheWay : Outcome::NotMade;
+        reason_ = error == ELOOP ? "it is a link, not a file" : systemReason(error);
+        return;
       }
-      break;
-    case QLockFile::PermissionError: reason_ = systemReason(EACCES); break;
-    default:
-      if (error != 0) reason_ = systemReason(error);
-      break;
+      // Nobody can be known to hold a file nobody may read: it goes.
+      if (::unlink(lockPath.c_str()) == 0 || errno == ENOENT) continue;
+      outcome_ = Outcome::Abandoned;
+      reason_ = systemReason(errno);
+      return;
+    }
+    Descriptor file(fd);
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      // Its holder removes a lock file as it lets go of it: one that is no
+      // longer in the lock's place is not the lock any more.
+      struct stat held {};
+      struct stat now {};
+      if (::fstat(fd, &held) != 0 || ::lstat(lockPath.c_str(), &now) != 0 || held.st_dev != now.st_dev ||
+          held.st_ino != now.st_ino) {
+        continue;
+      }
+      // Named for the message another game gives while it waits.
+      const std::string holder = std::to_string(::getpid()) + "\n" + program_invocation_short_name + "\n" + hostName() + "\n";
+      if (::ftruncate(fd, 0) == 0) {
+        [[maybe_unused]] const ssize_t named = ::pwrite(fd, holder.data(), holder.size(), 0);
+      }
+      fd_ = file.release();
+      outcome_ = Outcome::Locked;
+      return;
+    }
+    if (errno != EWOULDBLOCK) {
+      outcome_ = Outcome::NotMade;
+      reason_ = systemReason(errno);
+      return;
+    }
+    readHolder(fd, &holderProcess_, &holderHost_);
+    if (std::chrono::steady_clock::now() >= deadline) {
+      outcome_ = Outcome::HeldElsewhere;
+      return;
+    }
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(10),
+                                                                            deadline - std::chrono::steady_clock::now()));
   }
 }
 
-FileLock::~FileLock() = default;
+FileLock::~FileLock() {
+  if (fd_ < 0) return;
+  // Removed while still held, so that no other game takes it over in between.
+  ::unlink(path_.c_str());
+  ::close(fd_);
+}
 
 }  // namespace fw

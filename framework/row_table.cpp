@@ -135,6 +135,31 @@ void RowTable::remove(std::size_t row) {
   compactIfMostlyGarbage();
 }
 
+RowTable RowTable::without(const std::vector<std::size_t>& rows) const {
+  RowTable copy(columns_);
+  copy.text_ = text_;
+  copy.bytes_ = bytes_;
+  copy.begins_ = begins_;
+  copy.ends_ = ends_;
+  copy.liveRows_ = liveRows_;
+  copy.liveBytes_ = liveBytes_;
+  copy.order_.reserve(order_.size() - rows.size());
+  auto skip = rows.begin();
+  for (std::size_t row = 0; row < order_.size(); ++row) {
+    if (skip == rows.end() || *skip != row) {
+      copy.order_.push_back(order_[row]);
+      continue;
+    }
+    ++skip;
+    if (order_[row] & kOwnRow) {
+      --copy.liveRows_;
+      copy.liveBytes_ -= ownRowBytes(order_[row] & ~kOwnRow);
+    }
+  }
+  copy.compactIfMostlyGarbage();
+  return copy;
+}
+
 void RowTable::append(RowTable&& other) {
   if (order_.empty() && begins_.empty()) {
     *this = std::move(other);

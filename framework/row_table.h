@@ -37,6 +37,9 @@ public:
   void addSplitLine(std::initializer_list<std::string_view> cells);
   std::string_view cell(std::size_t row, int column) const;
   void remove(std::size_t row);
+  // A copy without the rows at the given indices (ascending); the shared
+  // text is shared, not copied.
+  RowTable without(const std::vector<std::size_t>& rows) const;
   void append(RowTable&& other);
   // Reorders the rows: row i becomes the old row order[i].
   void permute(const std::vector<std::uint32_t>& order);

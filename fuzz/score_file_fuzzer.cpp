@@ -38,7 +38,7 @@ Rows sortedRows(std::string_view file) {
 
 void checkMerge(std::string_view before, std::string_view after) {
   const fw::RowTable ours = scores::parseScoreFile(before);
-  const scores::OthersChanges others = scores::othersChanges(ours, before, after);
+  const scores::OthersChanges others = scores::othersChanges(ours, ours, after);
   require(std::is_sorted(others.removed.begin(), others.removed.end()));
   require(std::adjacent_find(others.removed.begin(), others.removed.end()) == others.removed.end());
   const std::string written = scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added);

@@ -5,7 +5,7 @@
 #pragma once
 // The score file format: one row a line, the name, a comma, the score.
 
-#include <cstring>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,39 +15,69 @@
 
 namespace scores {
 
-// Calls back with each line of text without its terminator (LF, CRLF or a
-// lone CR); a final terminator adds no empty line.
-template <class OnLine>
-void forEachLine(std::string_view text, OnLine&& onLine) {
-  const char* const end = text.data() + text.size();
-  const char* begin = text.data();
-  if (text.find('\r') == std::string_view::npos) {
-    // The common file of LF-ended lines: jump from line end to line end.
-    for (const char* at; (at = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin))));
-         begin = at + 1) {
-      onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
+// A line of a score file, as reading takes it.
+struct Line {
+  const char* textEnd;  // where its text ends and its line break, if any, begins
+  const char* next;     // where the next line begins
+  bool hasRow;       // whether the line gives a row: a comma, and a score after it
+  std::string_view name;
+  std::string_view score;
+};
+
+// Reads the line that begins at `at`, which ends at its line break (LF, CRLF
+// or a lone CR) or at `end`. Its name is the text before its first comma, its
+// score the text up to a second comma; a line without a score (no comma, or
+// nothing after it) gives no row. Blanks are kept.
+inline Line readLine(const char* at, const char* end) {
+  // One pass along the bytes: lines are short, and a plain loop finds their
+  // commas and end quicker than calls.
+  const auto endsLine = [](char c) { return c == '\n' || c == '\r'; };
+  Line line{};
+  const char* const name = at;
+  while (at != end && *at != ',' && !endsLine(*at)) ++at;
+  if (at != end && *at == ',') {
+    const char* const score = ++at;
+    while (at != end && *at != ',' && !endsLine(*at)) ++at;
+    if (at != score) {
+      line.hasRow = true;
+      line.name = std::string_view(name, static_cast<std::size_t>(score - 1 - name));
+      line.score = std::string_view(score, static_cast<std::size_t>(at - score));
     }
-    if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    return;
   }
-  for (const char* at = begin; at != end; ++at) {
-    if (*at != '\n' && *at != '\r') continue;
-    onLine(std::string_view(begin, static_cast<std::size_t>(at - begin)));
-    if (*at == '\r' && at + 1 != end && at[1] == '\n') ++at;
-    begin = at + 1;
-  }
-  if (begin != end) onLine(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+  while (at != end && !endsLine(*at)) ++at;
+  line.textEnd = at;
+  if (at != end && *at == '\r' && at + 1 != end && at[1] == '\n') ++at;
+  if (at != end) ++at;
+  line.next = at;
+  return line;
 }
 
-// The rows of a file. A line gives its text before the first comma as the
-// name and the text up to a second comma as the score; a line without a
-// score (no comma, or nothing after it) is skipped. Blanks are kept.
+// The rows of a file, a row for each line that gives one.
 fw::RowTable parseScoreFile(std::string_view bytes);
-// The same rows, reading their cells in the bytes themselves rather than in a copy.
-fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes);
+// The same rows, reading their cells in the bytes themselves rather than in a
+// copy; lineEnds, where given, counts the file's line break characters.
+fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr);
 
-// The file of the rows, each line ended by LF, leaving out the rows at the
-// given indices (ascending).
+// Appends the line of a row, without its line break.
+inline void appendScoreLine(std::string& to, std::string_view name, std::string_view score) {
+  to.append(name);
+  to += ',';
+  to.append(score);
+}
+
+// Hands the file of the rows to `out` a line at a time, each line ended by LF.
+template <class Out>
+void writeScoreFile(const fw::RowTable& rows, Out&& out) {
+  std::string line;
+  rows.forEachRow([&](std::size_t, const std::string_view* cells) {
+    line.clear();
+    appendScoreLine(line, cells[0], cells[1]);
+    line += '\n';
+    out(std::string_view(line));
+  });
+}
+
+// The file of the rows, leaving out the rows at the given indices (ascending).
 std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
 
 }  // namespace scores

@@ -4,7 +4,6 @@
 
 #include "scores/score_merge.h"
 
-#include <algorithm>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -27,35 +26,63 @@ struct RowHash {
 
 Row rowOf(const fw::RowTable& rows, std::size_t row) { return {rows.cell(row, 0), rows.cell(row, 1)}; }
 
-bool endsLine(char c) { return c == '\n' || c == '\r'; }
-
-// The lines in which two texts differ: each text less the longest run of
-// whole lines that both begin with and the longest that both end with.
-std::pair<std::string_view, std::string_view> differingLines(std::string_view a, std::string_view b) {
-  const std::size_t shorter = std::min(a.size(), b.size());
-  std::size_t head = static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + shorter, b.begin()).first - a.begin());
-  while (head > 0 && !endsLine(a[head - 1])) --head;
-  std::size_t tail = 0;
-  while (tail < shorter - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) ++tail;
-  // The run must begin a line in both texts.
-  const auto beginsLine = [](std::string_view text, std::size_t at) { return at == 0 || endsLine(text[at - 1]); };
-  while (tail > 0 && !(beginsLine(a, a.size() - tail) && beginsLine(b, b.size() - tail))) --tail;
-  return {a.substr(head, a.size() - head - tail), b.substr(head, b.size() - head - tail)};
+// The line that ends at `end` (its line break included): where it begins, and
+// the line as readLine reads it.
+std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_t end) {
+  std::size_t stop = end;
+  if (stop > 0 && text[stop - 1] == '\n') {
+    --stop;
+    if (stop > 0 && text[stop - 1] == '\r') --stop;
+  } else if (stop > 0 && text[stop - 1] == '\r') {
+    --stop;
+  }
+  std::size_t begin = stop;
+  while (begin > 0 && text[begin - 1] != '\n' && text[begin - 1] != '\r') --begin;
+  return {begin, readLine(text.data() + begin, text.data() + stop)};
 }
 
 }  // namespace
 
-OthersChanges othersChanges(const fw::RowTable& ours, std::string_view base, std::string_view current) {
+OthersChanges othersChanges(const fw::RowTable& ours, const fw::RowTable& base, std::string_view current) {
   OthersChanges changes;
-  const auto [baseLines, currentLines] = differingLines(base, current);
-  if (baseLines.empty() && currentLines.empty()) return changes;
-  const fw::RowTable before = parseScoreFile(baseLines);
-  const fw::RowTable now = parseScoreFile(currentLines);
+  const char* const text = current.data();
+  const char* const end = text + current.size();
+  // The rows both begin with...
+  std::size_t first = 0;
+  const char* head = text;
+  while (head != end) {
+    const Line line = readLine(head, end);
+    if (line.hasRow) {
+      if (first == base.size() || Row{line.name, line.score} != rowOf(base, first)) break;
+      ++first;
+    }
+    head = line.next;
+  }
+  // ...and end with, before those.
+  std::size_t last = base.size();
+  std::size_t tail = current.size();
+  const std::size_t headAt = static_cast<std::size_t>(head - text);
+  while (tail > headAt) {
+    const auto [begin, line] = lineBefore(current, tail);
+    if (line.hasRow) {
+      if (last == first || Row{line.name, line.score} != rowOf(base, last - 1)) break;
+      --last;
+    }
+    tail = begin;
+  }
+  if (first == last && headAt == tail) return changes;
 
   // Positive: copies another game removed; negative: copies it added.
   std::unordered_map<Row, long, RowHash> change;
-  for (std::size_t row = 0; row < before.size(); ++row) ++change[rowOf(before, row)];
-  for (std::size_t row = 0; row < now.size(); ++row) --change[rowOf(now, row)];
+  for (std::size_t row = first; row < last; ++row) ++change[rowOf(base, row)];
+  const auto eachBetween = [&](auto&& visit) {
+    for (const char* at = head; at != text + tail;) {
+      const Line line = readLine(at, text + tail);
+      if (line.hasRow) visit(Row{line.name, line.score});
+      at = line.next;
+    }
+  };
+  eachBetween([&](const Row& row) { --change[row]; });
 
   std::unordered_set<std::size_t> removedLengths;  // a quick first test before hashing a row
   for (const auto& [row, count] : change) {
@@ -69,13 +96,12 @@ OthersChanges othersChanges(const fw::RowTable& ours, std::string_view base, std
       changes.removed.push_back(row);
     }
   }
-  for (std::size_t row = 0; row < now.size(); ++row) {
-    const Row cells = rowOf(now, row);
-    if (long& count = change[cells]; count < 0) {
+  eachBetween([&](const Row& row) {
+    if (long& count = change[row]; count < 0) {
       ++count;
-      changes.added.add({cells.first, cells.second});
+      changes.added.add({row.first, row.second});
     }
-  }
+  });
   return changes;
 }
 

@@ -24,11 +24,12 @@ struct OthersChanges {
   fw::RowTable added{2};
 };
 
-// Compares base, the file as this game last read or wrote it, with current,
-// the file now, and says what that means for our rows. Rows are compared
-// whole and counted: two equal rows are two rows. Only the lines that differ
-// are compared row by row, so the usual case (a few lines appended, or none)
-// costs little more than comparing the bytes.
-OthersChanges othersChanges(const fw::RowTable& ours, std::string_view base, std::string_view current);
+// Compares base, the rows of the file as this game last read or wrote it,
+// with current, the file now, and says what that means for our rows. Rows
+// are compared whole and counted: two equal rows are two rows. Only the rows
+// between the longest run that both begin with and the longest that both end
+// with are counted, so the usual case (a few rows appended, or none) costs
+// little more than comparing the rows.
+OthersChanges othersChanges(const fw::RowTable& ours, const fw::RowTable& base, std::string_view current);
 
 }  // namespace scores

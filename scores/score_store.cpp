@@ -5,51 +5,40 @@
 #include "scores/score_store.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
-#include "framework/files.h"
 #include "scores/score_file.h"
 
 namespace scores {
 
 namespace {
 
-// Files larger than this are refused: a list of five million rows is under 100 MB.
-constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+// Files larger than this are refused: a list of five million rows is under 200 MB.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 30;
 // Far more rows than players record in a lifetime: a list of more would take
 // gigabytes to hold, and could end the game before its window opens.
-constexpr std::size_t kMaxRows = std::size_t{1} << 24;
+constexpr std::uint64_t kMaxRows = std::uint64_t{1} << 24;
 
 const char* const kNoFolder = "there is no preferences folder";
+const char* const kNoRights = "the game could not take on the rights of the folder's owner";
 
-bool endsInLineBreak(std::string_view bytes) { return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r'; }
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
-std::size_t lineEndsIn(std::string_view bytes) {
-  return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == '\n' || c == '\r'; }));
+std::uint64_t lineEndsIn(std::string_view bytes) {
+  return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isLineEnd));
 }
 
 // Whether a file of that size may hold more rows than that; a row takes three bytes at least (",1" and a line end).
-bool mayHoldTooManyRows(std::uintmax_t size) { return (size + 1) / 3 > kMaxRows; }
+bool mayHoldTooManyRows(std::uint64_t size) { return (size + 1) / 3 > kMaxRows; }
 
-// Whether reading refuses a file of that size for its rows; only a large file's line ends are counted.
-template <class CountLineEnds>
-bool tooManyRows(std::uintmax_t size, CountLineEnds&& lineEnds) {
-  return mayHoldTooManyRows(size) && lineEnds() >= kMaxRows;
-}
-
-bool tooManyRows(std::string_view bytes) {
-  return tooManyRows(bytes.size(), [bytes] { return lineEndsIn(bytes); });
-}
+// Whether reading refuses a file of that size and so many line ends for its rows.
+bool tooManyRows(std::uint64_t size, std::uint64_t lineEnds) { return mayHoldTooManyRows(size) && lineEnds >= kMaxRows; }
 
 // What the game writes must be a file it reads back.
 const char* const kWouldBeTooLarge = "it would be larger than 1 GiB";
 const char* const kWouldHaveTooManyRows = "it would have more than 16 million lines";
-
-std::string writingRefusalOf(std::string_view bytes) {
-  if (bytes.size() > kMaxFileBytes) return kWouldBeTooLarge;
-  return tooManyRows(bytes) ? kWouldHaveTooManyRows : "";
-}
 
 // Why the game will not take a file's contents as a list; empty when it will.
 std::string refusalOf(const fw::FileContents& file) {
@@ -59,19 +48,21 @@ std::string refusalOf(const fw::FileContents& file) {
     case fw::FileContents::Status::Read:
     case fw::FileContents::Status::Missing: break;
   }
-  return tooManyRows(file.bytes) ? "it has more than 16 million lines" : "";
+  // Counted only where the size leaves room for too many.
+  const bool tooMany = mayHoldTooManyRows(file.bytes.size()) && lineEndsIn(file.bytes) >= kMaxRows;
+  return tooMany ? "it has more than 16 million lines" : "";
 }
+
+std::string outOfMemory() { return std::strerror(ENOMEM); }
 
 }  // namespace
 
 ScoreStore::ScoreStore(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds)
-    : path_(folder.empty() ? std::string() : folder + "/" + fileName), lockWait_(lockWaitMilliseconds) {}
+    : path_(folder.empty() ? std::string() : folder + "/" + fileName),
+      lockWait_(lockWaitMilliseconds),
+      rights_(fw::rightsInFolder(folder)) {}
 
 std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
-  if (path_.empty()) {
-    *reason = kNoFolder;
-    return nullptr;
-  }
   const std::string lockPath = path_ + ".lock";
   auto held = std::make_unique<fw::FileLock>(lockPath, lockWait_);
   switch (held->outcome()) {
@@ -84,8 +75,8 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
       break;
     case fw::FileLock::Outcome::Abandoned:
       // Where it is, so that the player can remove it.
-      *reason = "it is locked by a lock file that no running game holds, " + lockPath +
-                ", which the game could not remove (" + held->reason() + "); once it is removed, the game can use the list";
+      *reason = "it is locked by a lock file that the game may neither read nor remove, " + lockPath + " (" +
+                held->reason() + "); once it is removed, the game can use the list";
       break;
     case fw::FileLock::Outcome::InTheWay:
       *reason = "its lock file " + path_.substr(path_.rfind('/') + 1) + ".lock is in the way: " + held->reason();
@@ -103,32 +94,30 @@ fw::RowTable ScoreStore::load() {
     problem_ = kNoFolder;
     return fw::RowTable(2);
   }
-  fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
-  problem_ = refusalOf(file);
-  if (!problem_.empty()) return fw::RowTable(2);
-  // The rows read their cells in these bytes: the file is held once.
-  base_ = std::make_shared<const std::string>(std::move(file.bytes));
-  return parseScoreFile(base_);
+  const fw::ActingWith acting(rights_);
+  if (!acting.taken()) {
+    problem_ = kNoRights;
+    return fw::RowTable(2);
+  }
+  try {
+    fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
+    problem_ = refusalOf(file);
+    if (!problem_.empty()) return fw::RowTable(2);
+    // The rows read their cells in these bytes: the file is held once.
+    const auto text = std::make_shared<const std::string>(std::move(file.bytes));
+    fw::RowTable rows = parseScoreFile(text, &lineEnds_);
+    base_ = rows;
+    left_ = file.state;
+    endsInLineBreak_ = text->empty() || isLineEnd(text->back());
+    return rows;
+  } catch (const std::bad_alloc&) {
+    problem_ = outOfMemory();
+    base_ = fw::RowTable(2);
+    return fw::RowTable(2);
+  }
 }
 
-std::string ScoreStore::growthRefusal(std::string_view line) const {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path_, error);
-  if (error) return {};  // no file yet, or none the append can write to, which it will say
-  if (size + line.size() + 1 > kMaxFileBytes) return kWouldBeTooLarge;
-  // The usual file, far from the limits, is not read: the line adds two line ends at most.
-  if (size + line.size() + 2 <= kMaxFileBytes && !mayHoldTooManyRows(size + line.size() + 2)) return {};
-  const fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
-  if (std::string refusal = refusalOf(file); !refusal.empty()) return refusal;
-  // The file as the append would leave it, judged as reading judges it.
-  const std::size_t breakFirst = endsInLineBreak(file.bytes) ? 0 : 1;
-  const std::size_t grown = file.bytes.size() + breakFirst + line.size() + 1;
-  if (grown > kMaxFileBytes) return kWouldBeTooLarge;
-  const auto lineEnds = [&] { return lineEndsIn(file.bytes) + breakFirst + lineEndsIn(line) + 1; };
-  return tooManyRows(grown, lineEnds) ? kWouldHaveTooManyRows : "";
-}
-
-bool ScoreStore::record(std::string_view line, std::string* reason) {
+bool ScoreStore::record(std::string_view name, std::string_view score, std::string* reason) {
   if (path_.empty()) {
     *reason = kNoFolder;
     return false;
@@ -137,18 +126,53 @@ bool ScoreStore::record(std::string_view line, std::string* reason) {
     *reason = "it could not be read when the game started, so it is left as it is";
     return false;
   }
-  const auto held = lock(reason);
-  if (!held) return false;
-  if (std::string refusal = growthRefusal(line); !refusal.empty()) {
-    *reason = std::move(refusal);
+  const fw::ActingWith acting(rights_);
+  if (!acting.taken()) {
+    *reason = kNoRights;
     return false;
   }
-  if (!fw::appendLine(path_, line, reason)) return false;
-  // The file gained a line break first where it lacked one.
-  if (appended_.empty() && !endsInLineBreak(*base_)) appended_ += '\n';
-  appended_.append(line);
-  appended_ += '\n';
-  return true;
+  const auto held = lock(reason);
+  if (!held) return false;
+  try {
+    std::string line;
+    appendScoreLine(line, name, score);
+    // The file as the append would leave it, judged as reading judges it. A
+    // file this game left as it is need not be read for that; one another
+    // game changed is counted a piece at a time, where its size leaves room
+    // for too many lines, and assumed to lack its last line break.
+    const fw::FileState now = fw::stateOf(path_);
+    const bool asLeft = now == left_;
+    if (now.known) {
+      const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
+      const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
+      if (grown > kMaxFileBytes) {
+        *reason = kWouldBeTooLarge;
+        return false;
+      }
+      std::uint64_t lineEnds = lineEnds_;
+      if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, reason)) return false;
+      if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) {
+        *reason = kWouldHaveTooManyRows;
+        return false;
+      }
+    }
+    const fw::Appended appended = fw::appendLine(path_, line);
+    if (!appended.ok) {
+      *reason = appended.reason;
+      return false;
+    }
+    // What the file holds is still known where this game was the last to write it.
+    left_ = asLeft ? appended.state : fw::FileState{};
+    lineEnds_ += (appended.lineBreakFirst ? 1 : 0) + lineEndsIn(line) + 1;
+    endsInLineBreak_ = true;
+    // The line as a later reading takes it: a line without a score is no row.
+    const Line read = readLine(line.data(), line.data() + line.size());
+    if (read.hasRow) base_.add({read.name, read.score});
+    return true;
+  } catch (const std::bad_alloc&) {
+    *reason = outOfMemory();
+    return false;
+  }
 }
 
 ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
@@ -158,25 +182,56 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
     saved.ok = true;
     return saved;
   }
+  if (path_.empty()) {
+    saved.reason = kNoFolder;
+    return saved;
+  }
+  const fw::ActingWith acting(rights_);
+  if (!acting.taken()) {
+    saved.reason = kNoRights;
+    return saved;
+  }
   const auto held = lock(&saved.reason);
   if (!held) return saved;
-  fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
-  saved.reason = refusalOf(current);
-  if (!saved.reason.empty()) return saved;
-  // Most often nobody else touched the file, and our rows are the whole story.
-  const std::string_view now = current.bytes;
-  const std::string& base = *base_;
-  const bool untouched = now.size() == base.size() + appended_.size() && now.starts_with(base) &&
-                         now.substr(base.size()) == appended_;
-  if (!untouched) saved.others = othersChanges(ours, appended_.empty() ? base : base + appended_, now);
-  std::string bytes = formatScoreFile(ours, saved.others.removed);
-  bytes += formatScoreFile(saved.others.added);
-  saved.reason = writingRefusalOf(bytes);
-  if (!saved.reason.empty()) return saved;
-  if (!fw::replaceFile(path_, bytes, &saved.reason)) return saved;
-  saved.ok = true;
-  base_ = std::make_shared<const std::string>(std::move(bytes));
-  appended_.clear();
+  try {
+    // Most often nobody else touched the file, and our rows are the whole story.
+    if (!(fw::stateOf(path_) == left_)) {
+      const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
+      saved.reason = refusalOf(current);
+      if (!saved.reason.empty()) return saved;
+      saved.others = othersChanges(ours, base_, current.bytes);
+    }
+    fw::RowTable written = ours.without(saved.others.removed);
+    written.append(fw::RowTable(saved.others.added));
+    // Written as it is formatted, a line at a time, and given up at once
+    // when it would make a file that reading refuses.
+    fw::FileReplacement file(path_);
+    std::uint64_t bytes = 0;
+    std::uint64_t lineEnds = 0;
+    writeScoreFile(written, [&](std::string_view line) {
+      bytes += line.size();
+      lineEnds += lineEndsIn(line);
+      if (bytes <= kMaxFileBytes) file.write(line);
+    });
+    if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
+      saved.reason = bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows;
+      saved.others = {};
+      return saved;
+    }
+    if (!file.commit()) {
+      saved.reason = file.reason();
+      saved.others = {};
+      return saved;
+    }
+    base_ = std::move(written);
+    left_ = file.state();
+    lineEnds_ = lineEnds;
+    endsInLineBreak_ = true;
+    saved.ok = true;
+  } catch (const std::bad_alloc&) {
+    saved = Saved{};
+    saved.reason = outOfMemory();
+  }
   return saved;
 }
 

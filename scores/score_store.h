@@ -3,20 +3,20 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// One score list's file, kept safe from other games: it remembers the file as
-// this game last read or wrote it, so that a save keeps what other games (or
-// a hand edit) did meanwhile, and it never touches a file it could not read.
+// One score list's file, kept safe from other games and other users: it
+// remembers the file as this game last read or wrote it, so that a save keeps
+// what other games (or a hand edit) did meanwhile; it never touches a file it
+// could not read; and it works in the folder with the rights of the folder's
+// owner, also when the game runs as root.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "framework/files.h"
 #include "framework/row_table.h"
 #include "scores/score_merge.h"
-
-namespace fw {
-class FileLock;
-}
 
 namespace scores {
 
@@ -33,13 +33,15 @@ public:
   ScoreStore(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds = kLockWaitMilliseconds);
 
   // The rows of the file; none when it is missing. A file that exists but
-  // cannot be read gives none either, and is left exactly as it is from then
-  // on: problem() says why. So is the file of a store without a folder.
+  // cannot be read (or held in memory) gives none either, and is left exactly
+  // as it is from then on: problem() says why. So is the file of a store
+  // without a folder.
   fw::RowTable load();
-  // Appends a row's line under the file's lock. False, with the reason, when
-  // the file has not got it, as when it would take the file past what
-  // reading takes: the game writes no file it would refuse to read.
-  bool record(std::string_view line, std::string* reason);
+  // Appends a row's line under the file's lock, without reading the file
+  // unless another game changed it. False, with the reason, when the file
+  // has not got it, as when it would take the file past what reading takes:
+  // the game writes no file it would refuse to read.
+  bool record(std::string_view name, std::string_view score, std::string* reason);
 
   struct Saved {
     bool ok = false;
@@ -48,7 +50,8 @@ public:
   };
   // Writes our rows back, atomically and under the file's lock, with what
   // other games did to the file since this game last read or wrote it; not
-  // when that would be a file too large to read back.
+  // when that would be a file too large to read back. A file nobody else
+  // changed is not read again, and no copy of the file's bytes is made.
   Saved save(const fw::RowTable& ours);
 
   const std::string& path() const { return path_; }
@@ -58,15 +61,18 @@ public:
 private:
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
   std::unique_ptr<fw::FileLock> lock(std::string* reason) const;
-  // Why appending the line would make a file that reading refuses; empty when it would not.
-  std::string growthRefusal(std::string_view line) const;
 
   std::string path_;
   int lockWait_;
-  // The file's bytes as this game last read or wrote them, and the lines it
-  // has appended since: together, what it expects to find in the file.
-  std::shared_ptr<const std::string> base_ = std::make_shared<const std::string>();
-  std::string appended_;
+  fw::FileRights rights_;
+  // The rows of the file as this game last read or wrote it, with those it
+  // has recorded since: what it expects to find there.
+  fw::RowTable base_{2};
+  // The file as this game left it, with its line breaks: unknown once
+  // another game changed it, until this game writes it again.
+  fw::FileState left_;
+  std::uint64_t lineEnds_ = 0;
+  bool endsInLineBreak_ = true;
   std::string problem_;
 };
 

@@ -139,7 +139,7 @@ bool ScoreLists::save() {
 void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score) {
   const Kept target = kept(mode);
   std::string reason;
-  const bool inFile = target.store->record(name + "," + score, &reason);
+  const bool inFile = target.store->record(name, score, &reason);
   target.list->appendRow({name, score});
   if (!inFile) {
     const bool retried = target.store->problem().empty();

@@ -123,24 +123,35 @@ for cause in mended kept; do
   fi
 done
 
-# A lock file that no live game holds does not stop Record; one that a live
-# process holds makes Record wait, then tell the player, until it has gone.
+# A lock file that no game holds does not stop Record, whatever it says: an
+# empty one, or one naming a live process that does not hold it (its number
+# taken since). One that a live game holds makes Record wait, then tell the
+# player, until it has gone.
 start_game 'Ann,87\n'
-: > "$config/Veltrano.prefs.lock"
+lock=$config/Veltrano.prefs.lock
+: > "$lock"
 play_and_record Empty
 check "an empty lock file is taken over at once" eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\n'
 check "an empty lock file raises no dialog" no_dialog
 sleep 60 &
-holder=$!
-printf '%s\nsleep\n%s\n' "$holder" "$(uname -n)" > "$config/Veltrano.prefs.lock"  # as Qt writes it
+unheld=$!
+printf '%s\nsleep\n%s\n' "$unheld" "$(uname -n)" > "$lock"  # as Qt writes it
 click 451 600  # Record
-check "a lock held by a live process fails Record" wait_dialog
-check "a lock held by a live process leaves the file alone" file_is Veltrano.prefs 'Ann,87\nEmpty,0\n'
+check "a lock naming a live process that does not hold it is taken over" \
+  eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\nEmpty,0\n'
+check "and raises no dialog" no_dialog
+kill "$unheld"
+flock --close "$lock" sleep 60 &  # the lock held by flock itself, not by sleep
+holder=$!
+check "another game holds the lock" eventually eval '! flock -n "$lock" true'
+click 451 600  # Record
+check "a lock held by a live game fails Record" wait_dialog
+check "a lock held by a live game leaves the file alone" file_is Veltrano.prefs 'Ann,87\nEmpty,0\nEmpty,0\n'
 xdotool key Return
-kill "$holder"
+pkill -P "$holder" sleep
 wait "$holder" 2>/dev/null
 click 451 600  # Record
-check "a lock whose process has gone is taken over" eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\nEmpty,0\n'
+check "a lock whose holder has gone is taken over" eventually file_is Veltrano.prefs 'Ann,87\nEmpty,0\nEmpty,0\nEmpty,0\n'
 xdotool key ctrl+q
 check "the game quits" wait_exit
 

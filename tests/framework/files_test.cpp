@@ -4,19 +4,34 @@
 
 #include "framework/files.h"
 
-#include <QString>
-#include <QSysInfo>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include <dlfcn.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// Syncs fail while this is above zero, one each, as a failing disk makes them.
+std::atomic<int> failingSyncs = 0;
+
+extern "C" int fsync(int fd) {
+  if (failingSyncs > 0) {
+    --failingSyncs;
+    errno = EIO;
+    return -1;
+  }
+  static const auto system = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+  return system(fd);
+}
 
 namespace {
 
@@ -133,26 +148,40 @@ TEST_F(Files, AReplacementThatCannotBeWrittenLeavesTheOldFileWhole) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);  // no stray temporary
 }
 
-TEST_F(Files, AppendingAddsOneLineAndNeverGluesTwo) {
+// A sync that fails is a save that failed, however well the writing went.
+TEST_F(Files, AReplacementWhoseSyncFailsLeavesTheOldFileWhole) {
+  const std::string path = write("kept", "Ann,87\n");
   std::string reason;
+  failingSyncs = 1;
+  EXPECT_FALSE(fw::replaceFile(path, "Bob,64\n", &reason));
+  failingSyncs = 0;
+  EXPECT_EQ(reason, "Input/output error");
+  EXPECT_EQ(bytesOf(path), "Ann,87\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);  // no stray temporary
+}
+
+TEST_F(Files, AppendingAddsOneLineAndNeverGluesTwo) {
   const std::string path = pathOf("append");
-  ASSERT_TRUE(fw::appendLine(path, "Ann,87", &reason));
-  ASSERT_TRUE(fw::appendLine(path, "Bob,", &reason));
+  ASSERT_TRUE(fw::appendLine(path, "Ann,87").ok);
+  ASSERT_TRUE(fw::appendLine(path, "Bob,").ok);
   EXPECT_EQ(bytesOf(path), "Ann,87\nBob,\n");
   for (const std::string end : {"Bob,64", "Bob,64\r"}) {
     const std::string torn = write("torn", end);
-    ASSERT_TRUE(fw::appendLine(torn, "Zed,0", &reason));
+    const fw::Appended appended = fw::appendLine(torn, "Zed,0");
+    ASSERT_TRUE(appended.ok);
+    EXPECT_EQ(appended.lineBreakFirst, end.back() != '\r');
     EXPECT_EQ(bytesOf(torn), end + (end.back() == '\r' ? "" : "\n") + "Zed,0\n");
+    EXPECT_TRUE(appended.state == fw::stateOf(torn));
   }
 }
 
 TEST_F(Files, AnAppendThatFailsPartWayIsCutBack) {
   const std::string path = write("full", "Bob,64\n");
   // The limit fails the write after three bytes, as a full disk would.
-  std::string reason;
-  const bool appended = withFilesNoLargerThan(7 + 3, [&] { return fw::appendLine(path, "Zed,11", &reason); });
-  EXPECT_FALSE(appended);
-  EXPECT_EQ(reason, "File too large");
+  fw::Appended appended;
+  withFilesNoLargerThan(7 + 3, [&] { return (appended = fw::appendLine(path, "Zed,11")).ok; });
+  EXPECT_FALSE(appended.ok);
+  EXPECT_EQ(appended.reason, "File too large");
   EXPECT_EQ(bytesOf(path), "Bob,64\n");
 }
 
@@ -160,7 +189,7 @@ TEST_F(Files, WritingWhereAFolderStandsFailsWithoutHarm) {
   std::string reason;
   const std::string path = pathOf("folder");
   fs::create_directory(path);
-  EXPECT_FALSE(fw::appendLine(path, "x,1", &reason));
+  EXPECT_FALSE(fw::appendLine(path, "x,1").ok);
   EXPECT_FALSE(fw::replaceFile(path, "x,1\n", &reason));
   EXPECT_TRUE(fs::is_directory(path));
 }
@@ -169,11 +198,12 @@ TEST_F(Files, ALockIsHeldByOneAtATime) {
   const std::string lock = pathOf("list.lock");
   {
     const fw::FileLock first(lock, 0);
-    ASSERT_TRUE(first.locked());
+    ASSERT_EQ(first.outcome(), fw::FileLock::Outcome::Locked);
     const fw::FileLock second(lock, 50);
     EXPECT_EQ(second.outcome(), fw::FileLock::Outcome::HeldElsewhere);
   }
-  EXPECT_TRUE(fw::FileLock(lock, 0).locked());
+  EXPECT_EQ(fw::FileLock(lock, 0).outcome(), fw::FileLock::Outcome::Locked);
+  EXPECT_FALSE(fs::exists(lock));  // let go of, and gone
 }
 
 // Waiting for a writer on a FIFO, or reading a device, would never end.
@@ -188,7 +218,7 @@ TEST_F(Files, AnythingButAFileInTheLocksPlaceIsRefusedAtOnce) {
   EXPECT_EQ(fw::FileLock(lock, 60000).reason(), "it is a link, not a file");
 }
 
-// A game run as root (sudo keeps the player's HOME) leaves the player's files the player's.
+// A rewritten list keeps its owner, group and mode, also when root rewrites it.
 TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
   std::string reason;
   const std::string kept = write("kept", "Ann,87\n");
@@ -202,45 +232,81 @@ TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
   constexpr uid_t kPlayer = 65534;
   ASSERT_EQ(::chown(kept.c_str(), kPlayer, kPlayer), 0);
   ASSERT_TRUE(fw::replaceFile(kept, "Cleo,96\n", &reason)) << reason;
-  // New files, made by either write, belong to the folder's owner.
-  ASSERT_EQ(::chown(folder_.c_str(), kPlayer, kPlayer), 0);
-  ASSERT_TRUE(fw::replaceFile(pathOf("replaced"), "Ann,87\n", &reason)) << reason;
-  ASSERT_TRUE(fw::appendLine(pathOf("appended"), "Ann,87", &reason)) << reason;
-  for (const std::string& path : {kept, pathOf("replaced"), pathOf("appended")}) {
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_uid, kPlayer) << path;
-    EXPECT_EQ(info.st_gid, kPlayer) << path;
-  }
+  ASSERT_EQ(::stat(kept.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, kPlayer);
+  EXPECT_EQ(info.st_gid, kPlayer);
   EXPECT_EQ(bytesOf(kept), "Cleo,96\n");
 }
 
-// A lock file whose process has gone, or that names none, is taken over at
-// once; one whose process runs is not, and names it.
-TEST_F(Files, OnlyALiveProcessKeepsALockFile) {
+// A lock is held by a lock on the file, which a holder keeps however its
+// file reads; a file nobody holds is taken over at once, whatever it names:
+// an empty one, another's, one of a process gone, or of one that runs (its
+// number taken by a new process since) but does not hold it.
+TEST_F(Files, OnlyALockThatIsHeldKeepsALockFile) {
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ASSERT_GT(gone, 0);
   ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
-  struct LockFile {
-    std::string contents;
-    bool taken;
-  };
-  const std::string host = QSysInfo::machineHostName().toStdString();
-  // As Qt writes it: the process, its program's name, the host.
-  const std::string running = std::to_string(::getpid()) + "\n" + fs::read_symlink("/proc/self/exe").filename().string() +
-                              "\n" + host + "\n";
-  for (const LockFile& file : {LockFile{"", true}, LockFile{"not a lock\n", true},
-                               LockFile{std::to_string(gone) + "\nveltrano\n" + host + "\n", true},
-                               LockFile{running, false}}) {
-    const std::string lock = write("list.lock", file.contents);
-    const fw::FileLock taken(lock, 0);
-    EXPECT_EQ(taken.locked(), file.taken) << file.contents;
-    if (!file.taken) {
-      EXPECT_EQ(taken.outcome(), fw::FileLock::Outcome::HeldElsewhere);
-      EXPECT_EQ(taken.holderProcess(), ::getpid());
-      EXPECT_EQ(bytesOf(lock), running);
-    }
+  const std::string lock = pathOf("list.lock");
+  for (const std::string& names : {std::string(), std::string("not a lock\n"), std::to_string(gone) + "\nveltrano\n\n",
+                                   std::to_string(::getpid()) + "\nveltrano\n\n"}) {
+    write("list.lock", names);
+    EXPECT_EQ(fw::FileLock(lock, 0).outcome(), fw::FileLock::Outcome::Locked) << names;
+    // Held by another open file of it, as another game holds it, whatever it names.
+    const int other = ::open(write("list.lock", names).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    const fw::FileLock held(lock, 0);
+    EXPECT_EQ(held.outcome(), fw::FileLock::Outcome::HeldElsewhere) << names;
+    EXPECT_EQ(held.holderProcess(), std::atoll(names.c_str()));
+    EXPECT_EQ(bytesOf(lock), names);
+    ::close(other);
   }
+}
+
+// A game run as root (sudo keeps the player's HOME) does in the player's
+// folder only what the player could: no write or read through a link to
+// root's files, nothing made for root, and the player's own links followed.
+TEST_F(Files, ARootGameInAPlayersFolderHasThePlayersRights) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can take on another user's rights";
+  constexpr uid_t kPlayer = 65534;
+  const std::string home = pathOf("home");
+  fs::create_directory(home);
+  ASSERT_EQ(::chown(home.c_str(), kPlayer, kPlayer), 0);
+  const std::string secret = write("secret", "root's\n");
+  ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+  const std::string rootsFolder = pathOf("roots");
+  fs::create_directory(rootsFolder);
+  const std::string config = home + "/.config";
+  EXPECT_EQ(fw::rightsInFolder(pathOf("x/y")).user, 0u);
+  const fw::FileRights rights = fw::rightsInFolder(config);
+  EXPECT_EQ(rights.user, kPlayer);
+  std::string reason;
+  {
+    const fw::ActingWith acting(rights);
+    ASSERT_TRUE(acting.taken());
+    ASSERT_TRUE(fw::appendLine(config + "/mine", "Ann,87").ok);  // makes the missing folder too
+    fs::create_symlink(secret, config + "/toSecret");
+    fs::create_symlink(rootsFolder + "/new", config + "/intoRoots");
+    fs::create_symlink(config + "/mine", config + "/own");
+    EXPECT_EQ(fw::readFile(config + "/toSecret", kLimit).reason, "Permission denied (it is a link to " + secret + ")");
+    for (const char* link : {"/toSecret", "/intoRoots"}) {
+      EXPECT_FALSE(fw::replaceFile(config + link, "x,1\n", &reason)) << link;
+      EXPECT_FALSE(fw::appendLine(config + link, "x,1").ok) << link;
+    }
+    EXPECT_TRUE(fw::replaceFile(config + "/own", "Bob,64\n", &reason)) << reason;
+    EXPECT_TRUE(fw::appendLine(config + "/own", "Cy,5").ok);
+    EXPECT_EQ(fw::FileLock(config + "/mine.lock", 0).outcome(), fw::FileLock::Outcome::Locked);
+  }
+  EXPECT_EQ(bytesOf(secret), "root's\n");
+  EXPECT_TRUE(fs::is_empty(rootsFolder));
+  EXPECT_EQ(bytesOf(config + "/mine"), "Bob,64\nCy,5\n");
+  for (const auto& made : fs::recursive_directory_iterator(home)) {
+    struct stat info {};
+    ASSERT_EQ(::lstat(made.path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kPlayer) << made.path();
+  }
+  // The rights were this thread's for a while only.
+  EXPECT_TRUE(fw::replaceFile(secret, "root's own\n", &reason)) << reason;
 }
 
 TEST(ConfigurationFolder, FollowsTheXdgBaseDirectoryRules) {
@@ -266,6 +332,8 @@ TEST(ConfigurationFolder, FollowsTheXdgBaseDirectoryRules) {
            Environment{nullptr, "home/ann", ""},
            Environment{nullptr, nullptr, ""},
            Environment{"relcfg", "", ""},
+           Environment{nullptr, "/home/h\xE9me", "/home/h\xE9me/.config"},  // bytes as they are, not UTF-8
+           Environment{"/srv/c\xE9//x/", "/home/ann", "/srv/c\xE9/x"},
        }) {
     set("XDG_CONFIG_HOME", environment.configHome);
     set("HOME", environment.home);

@@ -65,27 +65,3 @@ TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
   }
   EXPECT_EQ(scores::formatScoreFile(shared, {1, 4}), scores::formatScoreFile(copied, {1, 4}));
 }
-
-// The reader's one pass finds the rows that the file's lines, as forEachLine
-// splits them, hold by the format's rule: the text up to the first comma, then up to a second.
-TEST(RowTable, AFileReadsAsItsLinesSplitByForEachLine) {
-  std::mt19937 random(5);
-  const std::string alphabet = "a,,\r\n\n";
-  for (int trial = 0; trial < 2000; ++trial) {
-    std::string text(random() % 12, ' ');
-    for (char& c : text) c = alphabet[random() % alphabet.size()];
-    std::vector<std::pair<std::string_view, std::string_view>> expected;
-    scores::forEachLine(text, [&](std::string_view line) {
-      const std::size_t comma = line.find(',');
-      if (comma == std::string_view::npos) return;
-      const std::string_view score = line.substr(comma + 1).substr(0, line.substr(comma + 1).find(','));
-      if (!score.empty()) expected.emplace_back(line.substr(0, comma), score);
-    });
-    const fw::RowTable rows = scores::parseScoreFile(std::make_shared<const std::string>(text));
-    ASSERT_EQ(rows.size(), expected.size()) << text;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-      EXPECT_EQ(rows.cell(row, 0), expected[row].first);
-      EXPECT_EQ(rows.cell(row, 1), expected[row].second);
-    }
-  }
-}

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
@@ -17,22 +20,6 @@ Rows rowsOf(std::string_view bytes) {
   return rows;
 }
 
-using Lines = std::vector<std::string>;
-
-Lines linesOf(std::string_view text) {
-  Lines lines;
-  scores::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
-  return lines;
-}
-
-TEST(ForEachLine, SplitsAtLfCrlfOrALoneCr) {
-  EXPECT_EQ(linesOf("Ann,87\nBob,64\n"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("Ann,87\r\nBob,64\r\n"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("Ann,87\rBob,64"), (Lines{"Ann,87", "Bob,64"}));
-  EXPECT_EQ(linesOf("a\r\n\rb\n\nc"), (Lines{"a", "", "b", "", "c"}));
-  EXPECT_EQ(linesOf("\n"), (Lines{""}));
-  EXPECT_EQ(linesOf(""), Lines{});
-}
 
 TEST(ScoreFile, ReadsNameAndScoreByTheFirstTwoCommas) {
   EXPECT_EQ(rowsOf("Ann,87\nBob,64\n"), (Rows{{"Ann", "87"}, {"Bob", "64"}}));
@@ -68,6 +55,37 @@ TEST(ScoreFile, BytesThatAreNotUtf8ComeBackUnchanged) {
   EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(latin1)), latin1);
   const std::string withNul("A\0B,7\n", 6);
   EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(withNul)), withNul);
+}
+
+// The reader's one pass finds the rows that the file's lines, split at LF,
+// CRLF or a lone CR, hold by the format's rule: the text up to the first
+// comma, then up to a second.
+TEST(ScoreFile, AFileReadsAsItsLinesSplitOneByOne) {
+  std::mt19937 random(5);
+  const std::string alphabet = "a,,\r\n\n";
+  for (int trial = 0; trial < 2000; ++trial) {
+    std::string text(random() % 12, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    Rows expected;
+    for (std::size_t begin = 0; begin < text.size();) {
+      std::size_t end = text.find_first_of("\r\n", begin);
+      if (end == std::string::npos) end = text.size();
+      const std::string line = text.substr(begin, end - begin);
+      begin = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+      const std::size_t comma = line.find(',');
+      if (comma == std::string::npos) continue;
+      const std::string score = line.substr(comma + 1).substr(0, line.substr(comma + 1).find(','));
+      if (!score.empty()) expected.emplace_back(line.substr(0, comma), score);
+    }
+    std::uint64_t lineEnds = 0;
+    const fw::RowTable rows = scores::parseScoreFile(std::make_shared<const std::string>(text), &lineEnds);
+    Rows read;
+    for (std::size_t r = 0; r < rows.size(); ++r) read.emplace_back(rows.cell(r, 0), rows.cell(r, 1));
+    EXPECT_EQ(read, expected) << text;
+    EXPECT_EQ(lineEnds, static_cast<std::uint64_t>(std::count_if(text.begin(), text.end(), [](char c) {
+                return c == '\r' || c == '\n';
+              })));
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class ScoreMerge : public testing::TestWithParam<Merge> {};
 TEST_P(ScoreMerge, KeepsWhatEveryGameDid) {
   const Merge& m = GetParam();
   const fw::RowTable ours = scores::parseScoreFile(m.ours);
-  const scores::OthersChanges others = scores::othersChanges(ours, m.base, m.current);
+  const scores::OthersChanges others = scores::othersChanges(ours, scores::parseScoreFile(m.base), m.current);
   EXPECT_EQ(scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added), m.written);
 }
 
@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
         Merge{"OldLineEndsAreTheSameRows", "b,2\na,1\n", "a,1\r\nb,2\r\n", "a,1\nb,2\nc,3\n", "b,2\na,1\nc,3\n"},
         Merge{"TheLastLineGainedItsLineBreak", "a,1\nb,2\n", "a,1\nb,2", "a,1\nb,2\nc,3\n", "a,1\nb,2\nc,3\n"},
         Merge{"ALineChangedInPlace", "a,1\nb,2\n", "a,1\nb,2\n", "a,1\nb,20\n", "a,1\nb,20\n"},
-        Merge{"EverythingAfterAShortFirstLine", "a,1\n", "a,1\n", "a,1\na,11\n", "a,1\na,11\n"}),
+        Merge{"EverythingAfterAShortFirstLine", "a,1\n", "a,1\n", "a,1\na,11\n", "a,1\na,11\n"},
+        // Sorted by the other game, which recorded b,2 once more: one b,2 is new, not both.
+        Merge{"AnotherGameSortedAndRecordedARowWeHave", "a,1\nb,2\n", "a,1\nb,2\n", "b,2\nb,2\na,1\n",
+              "a,1\nb,2\nb,2\n"}),
     [](const testing::TestParamInfo<Merge>& info) { return std::string(info.param.name); });
 
 }  // namespace

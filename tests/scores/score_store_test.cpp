@@ -49,18 +49,18 @@ TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
 TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
   std::string reason;
   scores::ScoreStore nowhere("", scores::kStandardFile);
-  EXPECT_FALSE(nowhere.record("Ann,1", &reason));
+  EXPECT_FALSE(nowhere.record("Ann", "1", &reason));
   EXPECT_EQ(reason, "there is no preferences folder");
 
   scores::ScoreStore store(folder(), scores::kStandardFile, 20);
   {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
-    EXPECT_FALSE(store.record("Ann,1", &reason));
+    EXPECT_FALSE(store.record("Ann", "1", &reason));
     EXPECT_EQ(reason, "another game, process " + std::to_string(::getpid()) + ", kept it locked");
   }
   ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
-  EXPECT_FALSE(store.record("Ann,1", &reason));
+  EXPECT_FALSE(store.record("Ann", "1", &reason));
   EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
   EXPECT_FALSE(std::filesystem::exists(path()));
 }
@@ -73,10 +73,10 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
     std::ofstream(path(), std::ios::binary) << rows(kRows);
     scores::ScoreStore store(folder(), scores::kStandardFile);
     fw::RowTable ours = store.load();
-    EXPECT_FALSE(store.record("Ann,87", &reason));
+    EXPECT_FALSE(store.record("Ann", "87", &reason));
     EXPECT_EQ(reason, "it would have more than 16 million lines");
     EXPECT_EQ(std::filesystem::file_size(path()), 3 * kRows);
-    ASSERT_TRUE(store.record(",1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
+    ASSERT_TRUE(store.record("", "1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
     ours.add({"", "1"});
     ours.add({"Ann", "87"});  // kept in the list only
     const scores::ScoreStore::Saved saved = store.save(ours);
@@ -90,33 +90,34 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   std::ofstream(path(), std::ios::binary | std::ios::trunc) << "Ann,87\n";
   store.load();
   std::filesystem::resize_file(path(), std::uintmax_t{1} << 30);
-  EXPECT_FALSE(store.record("Bob,64", &reason));
+  EXPECT_FALSE(store.record("Bob", "64", &reason));
   EXPECT_EQ(reason, "it would be larger than 1 GiB");
   EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
 }
 
-// A lock that another user's crashed game left in a shared folder cannot be
-// removed by this user: the player is told why and where, to remove it.
-TEST_F(ScoreStoreTest, ALockThatCannotBeTakenOverSaysWhyAndWhere) {
+// Locks another user's crashed game left in a shared folder, which this user
+// may not remove: one this user may read is taken over all the same; one it
+// may not read is named, with why, to be removed.
+TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root, to be another user";
   const std::string lock = path() + ".lock";
   ASSERT_EQ(::chmod(folder().c_str(), 01777), 0);
-  std::ofstream(lock) << "999999999\nveltrano\n\n";  // a process that cannot exist; the lock is root's
+  std::ofstream(lock) << "999999999\nveltrano\n\n";  // the lock is root's
   // Forked as it stands, so that the other user works in this test's folder.
   GTEST_FLAG_SET(death_test_style, "fast");
-  EXPECT_EXIT(
-      {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
-        scores::ScoreStore store(folder(), scores::kStandardFile, 0);
-        std::string why;
-        store.record("Ann,1", &why);
-        std::fprintf(stderr, "%s\n", why.c_str());
-        std::_Exit(0);
-      },
-      testing::ExitedWithCode(0),
-      "it is locked by a lock file that no running game holds, " + lock +
-          ", which the game could not remove \\(Operation not permitted\\); once it is removed, the game can use the "
-          "list");
+  const auto recordAsAnotherUser = [this] {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+    scores::ScoreStore store(folder(), scores::kStandardFile, 0);
+    std::string why;
+    std::fprintf(stderr, "%s\n", store.record("Ann", "1", &why) ? "recorded" : why.c_str());
+    std::_Exit(0);
+  };
+  EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0), "recorded");
+  EXPECT_TRUE(std::filesystem::exists(lock));
+  ASSERT_EQ(::chmod(lock.c_str(), 0), 0);
+  EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0),
+              "it is locked by a lock file that the game may neither read nor remove, " + lock +
+                  " \\(Operation not permitted\\); once it is removed, the game can use the list");
 }
 
 }  // namespace
