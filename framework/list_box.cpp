@@ -14,11 +14,13 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "framework/accessibility.h"
 #include "framework/event_watcher.h"
 #include "framework/list_box_model.h"
+#include "framework/message_dialog.h"
 
 namespace fw {
 
@@ -177,12 +179,22 @@ void ListBox::selectRow(int row) {
 }
 
 void ListBox::sortByHeadingClick(int column) {
-  if (column == model_->sortColumn) {
-    model_->sortOrder = model_->sortOrder == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
+  SortOrder order = model_->sortOrder;
+  if (column == model_->sortColumn) order = order == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
+  clearSelection();
+  try {
+    model_->sortBy(column, order);
+  } catch (const std::bad_alloc&) {
+    MessageDialog dialog;
+    dialog.icon = MessageDialog::Icon::Caution;
+    dialog.message = "The list could not be sorted.";
+    dialog.explanation = "There is not enough memory to sort it. Its rows are left in their order.";
+    dialog.cancelVisible = false;
+    dialog.showModal();
+    return;
   }
   model_->sortColumn = column;
-  clearSelection();
-  model_->sortBy(column, model_->sortOrder);
+  model_->sortOrder = order;
   header_->setSortIndicator(column,
                             model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
   header_->setSortIndicatorShown(true);

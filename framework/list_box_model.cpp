@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/natural_order.h"
 
 namespace fw {
@@ -145,6 +147,8 @@ QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void RowsModel::appendRows(RowTable&& more) {
   if (more.size() == 0) return;
+  // Room first: running out of memory then leaves the list as it was.
+  if (rows_.size() > 0) rows_.reserveFor(more);
   const int first = rowCount();
   beginInsertRows({}, first, first + static_cast<int>(more.size()) - 1);
   rows_.append(std::move(more));
@@ -158,9 +162,16 @@ void RowsModel::removeRow(int row) {
 }
 
 void RowsModel::sortBy(int column, SortOrder order) {
-  const std::vector<std::uint32_t> permutation = sortedOrder(rows_, column, order);
+  // Millions of rows take a while to sort: the window goes on being drawn meanwhile.
+  std::vector<std::uint32_t> permutation;
+  runWithoutFreezing([&] { permutation = sortedOrder(rows_, column, order); });
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  rows_.permute(permutation);
+  try {
+    rows_.permute(permutation);
+  } catch (const std::bad_alloc&) {
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);  // as it was
+    throw;
+  }
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

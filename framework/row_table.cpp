@@ -5,7 +5,9 @@
 #include "framework/row_table.h"
 
 #include <cassert>
+#include <algorithm>
 #include <functional>
+#include <new>
 
 namespace fw {
 
@@ -132,7 +134,11 @@ void RowTable::remove(std::size_t row) {
     liveBytes_ -= ownRowBytes(order_[row] & ~kOwnRow);
   }
   order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(row));
-  compactIfMostlyGarbage();
+  try {
+    compactIfMostlyGarbage();
+  } catch (const std::bad_alloc&) {
+    // The garbage stays until memory allows: the rows are whole either way.
+  }
 }
 
 RowTable RowTable::without(const std::vector<std::size_t>& rows) const {
@@ -185,6 +191,17 @@ void RowTable::reserve(std::size_t rows, std::size_t bytes) {
   bytes_.reserve(bytes);
   begins_.reserve(rows);
   ends_.reserve(rows * static_cast<std::size_t>(columns_));
+}
+
+void RowTable::reserveFor(const RowTable& other) {
+  const auto grow = [](auto& vector, std::size_t more) {
+    if (vector.size() + more > vector.capacity()) vector.reserve(std::max(vector.size() + more, 2 * vector.capacity()));
+  };
+  grow(order_, other.size());
+  // The other's rows may all become rows of our own bytes.
+  grow(bytes_, other.bytes_.size() + (other.text_ ? other.text_->size() : 0));
+  grow(begins_, other.size());
+  grow(ends_, other.size() * static_cast<std::size_t>(columns_));
 }
 
 void RowTable::rebuild() {

@@ -45,6 +45,9 @@ public:
   void permute(const std::vector<std::uint32_t>& order);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
+  // Makes room for appending the other table's rows, growing as adding them
+  // would: the memory they take is then had before any of them is added.
+  void reserveFor(const RowTable& other);
   // Calls visit(row, cells) for each row, top to bottom, with its columnCount
   // cells: quicker than asking cell by cell, as each row is read once and the
   // bytes of the rows ahead are fetched from memory meanwhile.

@@ -5,6 +5,8 @@
 #include "ui/score_lists.h"
 
 #include <cstdio>
+#include <new>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,17 @@ void tell(const std::string& message, const std::string& explanation) {
   dialog.explanation = explanation;
   dialog.cancelVisible = false;
   dialog.showModal();
+}
+
+// The work's result to come from a thread of its own, or where no thread can
+// be had (memory runs short), from the work done when the result is asked for.
+template <class Work>
+auto inThreadIfPossible(Work work) {
+  try {
+    return std::async(std::launch::async, work);
+  } catch (const std::system_error&) {
+    return std::async(std::launch::deferred, work);
+  }
 }
 
 enum class AfterFailedSave { TryAgain, CloseWithoutSaving, BackToTheGame };
@@ -50,8 +63,8 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 ScoreLists::ScoreLists(const std::string& folder)
     : standard_(folder, scores::kStandardFile),
       expert_(folder, scores::kExpertFile),
-      readingStandard_(std::async(std::launch::async, [this] { return standard_.load(); })),
-      readingExpert_(std::async(std::launch::async, [this] { return expert_.load(); })) {}
+      readingStandard_(inThreadIfPossible([this] { return standard_.load(); })),
+      readingExpert_(inThreadIfPossible([this] { return expert_.load(); })) {}
 
 // A window closed before it showed its lists still waits for the reading, which uses the stores.
 ScoreLists::~ScoreLists() {
@@ -89,13 +102,15 @@ void ScoreLists::tellLoadProblems() const {
 
 std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
   // The files are written side by side: at millions of rows each takes a good part of a second.
-  std::vector<std::future<scores::ScoreStore::Saved>> saving;
-  for (const Kept& each : failing) {
-    const fw::RowTable* rows = &each.list->rows();
-    saving.push_back(std::async(std::launch::async, [store = each.store, rows] { return store->save(*rows); }));
-  }
-  std::vector<scores::ScoreStore::Saved> results;
-  for (auto& one : saving) results.push_back(one.get());
+  std::vector<scores::ScoreStore::Saved> results(failing.size());
+  fw::runWithoutFreezing([&] {
+    std::vector<std::future<scores::ScoreStore::Saved>> saving;
+    for (const Kept& each : failing) {
+      const auto save = [store = each.store, rows = &each.list->rows()] { return store->save(*rows); };
+      saving.push_back(inThreadIfPossible(save));
+    }
+    for (std::size_t i = 0; i < saving.size(); ++i) results[i] = saving[i].get();
+  });
   std::string failures;
   std::vector<Kept> stillFailing;
   for (std::size_t i = 0; i < failing.size(); ++i) {
@@ -138,9 +153,17 @@ bool ScoreLists::save() {
 
 void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score) {
   const Kept target = kept(mode);
+  try {
+    target.list->appendRow({name, score});
+  } catch (const std::bad_alloc&) {
+    tell("Your score could not be recorded.", "There is not enough memory to add it to the list.");
+    return;
+  }
+  // Taking the file's lock may wait for another game, and a file that
+  // another game changed may be counted through: not on the window's thread.
   std::string reason;
-  const bool inFile = target.store->record(name, score, &reason);
-  target.list->appendRow({name, score});
+  bool inFile = false;
+  fw::runWithoutFreezing([&] { inFile = target.store->record(name, score, &reason); });
   if (!inFile) {
     const bool retried = target.store->problem().empty();
     const std::string& path = target.store->path();

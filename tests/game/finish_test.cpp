@@ -102,6 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
     Game, Arrangements,
     testing::Values(Arrangement{"MirroredMagicSquare", game::Mode::Standard, {2, 7, 6, 9, 5, 1, 4, 3, 8},
                                 {"6", "7", "2", "1", "5", "9", "8", "3", "4"}, false, 100},
+                    // Nine 5s meet every sum, but are no arrangement of 1 to 9: only the middle one is right.
+                    Arrangement{"OneDigitRepeated", game::Mode::Standard, {2, 7, 6, 9, 5, 1, 4, 3, 8},
+                                {"5", "5", "5", "5", "5", "5", "5", "5", "5"}, false, 11},
                     Arrangement{"AllButTheFallingDiagonal", game::Mode::Standard, {2, 7, 6, 9, 5, 1, 4, 3, 8},
                                 {"1", "6", "8", "9", "2", "4", "5", "7", "3"}, false, 11},
                     Arrangement{"TargetsGoneWithASwitch", game::Mode::Standard, {2, 7, 6, 9, 5, 1, 4, 3, 8},
