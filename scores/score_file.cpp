@@ -8,13 +8,13 @@ namespace scores {
 
 namespace {
 
-std::uint64_t addRows(fw::RowTable& rows, std::string_view bytes) {
+std::uint64_t addRows(fw::RowTable& rows, std::string_view bytes, std::uint64_t lineEndLimit = UINT64_MAX) {
   // Room for lines of eight bytes or more, rather than a pass to count them:
   // room for more rows than come is address space only, never touched.
   rows.reserve(bytes.size() / 8 + 1, bytes.size());
   std::uint64_t lineEnds = 0;
   const char* const end = bytes.data() + bytes.size();
-  for (const char* at = bytes.data(); at != end;) {
+  for (const char* at = bytes.data(); at != end && lineEnds < lineEndLimit;) {
     const Line line = readLine(at, end);
     if (line.hasRow) rows.addSplitLine({line.name, line.score});
     lineEnds += static_cast<std::uint64_t>(line.next - line.textEnd);
@@ -31,10 +31,11 @@ fw::RowTable parseScoreFile(std::string_view bytes) {
   return rows;
 }
 
-fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds) {
+fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds,
+                            std::uint64_t lineEndLimit) {
   const std::string_view text = *bytes;
   fw::RowTable rows(2, std::move(bytes));
-  const std::uint64_t ends = addRows(rows, text);
+  const std::uint64_t ends = addRows(rows, text, lineEndLimit);
   if (lineEnds) *lineEnds = ends;
   return rows;
 }

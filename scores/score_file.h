@@ -55,8 +55,10 @@ inline Line readLine(const char* at, const char* end) {
 // The rows of a file, a row for each line that gives one.
 fw::RowTable parseScoreFile(std::string_view bytes);
 // The same rows, reading their cells in the bytes themselves rather than in a
-// copy; lineEnds, where given, counts the file's line break characters.
-fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr);
+// copy; lineEnds, where given, counts the file's line break characters, and
+// reading stops once they come to lineEndLimit.
+fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr,
+                            std::uint64_t lineEndLimit = UINT64_MAX);
 
 // Appends the line of a row, without its line break.
 inline void appendScoreLine(std::string& to, std::string_view name, std::string_view score) {

@@ -40,8 +40,10 @@ bool tooManyRows(std::uint64_t size, std::uint64_t lineEnds) { return mayHoldToo
 const char* const kWouldBeTooLarge = "it would be larger than 1 GiB";
 const char* const kWouldHaveTooManyRows = "it would have more than 16 million lines";
 
+const char* const kHasTooManyRows = "it has more than 16 million lines";
+
 // Why the game will not take a file's contents as a list; empty when it will.
-std::string refusalOf(const fw::FileContents& file) {
+std::string refusalOf(const fw::FileContents& file, bool countRows = true) {
   switch (file.status) {
     case fw::FileContents::Status::Unreadable: return file.reason;
     case fw::FileContents::Status::TooLarge: return "it is larger than 1 GiB";
@@ -49,8 +51,8 @@ std::string refusalOf(const fw::FileContents& file) {
     case fw::FileContents::Status::Missing: break;
   }
   // Counted only where the size leaves room for too many.
-  const bool tooMany = mayHoldTooManyRows(file.bytes.size()) && lineEndsIn(file.bytes) >= kMaxRows;
-  return tooMany ? "it has more than 16 million lines" : "";
+  const bool tooMany = countRows && mayHoldTooManyRows(file.bytes.size()) && lineEndsIn(file.bytes) >= kMaxRows;
+  return tooMany ? kHasTooManyRows : "";
 }
 
 std::string outOfMemory() { return std::strerror(ENOMEM); }
@@ -101,11 +103,16 @@ fw::RowTable ScoreStore::load() {
   }
   try {
     fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
-    problem_ = refusalOf(file);
+    problem_ = refusalOf(file, false);
     if (!problem_.empty()) return fw::RowTable(2);
-    // The rows read their cells in these bytes: the file is held once.
+    // The rows read their cells in these bytes: the file is held once. Too
+    // many lines are told while reading, which then stops.
     const auto text = std::make_shared<const std::string>(std::move(file.bytes));
-    fw::RowTable rows = parseScoreFile(text, &lineEnds_);
+    fw::RowTable rows = parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX);
+    if (tooManyRows(text->size(), lineEnds_)) {
+      problem_ = kHasTooManyRows;
+      return fw::RowTable(2);
+    }
     base_ = rows;
     left_ = file.state;
     endsInLineBreak_ = text->empty() || isLineEnd(text->back());

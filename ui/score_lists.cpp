@@ -4,6 +4,7 @@
 
 #include "ui/score_lists.h"
 
+#include <chrono>
 #include <cstdio>
 #include <new>
 #include <system_error>
@@ -76,6 +77,16 @@ ScoreLists::~ScoreLists() {
 void ScoreLists::show(fw::ListBox& standardList, fw::ListBox& expertList) {
   standardList_ = &standardList;
   expertList_ = &expertList;
+  // Lists of millions of rows take a moment to read: the window is drawn meanwhile.
+  const auto read = [](std::future<fw::RowTable>& rows) {
+    return rows.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  };
+  if (!read(readingStandard_) || !read(readingExpert_)) {
+    fw::runWithoutFreezing([this] {
+      readingStandard_.wait();
+      readingExpert_.wait();
+    });
+  }
   standardList.appendRows(readingStandard_.get());
   expertList.appendRows(readingExpert_.get());
 }

@@ -155,6 +155,17 @@ check "a lock whose holder has gone is taken over" eventually file_is Veltrano.p
 xdotool key ctrl+q
 check "the game quits" wait_exit
 
+# A HOME whose name is not UTF-8 (Latin-1 bytes) holds the lists as any other does.
+config=$work/h$'\xe9'me/.config
+mkdir -p "$config"
+printf 'Ann,87\n' > "$config/Veltrano.prefs"
+launch_game HOME="${config%/.config}" XDG_CONFIG_HOME=
+play_and_record Latin
+check "a record reaches the list in a HOME named in Latin-1" eventually file_is Veltrano.prefs 'Ann,87\nLatin,0\n'
+xdotool key ctrl+q
+check "the game quits" wait_exit
+check "and makes no folder of another name" test -z "$(ls "$work" | grep $'\xef\xbf\xbd')"
+
 # A FIFO in a score file's place neither hangs the game nor is replaced.
 config=$(mktemp -d -p "$work")
 mkfifo "$config/Veltrano.prefs"
