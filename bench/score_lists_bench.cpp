@@ -130,11 +130,11 @@ int main(int argc, char* argv[]) {
   const std::size_t listMemory = heapInUse() - beforeList;
   fw::ListBox& list = *window->content()->findChild<fw::ListBox*>("standardList");
 
-  const double sortByName = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(0); });
-  const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeadingClick(1); });
-  const double remove = medianOf(runs, [] {}, [&] { list.removeRow(list.rowCount() / 2); });
+  const double sortByName = medianOf(runs, [] {}, [&] { list.sortByHeading(0); });
+  const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeading(1); });
+  const double remove = medianOf(runs, [] {}, [&] { list.model()->removeRow(list.rowCount() / 2); });
   // The same removal in the list's row store alone, without the view's bookkeeping.
-  fw::RowTable store = scores::parseScoreFile(fw::readFile(standardPath, std::size_t{1} << 30).bytes);
+  scores::RowTable store = scores::parseScoreFile(fw::readFile(standardPath, std::size_t{1} << 30).bytes);
   const double removeFromStore = medianOf(runs, [] {}, [&] { store.remove(store.size() / 2); });
   window->content()->findChild<QPushButton*>("scoreButton")->click();
   window->content()->findChild<QLineEdit*>("nameField")->setText("Bench");

@@ -258,12 +258,13 @@ public:
   QAccessibleInterface* caption() const override { return nullptr; }
   QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override { return child((row + 1) * width() + column + 1); }
+  // A list without its model (it has gone before the list) has no parts.
   QString columnDescription(int column) const override {
-    return view()->model()->headerData(column, Qt::Horizontal).toString();
+    return view()->model() ? view()->model()->headerData(column, Qt::Horizontal).toString() : QString();
   }
   QString rowDescription(int) const override { return {}; }
-  int columnCount() const override { return view()->model()->columnCount(); }
-  int rowCount() const override { return view()->model()->rowCount(); }
+  int columnCount() const override { return view()->model() ? view()->model()->columnCount() : 0; }
+  int rowCount() const override { return view()->model() ? view()->model()->rowCount() : 0; }
 
   int selectedCellCount() const override { return static_cast<int>(selection()->selectedIndexes().size()); }
   QList<QAccessibleInterface*> selectedCells() const override {
@@ -330,6 +331,7 @@ class HeadingRowAccessible final : public QAccessibleWidget {
 public:
   explicit HeadingRowAccessible(ListHeading* heading) : QAccessibleWidget(heading, QAccessible::ColumnHeader) {}
   QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && !heading()->model()) return {};
     if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
     if (t == QAccessible::Description) return QStringLiteral("Left and Right choose a heading; Space sorts by it.");
     return QAccessibleWidget::text(t);

@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -19,7 +20,6 @@
 
 #include "framework/accessibility.h"
 #include "framework/event_watcher.h"
-#include "framework/list_box_model.h"
 #include "framework/message_dialog.h"
 
 namespace fw {
@@ -42,6 +42,31 @@ void tellAssistiveTools(QWidget* list, const QModelIndex& index, QAccessible::Ev
 ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setObjectName("headingRow");
   setFocusPolicy(Qt::TabFocus);
+  connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
+    // Qt's header turns its indicator on a click before it says so, and to
+    // ascending on a heading it was not on: the list's order is chosen from
+    // the indicator as it was.
+    if (clicking_) {
+      const QSignalBlocker quiet(this);
+      setSortIndicator(indicatorSection_, indicatorOrder_);
+    }
+    const bool sorted = isSortIndicatorShown();
+    Qt::SortOrder order = sorted ? sortIndicatorOrder() : Qt::AscendingOrder;
+    if (sorted && column == sortIndicatorSection()) order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    emit sortAsked(column, order);
+  });
+}
+
+void ListHeading::mousePressEvent(QMouseEvent* event) {
+  indicatorSection_ = sortIndicatorSection();
+  indicatorOrder_ = sortIndicatorOrder();
+  QHeaderView::mousePressEvent(event);
+}
+
+void ListHeading::mouseReleaseEvent(QMouseEvent* event) {
+  clicking_ = true;
+  QHeaderView::mouseReleaseEvent(event);
+  clicking_ = false;
 }
 
 QRect ListHeading::focusedPart() const {
@@ -76,15 +101,10 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-ListBox::ListBox(QWidget* parent, int columnCount)
-    : QAbstractItemView(parent),
-      model_(std::make_unique<RowsModel>(columnCount)),
-      header_(new ListHeading(this)),
-      rowHeight_(fontMetrics().height() + 4) {
+ListBox::ListBox(QWidget* parent)
+    : QAbstractItemView(parent), header_(new ListHeading(this)), rowHeight_(fontMetrics().height() + 4) {
   // The headings come before the rows, as they stand.
   QWidget::setTabOrder(header_, this);
-  setModel(model_.get());
-  header_->setModel(model_.get());
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,11 +116,9 @@ ListBox::ListBox(QWidget* parent, int columnCount)
   header_->setHighlightSections(false);
   header_->setSectionsClickable(true);
   header_->setSortIndicatorShown(false);
-  connect(header_, &QHeaderView::sectionClicked, this, [this](int column) { sortByHeadingClick(column); });
+  connect(header_, &ListHeading::sortAsked, this, &ListBox::sort);
   connect(header_, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
   connect(header_, &QHeaderView::geometriesChanged, this, &ListBox::updateGeometries);
-  connect(model_.get(), &QAbstractItemModel::rowsRemoved, this,
-          [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); });
 
   // Keeps the column widths at their shares when the list's viewport changes size.
   watchEvents(viewport(), [this](QEvent* event) {
@@ -138,9 +156,17 @@ void ListBox::changeEvent(QEvent* event) {
   }
 }
 
-int ListBox::rowCount() const { return model_->rowCount(); }
+void ListBox::setModel(QAbstractItemModel* model) {
+  if (this->model()) disconnect(this->model(), &QAbstractItemModel::rowsRemoved, this, nullptr);
+  QAbstractItemView::setModel(model);
+  header_->setModel(model);
+  connect(model, &QAbstractItemModel::rowsRemoved, this,
+          [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); });
+  applyColumnWidths();
+  updateGeometries();
+}
 
-void ListBox::setHeadings(const QStringList& headings) { model_->setHeadings(headings); }
+int ListBox::rowCount() const { return model() ? model()->rowCount() : 0; }
 
 void ListBox::setColumnWidths(std::vector<int> percents) {
   widthPercents_ = std::move(percents);
@@ -158,32 +184,20 @@ void ListBox::applyColumnWidths() {
   }
 }
 
-void ListBox::appendRow(std::initializer_list<std::string_view> cells) {
-  RowTable row(model_->columnCount());
-  row.add(cells);
-  appendRows(std::move(row));
-  tellRowAdded(this, rowCount() - 1);
-}
-
-void ListBox::appendRows(RowTable&& rows) { model_->appendRows(std::move(rows)); }
-
-const RowTable& ListBox::rows() const { return model_->rows(); }
-
-void ListBox::removeRow(int row) { model_->removeRow(row); }
-
 void ListBox::selectRow(int row) {
   if (row < 0 || row >= rowCount()) return;
-  const QModelIndex index = model_->index(row, 0);
+  const QModelIndex index = model()->index(row, 0);
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   selectionModel()->select(index, selectionCommand(index) | QItemSelectionModel::Rows);
 }
 
-void ListBox::sortByHeadingClick(int column) {
-  SortOrder order = model_->sortOrder;
-  if (column == model_->sortColumn) order = order == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
+void ListBox::sortByHeading(int column) { emit header_->sectionClicked(column); }
+
+void ListBox::sort(int column, Qt::SortOrder order) {
+  if (!model()) return;
   clearSelection();
   try {
-    model_->sortBy(column, order);
+    model()->sort(column, order);
   } catch (const std::bad_alloc&) {
     MessageDialog dialog;
     dialog.icon = MessageDialog::Icon::Caution;
@@ -193,11 +207,9 @@ void ListBox::sortByHeadingClick(int column) {
     dialog.showModal();
     return;
   }
-  model_->sortColumn = column;
-  model_->sortOrder = order;
-  header_->setSortIndicator(column,
-                            model_->sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+  header_->setSortIndicator(column, order);
   header_->setSortIndicatorShown(true);
+  emit sorted(column, order);
 }
 
 void ListBox::setRowClickHandler(std::function<void(int row)> handler) { rowClicked_ = std::move(handler); }
@@ -224,7 +236,7 @@ int ListBox::rowAt(int y) const {
 int ListBox::wholeRowsShown() const { return std::max(1, viewport()->height() / rowHeight_); }
 
 QRect ListBox::visualRect(const QModelIndex& index) const {
-  if (!index.isValid() || index.model() != model_.get()) return {};
+  if (!index.isValid() || index.model() != model()) return {};
   return QRect(header_->sectionViewportPosition(index.column()), index.row() * rowHeight_ - verticalOffset(),
                header_->sectionSize(index.column()) - kGridLine, rowHeight_ - kGridLine);
 }
@@ -232,7 +244,7 @@ QRect ListBox::visualRect(const QModelIndex& index) const {
 QModelIndex ListBox::indexAt(const QPoint& point) const {
   const int row = rowAt(point.y());
   const int column = header_->logicalIndexAt(point.x());
-  return row >= 0 && column >= 0 ? model_->index(row, column) : QModelIndex();
+  return row >= 0 && column >= 0 ? model()->index(row, column) : QModelIndex();
 }
 
 void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
@@ -261,10 +273,11 @@ void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
 
 QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
   const int last = rowCount() - 1;
-  const int lastColumn = model_->columnCount() - 1;
-  if (last < 0 || lastColumn < 0) return {};
+  if (last < 0) return {};
+  const int lastColumn = model()->columnCount() - 1;
+  if (lastColumn < 0) return {};
   const QModelIndex current = currentIndex();
-  if (!current.isValid()) return model_->index(0, 0);
+  if (!current.isValid()) return model()->index(0, 0);
   int row = current.row();
   int column = current.column();
   const bool control = modifiers & Qt::ControlModifier;
@@ -294,7 +307,7 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
       break;
     }
   }
-  return model_->index(row, column);
+  return model()->index(row, column);
 }
 
 void ListBox::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
@@ -309,8 +322,8 @@ QRegion ListBox::visualRegionForSelection(const QItemSelection& selection) const
   QRegion region;
   for (const QItemSelectionRange& range : selection) {
     if (!range.isValid()) continue;
-    const QRect from = visualRect(model_->index(range.top(), range.left()));
-    const QRect to = visualRect(model_->index(range.bottom(), range.right()));
+    const QRect from = visualRect(model()->index(range.top(), range.left()));
+    const QRect to = visualRect(model()->index(range.bottom(), range.right()));
     region += (from | to) & viewport()->rect();
   }
   return region;
@@ -335,7 +348,7 @@ void ListBox::paintEvent(QPaintEvent* event) {
   QStyleOptionViewItem option;
   initViewItemOption(&option);
   QPainter painter(viewport());
-  const int columns = model_->columnCount();
+  const int columns = model() ? model()->columnCount() : 0;
   if (rowCount() == 0 || columns == 0) return;
   const auto gridHint = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
   const QPen gridPen(QColor::fromRgba(gridHint), 1, Qt::SolidLine);
@@ -353,7 +366,7 @@ void ListBox::paintEvent(QPaintEvent* event) {
     if (top < 0 || bottom < 0) continue;
     for (int row = top; row <= bottom; ++row) {
       for (int column = left; column <= right; ++column) {
-        const QModelIndex index = model_->index(row, column);
+        const QModelIndex index = model()->index(row, column);
         option.rect = visualRect(index);
         drawCell(painter, option, index);
       }
@@ -411,6 +424,8 @@ void ListBox::scrollContentsBy(int, int) {
 
 void ListBox::rowsInserted(const QModelIndex& parent, int first, int last) {
   QAbstractItemView::rowsInserted(parent, first, last);
+  // A row recorded at the bottom: its cells are new children of the list.
+  if (first == last && last == rowCount() - 1) tellRowAdded(this, last);
   updateGeometries();
   // Rows added below the view, as a record is, change nothing shown but the scroll bar.
   const int top = first * rowHeight_ - verticalOffset();

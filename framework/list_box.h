@@ -3,31 +3,25 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// A list box of rows of text cells under a heading row. The rows live in a
-// table model and are all of one height, so the view finds a row by
-// arithmetic and keeps nothing per row: a list of millions of rows stays
-// quick to load, show, sort and change. Cells are bytes; they are shown
-// decoded as UTF-8 (Latin-1 where they are not valid UTF-8), long ones cut
-// short, and kept unchanged.
+// A list box of rows of text cells under a heading row. The rows are all of
+// one height, so the view finds a row by arithmetic and keeps nothing per
+// row: a list of millions of rows stays quick to show, sort and change.
 
 #include <QAbstractItemView>
 #include <QHeaderView>
 
 #include <functional>
-#include <initializer_list>
-#include <memory>
-#include <string_view>
 #include <vector>
 
 #include "framework/focus_ring.h"
-#include "framework/row_table.h"
 
 namespace fw {
 
-class RowsModel;
-
 // A list's row of headings. Clicks sort without taking the focus; Tab reaches
-// it, Left and Right choose a heading, and Space or Return sorts by it as a click does.
+// it, Left and Right choose a heading, and Space or Return sorts by it as a
+// click does. Its sort indicator is the record of how the list is sorted:
+// one direction a list, ascending at first, reversed by a click on the
+// heading it is sorted by and kept by a click on another.
 class ListHeading final : public QHeaderView, public FocusedPart {
   Q_OBJECT
 
@@ -36,39 +30,44 @@ public:
   int chosen() const { return chosen_; }
   QRect focusedPart() const override;
 
+signals:
+  // A click, a key or an assistive tool asks for the list sorted so.
+  void sortAsked(int column, Qt::SortOrder order);
+
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
   void choose(int section);
 
   int chosen_ = 0;
+  bool clicking_ = false;
+  int indicatorSection_ = 0;  // the sort indicator as it was when a click began
+  Qt::SortOrder indicatorOrder_ = Qt::AscendingOrder;
 };
 
+// A view of a table model's rows under its heading row; the model holds them,
+// and sorts them by its sort(), as Qt's models do.
 class ListBox final : public QAbstractItemView {
   Q_OBJECT
 
 public:
-  ListBox(QWidget* parent, int columnCount);
+  explicit ListBox(QWidget* parent);
   ~ListBox() override;
 
+  void setModel(QAbstractItemModel* model) override;
   QHeaderView* horizontalHeader() const { return header_; }
   int rowCount() const;
-  void setHeadings(const QStringList& headings);
   // Column widths as shares of the list's width, in percent.
   void setColumnWidths(std::vector<int> percents);
-
-  void appendRow(std::initializer_list<std::string_view> cells);
-  void appendRows(RowTable&& rows);
-  const RowTable& rows() const;  // in the order shown; valid until the list changes
-  void removeRow(int row);
   // Selects the row and makes it the current one.
   void selectRow(int row);
 
-  // A click on a heading sorts by that column: one direction per list,
-  // ascending at first, reversed by a click on the heading already sorted by.
-  void sortByHeadingClick(int column);
+  // Sorts by the column as a click on its heading does.
+  void sortByHeading(int column);
 
   // Runs for a click on a row, but not for the second click of a double
   // click; Delete runs it for the current row, as the keyboard's click.
@@ -77,6 +76,10 @@ public:
   QRect visualRect(const QModelIndex& index) const override;
   void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
   QModelIndex indexAt(const QPoint& point) const override;
+
+signals:
+  // The list was sorted by a heading.
+  void sorted(int column, Qt::SortOrder order);
 
 protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -102,8 +105,9 @@ private:
   void rowsRemoved(int first, int last);
   void drawCell(QPainter& painter, QStyleOptionViewItem option, const QModelIndex& index) const;
 
-  std::unique_ptr<RowsModel> model_;
-  QHeaderView* header_;
+  void sort(int column, Qt::SortOrder order);
+
+  ListHeading* header_;
   int rowHeight_;
   int shownOffset_ = 0;  // the vertical offset the viewport was last scrolled to
   bool layingOut_ = false;

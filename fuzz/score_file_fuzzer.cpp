@@ -29,7 +29,7 @@ void require(bool holds) {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 Rows sortedRows(std::string_view file) {
-  const fw::RowTable table = scores::parseScoreFile(file);
+  const scores::RowTable table = scores::parseScoreFile(file);
   Rows rows;
   for (std::size_t row = 0; row < table.size(); ++row) rows.emplace_back(table.cell(row, 0), table.cell(row, 1));
   std::sort(rows.begin(), rows.end());
@@ -37,7 +37,7 @@ Rows sortedRows(std::string_view file) {
 }
 
 void checkMerge(std::string_view before, std::string_view after) {
-  const fw::RowTable ours = scores::parseScoreFile(before);
+  const scores::RowTable ours = scores::parseScoreFile(before);
   const scores::OthersChanges others = scores::othersChanges(ours, ours, after);
   require(std::is_sorted(others.removed.begin(), others.removed.end()));
   require(std::adjacent_find(others.removed.begin(), others.removed.end()) == others.removed.end());
@@ -49,7 +49,7 @@ void checkMerge(std::string_view before, std::string_view after) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const fw::RowTable rows = scores::parseScoreFile(bytes);
+  const scores::RowTable rows = scores::parseScoreFile(bytes);
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const std::string_view name = rows.cell(row, 0);
     const std::string_view score = rows.cell(row, 1);

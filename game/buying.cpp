@@ -40,8 +40,9 @@ void buy(Game& game, int button, Shuffler& shuffler) {
       break;
     }
   }
-  const int next = button + 2;
-  game.usableBuyButtons = std::max(game.usableBuyButtons, std::min(next, static_cast<int>(kBuyButtons.size())));
+  // This button and the one after it, at least, can now be used.
+  const int usable = button + 2;
+  game.usableBuyButtons = std::max(game.usableBuyButtons, std::min(usable, static_cast<int>(kBuyButtons.size())));
 }
 
 }  // namespace game

@@ -18,4 +18,6 @@ Tick tick(Game& game) {
   return Tick::GameOver;
 }
 
+void freezeClock(Game& game, bool frozen) { game.clockFrozen = frozen; }
+
 }  // namespace game

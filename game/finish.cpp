@@ -16,21 +16,19 @@ namespace {
 // Some puzzles have more than one answer: an arrangement of 1 to 9 that
 // meets every target still shown as the puzzle made it is as right as the hidden one.
 bool meetsEveryTarget(const Game& game) {
-  std::string digits;
-  for (const std::string& shown : game.squares) {
-    if (shown.size() != 1) return false;
-    digits += shown;
+  std::string shown;
+  std::array<int, kSquareCount> digits{};
+  for (int square = 0; square < kSquareCount; ++square) {
+    const std::string& text = game.squares[static_cast<std::size_t>(square)];
+    if (text.size() != 1) return false;
+    shown += text;
+    digits[static_cast<std::size_t>(square)] = text[0] - '0';
   }
-  std::sort(digits.begin(), digits.end());
-  if (digits != "123456789") return false;
+  std::sort(shown.begin(), shown.end());
+  if (shown != "123456789") return false;
 
-  const bool sums = game.mode == Mode::Standard;
   for (int line = 0; line < kLineCount; ++line) {
-    int value = sums ? 0 : 1;
-    for (int square : kLines[static_cast<std::size_t>(line)].squares) {
-      const int digit = game.squares[static_cast<std::size_t>(square)][0] - '0';
-      value = sums ? value + digit : value * digit;
-    }
+    const int value = lineValue(digits, kLines[static_cast<std::size_t>(line)], game.mode);
     const int target = game.targetOf(line);
     if (value != target || game.targets[static_cast<std::size_t>(line)] != std::to_string(target)) return false;
   }

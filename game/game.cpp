@@ -8,15 +8,17 @@
 
 namespace game {
 
-int Game::targetOf(int line) const {
+int lineValue(const std::array<int, kSquareCount>& digits, const Line& line, Mode mode) {
   const bool sums = mode == Mode::Standard;
   int value = sums ? 0 : 1;
-  for (int square : kLines[static_cast<std::size_t>(line)].squares) {
-    const int digit = solution[static_cast<std::size_t>(square)];
+  for (int square : line.squares) {
+    const int digit = digits[static_cast<std::size_t>(square)];
     value = sums ? value + digit : value * digit;
   }
   return value;
 }
+
+int Game::targetOf(int line) const { return lineValue(solution, kLines[static_cast<std::size_t>(line)], mode); }
 
 std::optional<int> Game::buyerOf(int square) const {
   for (auto purchase = purchases.rbegin(); purchase != purchases.rend(); ++purchase) {

@@ -62,13 +62,17 @@ struct Game {
   std::array<int, 3> factors{};
   std::optional<int> product;
 
-  // The target of a line in the current mode: the sum or product of its digits in the answer.
+  // The target of a line in the current mode: its value in the answer.
   int targetOf(int line) const;
   // The buy button whose purchase filled the square last in this game, if any.
   std::optional<int> buyerOf(int square) const;
   bool bought(int button) const;
   const std::string& shown(Cell cell) const;
 };
+
+// The value of a line of digits (in reading order): their sum in the
+// standard mode, their product in the expert mode.
+int lineValue(const std::array<int, kSquareCount>& digits, const Line& line, Mode mode);
 
 // A new puzzle of the current mode: a random answer, its eight targets, and
 // four points off the maximum for each target that gives its line away. The
@@ -86,6 +90,8 @@ void buy(Game& game, int button, Shuffler& shuffler);
 enum class Tick { Nothing, PointLost, GameOver };
 // One period of the game clock: a point off the maximum while it is above 0, then the end of the game.
 Tick tick(Game& game);
+// "Static Version": while frozen, the clock's periods cost nothing.
+void freezeClock(Game& game, bool frozen);
 
 // "Done": the player's digits against the answer. Wrong ones are blanked,
 // the clock stops, and the score is the maximum times the share of right digits.

@@ -8,7 +8,7 @@ namespace scores {
 
 namespace {
 
-std::uint64_t addRows(fw::RowTable& rows, std::string_view bytes, std::uint64_t lineEndLimit = UINT64_MAX) {
+std::uint64_t addRows(scores::RowTable& rows, std::string_view bytes, std::uint64_t lineEndLimit = UINT64_MAX) {
   // Room for lines of eight bytes or more, rather than a pass to count them:
   // room for more rows than come is address space only, never touched.
   rows.reserve(bytes.size() / 8 + 1, bytes.size());
@@ -25,22 +25,22 @@ std::uint64_t addRows(fw::RowTable& rows, std::string_view bytes, std::uint64_t 
 
 }  // namespace
 
-fw::RowTable parseScoreFile(std::string_view bytes) {
-  fw::RowTable rows(2);
+scores::RowTable parseScoreFile(std::string_view bytes) {
+  scores::RowTable rows(2);
   addRows(rows, bytes);
   return rows;
 }
 
-fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds,
+scores::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds,
                             std::uint64_t lineEndLimit) {
   const std::string_view text = *bytes;
-  fw::RowTable rows(2, std::move(bytes));
+  scores::RowTable rows(2, std::move(bytes));
   const std::uint64_t ends = addRows(rows, text, lineEndLimit);
   if (lineEnds) *lineEnds = ends;
   return rows;
 }
 
-std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut) {
+std::string formatScoreFile(const scores::RowTable& rows, const std::vector<std::size_t>& leftOut) {
   std::string bytes;
   auto skip = leftOut.begin();
   std::size_t row = 0;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/row_table.h"
+#include "scores/row_table.h"
 
 namespace scores {
 
@@ -53,11 +53,11 @@ inline Line readLine(const char* at, const char* end) {
 }
 
 // The rows of a file, a row for each line that gives one.
-fw::RowTable parseScoreFile(std::string_view bytes);
+scores::RowTable parseScoreFile(std::string_view bytes);
 // The same rows, reading their cells in the bytes themselves rather than in a
 // copy; lineEnds, where given, counts the file's line break characters, and
 // reading stops once they come to lineEndLimit.
-fw::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr,
+scores::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr,
                             std::uint64_t lineEndLimit = UINT64_MAX);
 
 // Appends the line of a row, without its line break.
@@ -69,7 +69,7 @@ inline void appendScoreLine(std::string& to, std::string_view name, std::string_
 
 // Hands the file of the rows to `out` a line at a time, each line ended by LF.
 template <class Out>
-void writeScoreFile(const fw::RowTable& rows, Out&& out) {
+void writeScoreFile(const scores::RowTable& rows, Out&& out) {
   std::string line;
   rows.forEachRow([&](std::size_t, const std::string_view* cells) {
     line.clear();
@@ -80,6 +80,6 @@ void writeScoreFile(const fw::RowTable& rows, Out&& out) {
 }
 
 // The file of the rows, leaving out the rows at the given indices (ascending).
-std::string formatScoreFile(const fw::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
+std::string formatScoreFile(const scores::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
 
 }  // namespace scores

@@ -24,7 +24,7 @@ struct RowHash {
   }
 };
 
-Row rowOf(const fw::RowTable& rows, std::size_t row) { return {rows.cell(row, 0), rows.cell(row, 1)}; }
+Row rowOf(const scores::RowTable& rows, std::size_t row) { return {rows.cell(row, 0), rows.cell(row, 1)}; }
 
 // The line that ends at `end` (its line break included): where it begins, and
 // the line as readLine reads it.
@@ -43,7 +43,7 @@ std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_t end) 
 
 }  // namespace
 
-OthersChanges othersChanges(const fw::RowTable& ours, const fw::RowTable& base, std::string_view current) {
+OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable& base, std::string_view current) {
   OthersChanges changes;
   const char* const text = current.data();
   const char* const end = text + current.size();

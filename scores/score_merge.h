@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/row_table.h"
+#include "scores/row_table.h"
 
 namespace scores {
 
@@ -21,7 +21,7 @@ struct OthersChanges {
   std::vector<std::size_t> removed;
   // The rows to add after ours: rows in the file now that were not then
   // (another game recorded them, or a hand edit added them), in its order.
-  fw::RowTable added{2};
+  scores::RowTable added{2};
 };
 
 // Compares base, the rows of the file as this game last read or wrote it,
@@ -30,6 +30,6 @@ struct OthersChanges {
 // between the longest run that both begin with and the longest that both end
 // with are counted, so the usual case (a few rows appended, or none) costs
 // little more than comparing the rows.
-OthersChanges othersChanges(const fw::RowTable& ours, const fw::RowTable& base, std::string_view current);
+OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable& base, std::string_view current);
 
 }  // namespace scores

@@ -91,27 +91,27 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
   return nullptr;
 }
 
-fw::RowTable ScoreStore::load() {
+scores::RowTable ScoreStore::load() {
   if (path_.empty()) {
     problem_ = kNoFolder;
-    return fw::RowTable(2);
+    return scores::RowTable(2);
   }
   const fw::ActingWith acting(rights_);
   if (!acting.taken()) {
     problem_ = kNoRights;
-    return fw::RowTable(2);
+    return scores::RowTable(2);
   }
   try {
     fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
     problem_ = refusalOf(file, false);
-    if (!problem_.empty()) return fw::RowTable(2);
+    if (!problem_.empty()) return scores::RowTable(2);
     // The rows read their cells in these bytes: the file is held once. Too
     // many lines are told while reading, which then stops.
     const auto text = std::make_shared<const std::string>(std::move(file.bytes));
-    fw::RowTable rows = parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX);
+    scores::RowTable rows = parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX);
     if (tooManyRows(text->size(), lineEnds_)) {
       problem_ = kHasTooManyRows;
-      return fw::RowTable(2);
+      return scores::RowTable(2);
     }
     base_ = rows;
     left_ = file.state;
@@ -119,8 +119,8 @@ fw::RowTable ScoreStore::load() {
     return rows;
   } catch (const std::bad_alloc&) {
     problem_ = outOfMemory();
-    base_ = fw::RowTable(2);
-    return fw::RowTable(2);
+    base_ = scores::RowTable(2);
+    return scores::RowTable(2);
   }
 }
 
@@ -182,7 +182,7 @@ bool ScoreStore::record(std::string_view name, std::string_view score, std::stri
   }
 }
 
-ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
+ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
   Saved saved;
   if (!problem_.empty()) {
     // Never overwrite what could not be read: the player was told at the start.
@@ -208,8 +208,8 @@ ScoreStore::Saved ScoreStore::save(const fw::RowTable& ours) {
       if (!saved.reason.empty()) return saved;
       saved.others = othersChanges(ours, base_, current.bytes);
     }
-    fw::RowTable written = ours.without(saved.others.removed);
-    written.append(fw::RowTable(saved.others.added));
+    scores::RowTable written = ours.without(saved.others.removed);
+    written.append(scores::RowTable(saved.others.added));
     // Written as it is formatted, a line at a time, and given up at once
     // when it would make a file that reading refuses.
     fw::FileReplacement file(path_);

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "framework/files.h"
-#include "framework/row_table.h"
+#include "scores/row_table.h"
 #include "scores/score_merge.h"
 
 namespace scores {
@@ -36,7 +36,7 @@ public:
   // cannot be read (or held in memory) gives none either, and is left exactly
   // as it is from then on: problem() says why. So is the file of a store
   // without a folder.
-  fw::RowTable load();
+  scores::RowTable load();
   // Appends a row's line under the file's lock, without reading the file
   // unless another game changed it. False, with the reason, when the file
   // has not got it, as when it would take the file past what reading takes:
@@ -52,7 +52,7 @@ public:
   // other games did to the file since this game last read or wrote it; not
   // when that would be a file too large to read back. A file nobody else
   // changed is not read again, and no copy of the file's bytes is made.
-  Saved save(const fw::RowTable& ours);
+  Saved save(const scores::RowTable& ours);
 
   const std::string& path() const { return path_; }
   // Why the file is left alone; empty when it was read (or was missing).
@@ -67,7 +67,7 @@ private:
   fw::FileRights rights_;
   // The rows of the file as this game last read or wrote it, with those it
   // has recorded since: what it expects to find there.
-  fw::RowTable base_{2};
+  scores::RowTable base_{2};
   // The file as this game left it, with its line breaks: unknown once
   // another game changed it, until this game writes it again.
   fw::FileState left_;

@@ -56,9 +56,10 @@ GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder
   setWindowTitle("Veltrano3");
   setContentSize(902, 673);
   makeControls();
+  scores_->show(*standardList_, *expertList_);
   showGame();
   showInFront();
-  scores_->show(*standardList_, *expertList_);
+  scores_->showRowsOnceRead();
   // Told from the event loop, over the game window, rather than before it shows.
   runSoon([this] { scores_->tellLoadProblems(); });
 }

@@ -164,19 +164,17 @@ void GameWindow::makeCalculator() {
 }
 
 fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char* spokenName) {
-  auto* list = new fw::ListBox(content(), 2);
+  auto* list = new fw::ListBox(content());
   fw::place(list, name, where, fw::layoutFont(10));
   list->setColumnWidths({66, 34});
   list->setAccessibleName(spokenName);
-  list->setHeadings({"Name", "Score"});
   // A click on a row removes it.
   list->setRowClickHandler([this, list, spokenName](int row) {
     const QString removed = spokenRow(*list, row);
-    list->removeRow(row);
+    list->model()->removeRow(row);
     announcer_->announce(removed + " removed from " + spokenName);
   });
-  // After the list's own handling of the click, which sorted it.
-  connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, list, spokenName](int column) {
+  connect(list, &fw::ListBox::sorted, this, [this, list, spokenName](int column) {
     announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString());
   });
   return list;
@@ -239,7 +237,7 @@ void GameWindow::makeControls() {
   expertList_ = makeScoreList("expertList", {620, 507, 235, 130}, "Expert scores");
   staticVersionBox_ = new QCheckBox("Static Version", content());
   fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
-  connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game_.clockFrozen = ticked; });
+  connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
   announcer_ = new fw::Announcer(content());
 }
 

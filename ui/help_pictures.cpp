@@ -9,7 +9,7 @@
 #include <QPixmap>
 
 #include "framework/look.h"
-#include "game/board.h"
+#include "game/game.h"
 #include "ui/board_layout.h"
 
 namespace ui {
@@ -39,14 +39,8 @@ QPixmap blankPicture(QSize size) {
   return pixmap;
 }
 
-// The target of a line of the example: the sum or product of its digits.
 int exampleTarget(const BoardExample& example, const game::Line& line) {
-  int target = example.products ? 1 : 0;
-  for (int square : line.squares) {
-    const int digit = example.digits[static_cast<std::size_t>(square)];
-    target = example.products ? target * digit : target + digit;
-  }
-  return target;
+  return game::lineValue(example.digits, line, example.products ? game::Mode::Expert : game::Mode::Standard);
 }
 
 void drawCell(QPainter& p, const CellPlace& at, const QString& text, QColor fill) {

@@ -64,35 +64,35 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
 ScoreLists::ScoreLists(const std::string& folder)
     : standard_(folder, scores::kStandardFile),
       expert_(folder, scores::kExpertFile),
-      readingStandard_(inThreadIfPossible([this] { return standard_.load(); })),
-      readingExpert_(inThreadIfPossible([this] { return expert_.load(); })) {}
+      kept_{Kept{standard_, standardModel_, inThreadIfPossible([this] { standard_.load(); })},
+            Kept{expert_, expertModel_, inThreadIfPossible([this] { expert_.load(); })}} {}
 
-// A window closed before it showed its lists still waits for the reading, which uses the stores.
+// A window closed before it showed its lists still waits for the reading, which uses the lists.
 ScoreLists::~ScoreLists() {
-  for (std::future<fw::RowTable>* reading : {&readingStandard_, &readingExpert_}) {
-    if (reading->valid()) reading->wait();
+  for (Kept& each : kept_) {
+    if (each.reading.valid()) each.reading.wait();
   }
 }
 
 void ScoreLists::show(fw::ListBox& standardList, fw::ListBox& expertList) {
-  standardList_ = &standardList;
-  expertList_ = &expertList;
-  // Lists of millions of rows take a moment to read: the window is drawn meanwhile.
-  const auto read = [](std::future<fw::RowTable>& rows) {
-    return rows.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-  };
-  if (!read(readingStandard_) || !read(readingExpert_)) {
-    fw::runWithoutFreezing([this] {
-      readingStandard_.wait();
-      readingExpert_.wait();
-    });
-  }
-  standardList.appendRows(readingStandard_.get());
-  expertList.appendRows(readingExpert_.get());
+  standardList.setModel(&standardModel_);
+  expertList.setModel(&expertModel_);
 }
 
-ScoreLists::Kept ScoreLists::kept(game::Mode mode) {
-  return mode == game::Mode::Standard ? Kept{standardList_, &standard_} : Kept{expertList_, &expert_};
+void ScoreLists::showRowsOnceRead() {
+  // Lists of millions of rows take a moment to read: the window is drawn meanwhile.
+  const auto read = [](const std::future<void>& reading) {
+    return reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  };
+  if (!read(kept_[0].reading) || !read(kept_[1].reading)) {
+    fw::runWithoutFreezing([this] {
+      for (Kept& each : kept_) each.reading.wait();
+    });
+  }
+  for (Kept& each : kept_) {
+    each.reading.get();
+    each.model.showRows();
+  }
 }
 
 void ScoreLists::tellLoadProblems() const {
@@ -102,50 +102,46 @@ void ScoreLists::tellLoadProblems() const {
          "file. Until it is started again with one of them set, scores recorded are kept in the lists only.");
     return;
   }
-  for (const scores::ScoreStore* store : {&standard_, &expert_}) {
-    if (store->problem().empty()) continue;
+  for (const scores::ScoreList* list : {&standard_, &expert_}) {
+    if (list->problem().empty()) continue;
     tell("A score list could not be read.",
-         store->path() + ": " + store->problem() +
+         list->path() + ": " + list->problem() +
              ".\n\nThe file is left exactly as it is. Until the game is started again, scores recorded in this "
              "list are kept in the list only, not in the file.");
   }
 }
 
-std::string ScoreLists::saveEach(std::vector<Kept>& failing) {
-  // The files are written side by side: at millions of rows each takes a good part of a second.
-  std::vector<scores::ScoreStore::Saved> results(failing.size());
+std::array<scores::ScoreStore::Saved, 2> ScoreLists::saveFiles(const std::array<bool, 2>& toSave) {
+  // Side by side: at millions of rows each takes a good part of a second.
+  std::array<scores::ScoreStore::Saved, 2> results;
   fw::runWithoutFreezing([&] {
-    std::vector<std::future<scores::ScoreStore::Saved>> saving;
-    for (const Kept& each : failing) {
-      const auto save = [store = each.store, rows = &each.list->rows()] { return store->save(*rows); };
-      saving.push_back(inThreadIfPossible(save));
+    std::array<std::future<scores::ScoreStore::Saved>, 2> saving;
+    for (std::size_t i = 0; i < kept_.size(); ++i) {
+      if (toSave[i]) saving[i] = inThreadIfPossible([&list = kept_[i].list] { return list.saveToFile(); });
     }
-    for (std::size_t i = 0; i < saving.size(); ++i) results[i] = saving[i].get();
+    for (std::size_t i = 0; i < kept_.size(); ++i) {
+      if (toSave[i]) results[i] = saving[i].get();
+    }
   });
-  std::string failures;
-  std::vector<Kept> stillFailing;
-  for (std::size_t i = 0; i < failing.size(); ++i) {
-    const Kept& each = failing[i];
-    scores::ScoreStore::Saved& saved = results[i];
-    if (!saved.ok) {
-      failures += each.store->path() + ": " + saved.reason + ".\n";
-      stillFailing.push_back(each);
-    } else {
-      // What was written is the list now, so that the next save starts from it.
-      const std::vector<std::size_t>& removed = saved.others.removed;
-      for (auto row = removed.rbegin(); row != removed.rend(); ++row) each.list->removeRow(static_cast<int>(*row));
-      each.list->appendRows(std::move(saved.others.added));
-    }
-  }
-  failing = std::move(stillFailing);
-  return failures;
+  return results;
 }
 
 bool ScoreLists::save() {
-  std::vector<Kept> failing{kept(game::Mode::Standard), kept(game::Mode::Expert)};
+  std::array<bool, 2> toSave{true, true};
   for (;;) {
-    const std::string failures = saveEach(failing);
-    if (failing.empty()) return true;
+    std::array<scores::ScoreStore::Saved, 2> results = saveFiles(toSave);
+    std::string failures;
+    for (std::size_t i = 0; i < kept_.size(); ++i) {
+      if (!toSave[i]) continue;
+      if (!results[i].ok) {
+        failures += kept_[i].list.path() + ": " + results[i].reason + ".\n";
+        continue;
+      }
+      toSave[i] = false;
+      // What was written is the list now, so that the next save starts from it.
+      kept_[i].model.takeIn(std::move(results[i].others));
+    }
+    if (failures.empty()) return true;
     if (!fw::playerCanBeAsked()) {
       std::fprintf(stderr, "veltrano: the scores could not be saved; the files keep what they had.\n%s",
                    failures.c_str());
@@ -163,9 +159,9 @@ bool ScoreLists::save() {
 }
 
 void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score) {
-  const Kept target = kept(mode);
+  scores::ScoreList& list = mode == game::Mode::Standard ? standard_ : expert_;
   try {
-    target.list->appendRow({name, score});
+    model(mode).addRow(name, score);
   } catch (const std::bad_alloc&) {
     tell("Your score could not be recorded.", "There is not enough memory to add it to the list.");
     return;
@@ -174,10 +170,10 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
   // another game changed may be counted through: not on the window's thread.
   std::string reason;
   bool inFile = false;
-  fw::runWithoutFreezing([&] { inFile = target.store->record(name, score, &reason); });
+  fw::runWithoutFreezing([&] { inFile = list.addToFile(name, score, &reason); });
   if (!inFile) {
-    const bool retried = target.store->problem().empty();
-    const std::string& path = target.store->path();
+    const bool retried = list.problem().empty();
+    const std::string& path = list.path();
     tell("Your score is kept only in the list for now.",
          "It could not be added to " + (path.empty() ? "a file" : path) + ": " + reason + "." +
              (retried ? "\n\nThe game tries again to save the list when it closes." : ""));

@@ -3,16 +3,18 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The two score lists of the game window: one per mode, each shown in a list
-// box and kept in its file, with what the player is told when a file fails.
+// The two score lists of the game window, one per mode, each kept in its
+// file and shown through its model, with what the player is told when a
+// file fails.
 
+#include <array>
 #include <future>
 #include <string>
-#include <vector>
 
 #include "framework/list_box.h"
 #include "game/game.h"
-#include "scores/score_store.h"
+#include "scores/score_list.h"
+#include "ui/score_list_model.h"
 
 namespace ui {
 
@@ -23,9 +25,10 @@ public:
   explicit ScoreLists(const std::string& folder);
   ~ScoreLists();
 
-  // Waits for the files and shows their rows in the list boxes, which hold
-  // the lists from then on.
+  // Shows each list in its list box: its rows once its file is read.
   void show(fw::ListBox& standardList, fw::ListBox& expertList);
+  // Waits for the files, while the window is drawn, and shows their rows.
+  void showRowsOnceRead();
   // Tells the player, once, of a file that could not be read and is left
   // alone, or that there is no folder to keep the lists in.
   void tellLoadProblems() const;
@@ -35,26 +38,24 @@ public:
   // back to the game (then false is returned). Otherwise the failure goes
   // to standard error.
   bool save();
-  // The name and score go to the file of the mode's list, then to the list.
+  // The name and score go to the list of the mode, and to its file.
   void record(game::Mode mode, const std::string& name, const std::string& score);
+  ScoreListModel& model(game::Mode mode) { return mode == game::Mode::Standard ? standardModel_ : expertModel_; }
 
 private:
   struct Kept {
-    fw::ListBox* list;
-    scores::ScoreStore* store;
+    scores::ScoreList& list;
+    ScoreListModel& model;
+    std::future<void> reading;  // the file's rows, read on a thread of its own
   };
-  Kept kept(game::Mode mode);
-  // The files whose save failed, with what the player may read of each.
-  std::string saveEach(std::vector<Kept>& failing);
+  // Writes the files of the lists still to be saved, side by side.
+  std::array<scores::ScoreStore::Saved, 2> saveFiles(const std::array<bool, 2>& toSave);
 
-  fw::ListBox* standardList_ = nullptr;
-  fw::ListBox* expertList_ = nullptr;
-  scores::ScoreStore standard_;
-  scores::ScoreStore expert_;
-  // The rows of each file, read on a thread of its own; nothing else
-  // touches the stores until they are in.
-  std::future<fw::RowTable> readingStandard_;
-  std::future<fw::RowTable> readingExpert_;
+  scores::ScoreList standard_;
+  scores::ScoreList expert_;
+  ScoreListModel standardModel_{standard_};
+  ScoreListModel expertModel_{expert_};
+  std::array<Kept, 2> kept_;
 };
 
 }  // namespace ui

@@ -14,7 +14,7 @@ namespace {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 Rows rowsOf(std::string_view bytes) {
-  const fw::RowTable table = scores::parseScoreFile(bytes);
+  const scores::RowTable table = scores::parseScoreFile(bytes);
   Rows rows;
   for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
   return rows;
@@ -41,13 +41,13 @@ TEST(ScoreFile, AcceptsOldLineEnds) {
 }
 
 TEST(ScoreFile, WritesEveryRowAsNameCommaScore) {
-  fw::RowTable rows(2);
+  scores::RowTable rows(2);
   rows.add({"Ann", "87"});
   rows.add({"", "5"});
   rows.add({" x ", " 9 "});
   rows.add({"Name", ""});
   EXPECT_EQ(scores::formatScoreFile(rows), "Ann,87\n,5\n x , 9 \nName,\n");
-  EXPECT_EQ(scores::formatScoreFile(fw::RowTable(2)), "");
+  EXPECT_EQ(scores::formatScoreFile(scores::RowTable(2)), "");
 }
 
 TEST(ScoreFile, BytesThatAreNotUtf8ComeBackUnchanged) {
@@ -78,7 +78,7 @@ TEST(ScoreFile, AFileReadsAsItsLinesSplitOneByOne) {
       if (!score.empty()) expected.emplace_back(line.substr(0, comma), score);
     }
     std::uint64_t lineEnds = 0;
-    const fw::RowTable rows = scores::parseScoreFile(std::make_shared<const std::string>(text), &lineEnds);
+    const scores::RowTable rows = scores::parseScoreFile(std::make_shared<const std::string>(text), &lineEnds);
     Rows read;
     for (std::size_t r = 0; r < rows.size(); ++r) read.emplace_back(rows.cell(r, 0), rows.cell(r, 1));
     EXPECT_EQ(read, expected) << text;

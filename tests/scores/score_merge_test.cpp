@@ -23,7 +23,7 @@ class ScoreMerge : public testing::TestWithParam<Merge> {};
 
 TEST_P(ScoreMerge, KeepsWhatEveryGameDid) {
   const Merge& m = GetParam();
-  const fw::RowTable ours = scores::parseScoreFile(m.ours);
+  const scores::RowTable ours = scores::parseScoreFile(m.ours);
   const scores::OthersChanges others = scores::othersChanges(ours, scores::parseScoreFile(m.base), m.current);
   EXPECT_EQ(scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added), m.written);
 }

@@ -72,7 +72,7 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   {
     std::ofstream(path(), std::ios::binary) << rows(kRows);
     scores::ScoreStore store(folder(), scores::kStandardFile);
-    fw::RowTable ours = store.load();
+    scores::RowTable ours = store.load();
     EXPECT_FALSE(store.record("Ann", "87", &reason));
     EXPECT_EQ(reason, "it would have more than 16 million lines");
     EXPECT_EQ(std::filesystem::file_size(path()), 3 * kRows);

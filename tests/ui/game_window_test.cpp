@@ -26,6 +26,7 @@
 #include "framework/list_box.h"
 #include "framework/message_dialog.h"
 #include "ui/game_window.h"
+#include "ui/score_list_model.h"
 
 class GameWindowTest : public QObject {
   Q_OBJECT
@@ -46,6 +47,7 @@ private:
   QAbstractButton* button(const char* name) const { return control<QAbstractButton>(name); }
   QString text(const char* label) const { return control<QLabel>(label)->text(); }
   fw::ListBox* list() const { return control<fw::ListBox>("standardList"); }
+  ui::ScoreListModel& rows() const { return *static_cast<ui::ScoreListModel*>(list()->model()); }
   // Clicks a radio button or check box on its indicator, as the player does.
   static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
   void startWith(std::vector<int> digits) {
@@ -64,11 +66,11 @@ private:
     return f ? f->objectName() : "none";
   }
   void addScores(std::initializer_list<const char*> names) {
-    for (const char* name : names) list()->appendRow({name, "50"});
+    for (const char* name : names) rows().addRow(name, "50");
   }
   QStringList names() const {
     QStringList all;
-    for (int row = 0; row < list()->rowCount(); ++row) all << QString::fromStdString(std::string(list()->rows().cell(static_cast<std::size_t>(row), 0)));
+    for (int row = 0; row < list()->rowCount(); ++row) all << list()->model()->index(row, 0).data().toString();
     return all;
   }
   QColor background(int index) const { return square(index)->palette().color(QPalette::Base); }
@@ -388,7 +390,7 @@ private slots:
   // Left and Right choose a heading, Space and Return sort by it as a click does.
   void theHeadingsSortByKeyboard() {
     addScores({"Cy", "Ann", "Bob"});
-    list()->appendRow({"Dee", "9"});
+    rows().addRow("Dee", "9");
     QWidget* headings = list()->horizontalHeader();
     focus(headings);
     QTest::keyClick(headings, Qt::Key_Space);

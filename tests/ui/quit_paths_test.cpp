@@ -39,16 +39,19 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 class Game final : public QWidget {
 public:
   explicit Game(const std::string& folder)
-      : standard_(this, 2), expert_(this, 2), lists(folder) {
+      : standard_(this), expert_(this), lists(folder) {
     lists.show(standard_, expert_);
+    lists.showRowsOnceRead();
   }
   Rows rows() const {
     Rows rows;
-    const fw::RowTable& table = standard_.rows();
-    for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
+    const QAbstractItemModel* model = standard_.model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      rows.emplace_back(model->index(r, 0).data().toString().toStdString(), model->index(r, 1).data().toString().toStdString());
+    }
     return rows;
   }
-  void removeRow(int row) { standard_.removeRow(row); }
+  void removeRow(int row) { standard_.model()->removeRow(row); }
 
   fw::ListBox standard_;
   fw::ListBox expert_;

@@ -28,6 +28,7 @@
 #include "framework/message_dialog.h"
 #include "scores/score_store.h"
 #include "ui/game_window.h"
+#include "ui/score_list_model.h"
 
 namespace {
 
@@ -97,10 +98,13 @@ protected:
     std::ifstream in(path(file), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
+  // The rows as the list shows them.
   static Rows rowsOf(const fw::ListBox* list) {
     Rows rows;
-    const fw::RowTable& table = list->rows();
-    for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
+    const QAbstractItemModel* model = list->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      rows.emplace_back(model->index(r, 0).data().toString().toStdString(), model->index(r, 1).data().toString().toStdString());
+    }
     return rows;
   }
   void clickHeading(fw::ListBox* list, int column) {
@@ -145,9 +149,8 @@ TEST_F(ScoreListsTest, ListsLoadFromTheirFilesAndComeBackUnchanged) {
 TEST_F(ScoreListsTest, OddLinesAreDroppedOldLineEndsAndOddBytesKept) {
   writeFile(scores::kStandardFile, "Ann,87\rno comma\rBob,\r\r,5\rCarl,1,2\r J\xF6rg , 9 \r");
   open();
-  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xF6rg ", " 9 "}}));
-  const QString shown = standardList()->model()->index(3, 0).data().toString();
-  EXPECT_EQ(shown, QString::fromUtf8(" J\xC3\xB6rg "));  // shown as Latin-1
+  // Shown as Latin-1, and kept as the bytes they are.
+  EXPECT_EQ(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xC3\xB6rg ", " 9 "}}));
   closeWindow();
   EXPECT_EQ(fileBytes(scores::kStandardFile), "Ann,87\n,5\nCarl,1\n J\xF6rg , 9 \n");
 }
@@ -417,6 +420,39 @@ TEST_F(ScoreListsTest, TheSessionsSaveRequestWritesTheListsAndTheGameGoesOn) {
   EXPECT_TRUE(mentions(warning, path(scores::kStandardFile) + ": it is a folder, not a file"));
   EXPECT_TRUE(fw::playerCanBeAsked());
 }
+
+struct Shown {
+  const char* name;
+  std::string bytes;
+  QString text;
+};
+void PrintTo(const Shown& value, std::ostream* out) { *out << value.name; }
+
+class ListCells : public testing::TestWithParam<Shown> {};
+
+// What a list shows of a cell; its bytes stay as they are.
+TEST_P(ListCells, ShowEveryCellWholeOrPlainlyCut) {
+  scores::ScoreList list("", scores::kStandardFile);
+  ui::ScoreListModel model(list);
+  model.showRows();
+  model.addRow(GetParam().bytes, "1");
+  EXPECT_EQ(model.index(0, 0).data().toString(), GetParam().text);
+  EXPECT_EQ(list.cell(0, 0), GetParam().bytes);
+}
+
+const QString kEllipsis(QChar(0x2026));
+
+INSTANTIATE_TEST_SUITE_P(
+    ScoreLists, ListCells,
+    testing::Values(Shown{"Utf8", "J\xC3\xB6rg", QString::fromUtf8("J\xC3\xB6rg")},
+                    Shown{"Latin1", "J\xF6rg", QString::fromUtf8("J\xC3\xB6rg")},
+                    Shown{"Latin1AtTheEnd", "Jos\xE9", QString::fromUtf8("Jos\xC3\xA9")},
+                    Shown{"HugeName", std::string(10'000'000, 'a'), QString(300, 'a') + kEllipsis},
+                    Shown{"LongUtf8CutBetweenCharacters", std::string(2000, 'a').replace(1199, 2, "\xC3\xA9"),
+                          QString(300, 'a') + kEllipsis},
+                    Shown{"LongLatin1", std::string(400, '\xE9'), QString(300, QChar(0xE9)) + kEllipsis},
+                    Shown{"JustShortEnough", std::string(300, 'b'), QString(300, 'b')}),
+    [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 
 TEST_F(ScoreListsTest, NegativeScoresSortFromTheBottom) {
   writeFile(scores::kStandardFile, "a,5\nb,-2\nc,11\nd,-10\ne,0\nf,-5\n");

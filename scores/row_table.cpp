@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/row_table.h"
+#include "scores/row_table.h"
 
 #include <cassert>
 #include <algorithm>
 #include <functional>
 #include <new>
 
-namespace fw {
+namespace scores {
 
 namespace {
 
@@ -226,4 +226,4 @@ void RowTable::compactIfMostlyGarbage() {
   if (mostlyGarbage || manyDeadIds) rebuild();
 }
 
-}  // namespace fw
+}  // namespace scores

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace fw {
+namespace scores {
 
 // Rows of text cells, packed for lists of millions of rows: the rows are an
 // order of ids, so removing or sorting rows moves only the ids. A table may
@@ -87,4 +87,4 @@ private:
   std::size_t liveBytes_ = 0;          // and their bytes
 };
 
-}  // namespace fw
+}  // namespace scores

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace fw {
+namespace scores {
 
 // Orders texts as a person reads them: ASCII letter case aside, runs of digits
 // by their value ("9" before "87" before "100"), a minus sign in front of a
@@ -23,4 +23,4 @@ int naturalCompare(std::string_view a, std::string_view b);
 // against a number but a minus sign against other text.
 bool appendNaturalKey(std::string_view text, std::string& key);
 
-}  // namespace fw
+}  // namespace scores

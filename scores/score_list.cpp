@@ -2,43 +2,17 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/list_box_model.h"
-
-#include <QStringDecoder>
+#include "scores/score_list.h"
 
 #include <algorithm>
 #include <cstring>
-#include <new>
-#include <vector>
+#include <utility>
 
-#include "framework/application.h"
-#include "framework/natural_order.h"
+#include "scores/natural_order.h"
 
-namespace fw {
+namespace scores {
 
 namespace {
-
-// Cells longer than this are shown cut short: laying out megabytes of text
-// at every repaint would stall the game. The bytes stay whole.
-constexpr qsizetype kShownCharacters = 300;
-
-QString decode(std::string_view bytes) {
-  // Enough bytes for the characters shown, however many bytes each takes,
-  // cut where a character begins.
-  std::size_t end = std::min(bytes.size(), static_cast<std::size_t>(kShownCharacters) * 4);
-  for (int back = 0; end < bytes.size() && back < 3 && (bytes[end] & 0xC0) == 0x80; ++back) --end;
-  const std::string_view shown = bytes.substr(0, end);
-  // Stateless, so that an incomplete sequence at the end is an error too.
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(shown.data(), static_cast<qsizetype>(shown.size())));
-  if (utf8.hasError()) text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
-  if (end < bytes.size() || text.size() > kShownCharacters) {
-    qsizetype keep = std::min(text.size(), kShownCharacters);
-    if (text.at(keep - 1).isHighSurrogate()) --keep;  // never half a character
-    text = text.left(keep) + QChar(0x2026);
-  }
-  return text;
-}
 
 // A row in a sort: the first bytes of its cell's sort key kept beside it, so
 // that most comparisons read no more than these.
@@ -84,7 +58,7 @@ int compareKeys(const SortEntry& a, const SortEntry& b, const KeyTails& tails) {
 }
 
 // The rows' order sorted stably by one column: row i of the result is the old row order[i].
-std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, SortOrder order) {
+std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, bool descending) {
   std::vector<SortEntry> entries(rows.size());
   KeyTails tails;
   std::string key;
@@ -104,7 +78,7 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, SortOrd
     entry.head[0] = bigEndian(key.data());
     entry.head[1] = bigEndian(key.data() + 8);
   });
-  const bool ascending = order == SortOrder::Ascending;
+  const bool ascending = !descending;
   if (everyKey) {
     // The keys order as the texts do and alike texts keep their rows' order:
     // the one stable order, found by the quicker unstable sort.
@@ -129,55 +103,23 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, SortOrd
 
 }  // namespace
 
-int RowsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+ScoreList::ScoreList(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds)
+    : store_(folder, fileName, lockWaitMilliseconds) {}
+
+void ScoreList::load() { rows_ = store_.load(); }
+
+bool ScoreList::addToFile(std::string_view name, std::string_view score, std::string* reason) {
+  return store_.record(name, score, reason);
 }
 
-int RowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_.columnCount(); }
+void ScoreList::remove(std::size_t row) { rows_.remove(row); }
 
-QVariant RowsModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
-  return decode(rows_.cell(static_cast<std::size_t>(index.row()), index.column()));
+std::vector<std::uint32_t> ScoreList::sortedOrder(int column, bool descending) const {
+  return scores::sortedOrder(rows_, column, descending);
 }
 
-QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headings_.size()) return {};
-  return headings_[section];
-}
+void ScoreList::reorder(const std::vector<std::uint32_t>& order) { rows_.permute(order); }
 
-void RowsModel::appendRows(RowTable&& more) {
-  if (more.size() == 0) return;
-  // Room first: running out of memory then leaves the list as it was.
-  if (rows_.size() > 0) rows_.reserveFor(more);
-  const int first = rowCount();
-  beginInsertRows({}, first, first + static_cast<int>(more.size()) - 1);
-  rows_.append(std::move(more));
-  endInsertRows();
-}
+ScoreStore::Saved ScoreList::saveToFile() { return store_.save(rows_); }
 
-void RowsModel::removeRow(int row) {
-  beginRemoveRows({}, row, row);
-  rows_.remove(static_cast<std::size_t>(row));
-  endRemoveRows();
-}
-
-void RowsModel::sortBy(int column, SortOrder order) {
-  // Millions of rows take a while to sort: the window goes on being drawn meanwhile.
-  std::vector<std::uint32_t> permutation;
-  runWithoutFreezing([&] { permutation = sortedOrder(rows_, column, order); });
-  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  try {
-    rows_.permute(permutation);
-  } catch (const std::bad_alloc&) {
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);  // as it was
-    throw;
-  }
-  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-void RowsModel::setHeadings(const QStringList& headings) {
-  headings_ = headings;
-  emit headerDataChanged(Qt::Horizontal, 0, rows_.columnCount() - 1);
-}
-
-}  // namespace fw
+}  // namespace scores

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/natural_order.h"
+#include "scores/natural_order.h"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace fw {
+namespace scores {
 
 namespace {
 
@@ -127,4 +127,4 @@ bool appendNaturalKey(std::string_view text, std::string& key) {
   return true;
 }
 
-}  // namespace fw
+}  // namespace scores

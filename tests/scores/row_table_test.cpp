@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/row_table.h"
+#include "scores/row_table.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 // Rows keep their cells, whatever their order and whatever is removed
 // around them, also when the freed bytes are given back.
 TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
-  fw::RowTable rows(3);
+  scores::RowTable rows(3);
   rows.add({"a", "bb", "ccc"});
   rows.add({"d"});
   rows.permute({1, 0});
@@ -29,7 +29,7 @@ TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
 
   // A row read from a file, then rows recorded after it, most of them removed
   // again: the bytes given back are the removed rows', never the file's row.
-  fw::RowTable many = scores::parseScoreFile(std::make_shared<const std::string>("Ann,87\n"));
+  scores::RowTable many = scores::parseScoreFile(std::make_shared<const std::string>("Ann,87\n"));
   const auto name = [](int i) { return "player " + std::to_string(i); };
   for (int i = 0; i < 1000; ++i) many.add({name(i), std::to_string(i)});
   for (int i = 0; i < 900; ++i) many.remove(1);
@@ -39,7 +39,7 @@ TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
   EXPECT_EQ(many.cell(1, 0), name(900));
   EXPECT_EQ(many.cell(100, 1), "999");
   many.remove(0);
-  fw::RowTable more(2);
+  scores::RowTable more(2);
   more.add({"new", "7"});
   many.append(std::move(more));
   EXPECT_EQ(many.cell(100, 0), "new");
@@ -54,10 +54,10 @@ TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
   using namespace std::string_literals;
   const auto text = std::make_shared<const std::string>("Ann,87\nBob,64,extra\r\n,5\r"s + std::string(2000, 'n') +
                                                         ",1\nno comma\nCy,\nDee,-3\n\xF6,9\r\n\0x,1\nlast,2"s);
-  fw::RowTable shared = scores::parseScoreFile(text);
-  fw::RowTable copied = scores::parseScoreFile(std::string_view(*text));
+  scores::RowTable shared = scores::parseScoreFile(text);
+  scores::RowTable copied = scores::parseScoreFile(std::string_view(*text));
   ASSERT_EQ(copied.size(), 8u);
-  for (fw::RowTable* rows : {&shared, &copied}) {
+  for (scores::RowTable* rows : {&shared, &copied}) {
     rows->permute({7, 6, 5, 4, 3, 2, 1, 0});
     rows->remove(2);
     rows->add({"new", "7"});

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/natural_order.h"
+#include "scores/natural_order.h"
 
 #include <gtest/gtest.h>
 
@@ -14,30 +14,30 @@
 namespace {
 
 TEST(NaturalCompare, OrdersNumbersByValueAndLettersWithoutCase) {
-  EXPECT_LT(fw::naturalCompare("9", "87"), 0);
-  EXPECT_LT(fw::naturalCompare("87", "100"), 0);
-  EXPECT_GT(fw::naturalCompare("100", "9"), 0);
-  EXPECT_EQ(fw::naturalCompare("007", "7"), 0);
-  EXPECT_EQ(fw::naturalCompare("ann", "ANN"), 0);
-  EXPECT_LT(fw::naturalCompare("ann", "Bob"), 0);
-  EXPECT_LT(fw::naturalCompare("Player 9", "player 10"), 0);
-  EXPECT_LT(fw::naturalCompare("", "a"), 0);
-  EXPECT_LT(fw::naturalCompare("Ann", "Anna"), 0);
-  EXPECT_GT(fw::naturalCompare("b", "A"), 0);
+  EXPECT_LT(scores::naturalCompare("9", "87"), 0);
+  EXPECT_LT(scores::naturalCompare("87", "100"), 0);
+  EXPECT_GT(scores::naturalCompare("100", "9"), 0);
+  EXPECT_EQ(scores::naturalCompare("007", "7"), 0);
+  EXPECT_EQ(scores::naturalCompare("ann", "ANN"), 0);
+  EXPECT_LT(scores::naturalCompare("ann", "Bob"), 0);
+  EXPECT_LT(scores::naturalCompare("Player 9", "player 10"), 0);
+  EXPECT_LT(scores::naturalCompare("", "a"), 0);
+  EXPECT_LT(scores::naturalCompare("Ann", "Anna"), 0);
+  EXPECT_GT(scores::naturalCompare("b", "A"), 0);
   const std::string huge(400, '9');
-  EXPECT_GT(fw::naturalCompare(huge, "1" + std::string(398, '0')), 0);
+  EXPECT_GT(scores::naturalCompare(huge, "1" + std::string(398, '0')), 0);
 }
 
 TEST(NaturalCompare, AMinusSignInFrontOfDigitsMakesANegativeNumber) {
   std::vector<std::string> scores = {"5", "-1", "0", "-10", "11", "-2", "-5"};
   std::stable_sort(scores.begin(), scores.end(),
-                   [](const std::string& a, const std::string& b) { return fw::naturalCompare(a, b) < 0; });
+                   [](const std::string& a, const std::string& b) { return scores::naturalCompare(a, b) < 0; });
   EXPECT_EQ(scores, (std::vector<std::string>{"-10", "-5", "-2", "-1", "0", "5", "11"}));
-  EXPECT_EQ(fw::naturalCompare("-0", "0"), 0);
-  EXPECT_LT(fw::naturalCompare(" -3 ", " 2 "), 0);
+  EXPECT_EQ(scores::naturalCompare("-0", "0"), 0);
+  EXPECT_LT(scores::naturalCompare(" -3 ", " 2 "), 0);
   // A hyphen after a letter or digit is no sign.
-  EXPECT_LT(fw::naturalCompare("Ann-2", "Ann-10"), 0);
-  EXPECT_LT(fw::naturalCompare("3-4", "3-10"), 0);
+  EXPECT_LT(scores::naturalCompare("Ann-2", "Ann-10"), 0);
+  EXPECT_LT(scores::naturalCompare("3-4", "3-10"), 0);
 }
 
 }  // namespace
@@ -61,15 +61,15 @@ TEST(NaturalKey, OrdersAsTheTextsDo) {
     const std::string b = text();
     std::string keyA;
     std::string keyB;
-    if (!fw::appendNaturalKey(a, keyA) || !fw::appendNaturalKey(b, keyB)) {
+    if (!scores::appendNaturalKey(a, keyA) || !scores::appendNaturalKey(b, keyB)) {
       EXPECT_TRUE(keyA.empty() || keyB.empty());
       continue;
     }
-    ASSERT_EQ(sign(keyA.compare(keyB)), sign(fw::naturalCompare(a, b))) << '"' << a << "\" \"" << b << '"';
+    ASSERT_EQ(sign(keyA.compare(keyB)), sign(scores::naturalCompare(a, b))) << '"' << a << "\" \"" << b << '"';
     ++compared;
   }
   EXPECT_GT(compared, 10000);
   std::string key;
-  EXPECT_FALSE(fw::appendNaturalKey("x -00", key));  // zero against numbers, a minus sign against text
+  EXPECT_FALSE(scores::appendNaturalKey("x -00", key));  // zero against numbers, a minus sign against text
   EXPECT_TRUE(key.empty());
 }

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// One score list: its rows, in the order shown, and its file. It is the one
+// owner of a list's rows: a record, a removal, a sort and what other games
+// did, taken in at a save, all change them here; a window only shows them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "scores/row_table.h"
+#include "scores/score_merge.h"
+#include "scores/score_store.h"
+
+namespace scores {
+
+class ScoreList {
+public:
+  // The list of the file of that name in the folder (none when the folder is empty).
+  ScoreList(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds = kLockWaitMilliseconds);
+
+  // Reads the file's rows, before anything else uses the list; a file that
+  // cannot be read gives none, and problem() says why.
+  void load();
+  const std::string& path() const { return store_.path(); }
+  const std::string& problem() const { return store_.problem(); }
+
+  std::size_t size() const { return rows_.size(); }
+  std::string_view cell(std::size_t row, int column) const { return rows_.cell(row, column); }
+  // The rows, in their order: valid until the list changes.
+  const RowTable& rows() const { return rows_; }
+
+  // Makes room for the rows, so that appending them then needs no memory:
+  // running out of it leaves the list as it was.
+  void reserveFor(const RowTable& rows) { rows_.reserveFor(rows); }
+  // Rows at the bottom.
+  void append(RowTable rows) { rows_.append(std::move(rows)); }
+  // The row's line appended to the file, under its lock; false, with the
+  // reason, when the file has not got it.
+  bool addToFile(std::string_view name, std::string_view score, std::string* reason);
+  void remove(std::size_t row);
+
+  // The rows' order sorted stably by a column, in the natural order of its
+  // texts: row i of the sorted list is the row now at order[i]. It only
+  // reads the rows, so it can run beside the window.
+  std::vector<std::uint32_t> sortedOrder(int column, bool descending) const;
+  // Puts the rows in that order.
+  void reorder(const std::vector<std::uint32_t>& order);
+
+  // Writes the rows back, whole and in their order, with what other games
+  // did to the file meanwhile: their removals and records come back, for the
+  // rows to take in as the file now has them. It only reads the rows, so it
+  // can run beside the window.
+  ScoreStore::Saved saveToFile();
+
+private:
+  ScoreStore store_;
+  RowTable rows_{2};
+};
+
+}  // namespace scores
