@@ -15,6 +15,9 @@
 
 namespace scores {
 
+// What a name may not hold: it would split the name's line.
+constexpr std::string_view kNotInAName = ",\r\n";
+
 // A line of a score file, as reading takes it.
 struct Line {
   const char* textEnd;  // where its text ends and its line break, if any, begins

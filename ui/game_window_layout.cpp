@@ -19,6 +19,7 @@
 
 #include "framework/look.h"
 #include "framework/widgets.h"
+#include "scores/score_file.h"
 #include "ui/board_layout.h"
 #include "ui/game_window.h"
 
@@ -213,8 +214,7 @@ void GameWindow::makeControls() {
   nameCaption_->hide();
   nameField_ = makeField(content(), "nameField", {216, 589, 179, 30}, kPlain);
   nameField_->hide();
-  // A comma or a line break in a name would split its line in the score file.
-  fw::refuseCharacters(nameField_, ",\r\n");
+  fw::refuseCharacters(nameField_, QString::fromLatin1(scores::kNotInAName.data(), scores::kNotInAName.size()));
   nameCaption_->setBuddy(nameField_);
   recordButton_ = makeButton("recordButton", {417, 590, 69, 20}, "Record", &GameWindow::onRecord);
   recordButton_->hide();
