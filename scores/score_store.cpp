@@ -43,7 +43,7 @@ const char* const kWouldHaveTooManyRows = "it would have more than 16 million li
 const char* const kHasTooManyRows = "it has more than 16 million lines";
 
 // Why the game will not take a file's contents as a list; empty when it will.
-std::string refusalOf(const fw::FileContents& file, bool countRows = true) {
+std::string contentsRefusal(const fw::FileContents& file, bool countRows = true) {
   switch (file.status) {
     case fw::FileContents::Status::Unreadable: return file.reason;
     case fw::FileContents::Status::TooLarge: return "it is larger than 1 GiB";
@@ -103,7 +103,7 @@ scores::RowTable ScoreStore::load() {
   }
   try {
     fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
-    problem_ = refusalOf(file, false);
+    problem_ = contentsRefusal(file, false);
     if (!problem_.empty()) return scores::RowTable(2);
     // The rows read their cells in these bytes: the file is held once. Too
     // many lines are told while reading, which then stops.
@@ -204,7 +204,7 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
     // Most often nobody else touched the file, and our rows are the whole story.
     if (!(fw::stateOf(path_) == left_)) {
       const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
-      saved.reason = refusalOf(current);
+      saved.reason = contentsRefusal(current);
       if (!saved.reason.empty()) return saved;
       saved.others = othersChanges(ours, base_, current.bytes);
     }
