@@ -18,11 +18,14 @@
 
 int main(int argc, char* argv[]) {
   if (const auto status = handleCommandLine(argc, argv)) return *status;
-  const std::string folder = fw::configurationFolder();
   // A game run as root in a player's HOME (sudo keeps it) has no session bus
   // of its own there, and the bus library would start one, leaving a ~/.dbus
   // of root's in the player's HOME: it looks for none.
-  if (::geteuid() == 0 && fw::rightsInFolder(folder).user != 0) ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+  const char* home = std::getenv("HOME");
+  const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (::geteuid() == 0 && home && fw::rightsInFolder(home).user != 0 && (!bus || !*bus)) {
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+  }
   fw::sayNoDisplayInOneLine();
   QApplication application(argc, argv);
   fw::displayOpened();
@@ -30,7 +33,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));
   game::RandomShuffler shuffler;
-  App app(shuffler, folder);
+  App app(shuffler, fw::configurationFolder());
   fw::quitOnTerminationRequests([&app] {
     if (ui::GameWindow* game = app.existingGameWindow()) game->saveScores();
   });

@@ -23,6 +23,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "framework/files.h"
+#include "framework/message_dialog.h"
+
 namespace fw {
 
 namespace {
@@ -185,6 +188,20 @@ void displayOpened() {
   for (const QString& message : std::exchange(heldMessages, {})) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void openLink(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
+void openLink(const std::string& url) {
+  // The desktop's handler, run as root with a player's HOME (sudo keeps it),
+  // would write there as root: a game run so names the address instead.
+  const char* home = std::getenv("HOME");
+  if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) {
+    MessageDialog dialog;
+    const std::string address = url.starts_with("mailto:") ? url.substr(7) : url;
+    dialog.message = "The game runs as root, so it opens no other program.";
+    dialog.explanation = "Write to " + address + " from your own account.";
+    dialog.cancelVisible = false;
+    dialog.showModal();
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
 
 }  // namespace fw

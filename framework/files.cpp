@@ -11,16 +11,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <new>
 #include <random>
 #include <thread>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/fsuid.h>
+#include <sys/sysmacros.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -51,15 +55,24 @@ FileRights rightsInFolder(const std::string& folder) {
   // Only root's own parts are taken on trust. The first part of another
   // user's (their HOME) is theirs, and so is whatever lies under it, links
   // and all: a link of theirs to a folder of root's is not followed as root.
+  // Where every part is root's but others may write to one, a link found
+  // there may be anyone's: root follows none.
+  const auto othersMayWrite = [](const struct stat& part) { return (part.st_mode & (S_IWGRP | S_IWOTH)) != 0; };
   struct stat info {};
   bool found = false;
   for (std::size_t end = folder.find('/', 1); !found; end = folder.find('/', end + 1)) {
     const std::string part = folder.substr(0, end);
     if (::lstat(part.c_str(), &info) != 0) break;  // what is missing will be made as the part above's owner
     found = info.st_uid != 0;
-    if (end == std::string::npos) break;
+    const bool last = end == std::string::npos;
+    // Others may put a link in the folder itself, and replace what a folder above holds unless it is sticky.
+    if (!found && S_ISDIR(info.st_mode) && othersMayWrite(info) && (last || !(info.st_mode & S_ISVTX))) {
+      rights.followsLinks = false;
+    }
+    if (last) break;
   }
   if (!found) return rights;
+  rights.followsLinks = true;
   rights.user = info.st_uid;
   rights.group = info.st_gid;
   // The user's groups, as a login of theirs would have them.
@@ -79,7 +92,15 @@ FileRights rightsInFolder(const std::string& folder) {
   return rights;
 }
 
-ActingWith::ActingWith(const FileRights& rights) {
+namespace {
+
+// Whether this thread's file work follows links, as its rights say.
+thread_local bool followsLinks = true;
+
+}  // namespace
+
+ActingWith::ActingWith(const FileRights& rights) : followedLinks_(followsLinks) {
+  followsLinks = rights.followsLinks;
   if (::geteuid() != 0 || rights.user == 0) return;
   const int count = ::getgroups(0, nullptr);
   oldGroups_.resize(static_cast<std::size_t>(std::max(count, 0)));
@@ -99,10 +120,18 @@ ActingWith::ActingWith(const FileRights& rights) {
 }
 
 ActingWith::~ActingWith() {
+  followsLinks = followedLinks_;
   if (!changed_) return;
   ::setfsuid(::geteuid());
   ::setfsgid(::getegid());
   ::syscall(SYS_setgroups, oldGroups_.size(), oldGroups_.data());
+}
+
+void makeFolder(const std::string& folder) {
+  for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
+    ::mkdir(folder.substr(0, end).c_str(), 0777);
+    if (end == std::string::npos) break;
+  }
 }
 
 FileState FileState::of(const struct stat& info) {
@@ -131,15 +160,40 @@ namespace {
 
 std::string systemReason(int error) { return std::strerror(error); }
 
-// The system's reason, and where the path is a link the game was not let
-// through, where it leads: the player then knows which file was left alone.
-std::string reasonFor(const std::string& path, int error) {
-  std::string reason = systemReason(error);
-  if (error != EACCES && error != EPERM) return reason;
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a chain of links leads to, however far; false for a chain without end.
+bool followLinks(std::string& path) {
   std::vector<char> target(PATH_MAX);
-  const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-  if (length > 0) reason += " (it is a link to " + std::string(target.data(), static_cast<std::size_t>(length)) + ")";
-  return reason;
+  for (int hop = 0; hop < 40; ++hop) {
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) return true;  // not a link
+    std::string next(target.data(), static_cast<std::size_t>(length));
+    path = next.starts_with('/') ? next : folderOf(path) + "/" + next;
+  }
+  return false;
+}
+
+// Opening flags that keep a thread that follows no links from following one.
+int linkFlags() { return followsLinks ? 0 : O_NOFOLLOW; }
+
+const char* const kLinkNotFollowed = "it is a link, which a game run as root does not follow in a folder others may write to";
+
+// The system's reason, and where the path is a link the game was not let
+// through, the file it leads to: the player then knows which file was left alone.
+std::string reasonFor(const std::string& path, int error) {
+  struct stat info {};
+  const bool link = ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+  if (error == ELOOP && link && !followsLinks) return kLinkNotFollowed;
+  std::string reason = systemReason(error);
+  if ((error != EACCES && error != EPERM) || !link) return reason;
+  std::string target = path;
+  followLinks(target);
+  return reason + " (it is a link to " + target + ")";
 }
 
 FileContents unreadable(std::string reason) {
@@ -178,32 +232,22 @@ std::string refusalOf(const struct stat& info) {
   return "it is not a regular file";
 }
 
-std::string folderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
+void makeFolderOf(const std::string& path) { makeFolder(folderOf(path)); }
 
-// Makes the folder of the path and those above it that are missing, as the
-// rights in force make them.
-void makeFolderOf(const std::string& path) {
-  const std::string folder = folderOf(path);
-  for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
-    ::mkdir(folder.substr(0, end).c_str(), 0777);
-    if (end == std::string::npos) break;
+// The temporaries of a file's replacements, "NAME.DIGITS.new".
+void removeTemporariesOf(const std::string& path) {
+  const std::string name = path.substr(path.rfind('/') + 1) + ".";
+  DIR* folder = ::opendir(folderOf(path).c_str());
+  if (!folder) return;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string_view other = entry->d_name;
+    if (!other.starts_with(name) || !other.ends_with(".new") || other.size() <= name.size() + 4) continue;
+    const std::string_view digits = other.substr(name.size(), other.size() - name.size() - 4);
+    if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
   }
-}
-
-// The file a chain of links leads to, however far.
-bool followLinks(std::string& path) {
-  std::vector<char> target(PATH_MAX);
-  for (int hop = 0; hop < 40; ++hop) {
-    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-    if (length < 0) return true;  // not a link
-    std::string next(target.data(), static_cast<std::size_t>(length));
-    path = next.starts_with('/') ? next : folderOf(path) + "/" + next;
-  }
-  return false;
+  ::closedir(folder);
 }
 
 // Gives the new file behind the descriptor the owner and group of `like`,
@@ -235,7 +279,7 @@ bool writeAll(int fd, std::string_view bytes) {
 
 FileContents readFile(const std::string& path, std::size_t maxBytes) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
-  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | linkFlags()));
   if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return unreadable(systemReason(errno));
@@ -269,7 +313,7 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
 }
 
 bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, std::string* reason) {
-  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | linkFlags()));
   if (file.get() < 0) {
     *reason = reasonFor(path, errno);
     return false;
@@ -289,21 +333,33 @@ bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* c
 }
 
 FileReplacement::FileReplacement(const std::string& path) : target_(path) {
+  struct stat old {};
+  if (!followsLinks && ::lstat(path.c_str(), &old) == 0 && S_ISLNK(old.st_mode)) {
+    fail(kLinkNotFollowed);
+    return;
+  }
   // The file a link leads to is the one replaced, as an editor replaces it.
   if (!followLinks(target_)) {
     fail(systemReason(ELOOP));
     return;
   }
   makeFolderOf(target_);
-  struct stat old {};
   const bool existed = ::stat(target_.c_str(), &old) == 0;
   if (existed) {
     if (std::string refusal = refusalOf(old); !refusal.empty()) {
       fail(std::move(refusal));
       return;
     }
+    // A file the player made read-only stays as it is, as an editor leaves it.
+    const Descriptor writable(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+    if (writable.get() < 0) {
+      fail(reasonFor(path, errno));
+      return;
+    }
   }
-  // Made beside the file, so that taking its place is a rename on one disk.
+  // Made beside the file, so that taking its place is a rename on one disk;
+  // what a replacement cut short (a power cut, a kill) left there goes first.
+  removeTemporariesOf(target_);
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -389,7 +445,8 @@ Appended appendLine(const std::string& path, std::string_view line) {
     return appended;
   };
   makeFolderOf(path);
-  const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+  const Descriptor file(
+      ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | linkFlags(), 0666));
   if (file.get() < 0) return fail(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
@@ -439,33 +496,82 @@ void readHolder(int fd, long long* process, std::string* host) {
   }
 }
 
+// Whether any process holds an flock on the file: told by the system's list of
+// locks, for a lock file this user may not open to try.
+bool heldByAnyone(const struct stat& file) {
+  std::ifstream locks("/proc/locks");
+  for (std::string line; std::getline(locks, line);) {
+    if (line.find(" FLOCK ") == std::string::npos) continue;
+    // "1: FLOCK  ADVISORY  WRITE 1234 fd:01:5678 0 EOF": the device in hex, the inode.
+    std::istringstream fields(line);
+    std::string number, kind, advisory, mode, process, where;
+    fields >> number >> kind >> advisory >> mode >> process >> where;
+    if (kind == "->") continue;  // a process waiting for the lock, not holding it
+    unsigned major = 0, minor = 0;
+    unsigned long long inode = 0;
+    if (std::sscanf(where.c_str(), "%x:%x:%llu", &major, &minor, &inode) == 3 && inode == file.st_ino &&
+        major == ::major(file.st_dev) && minor == ::minor(file.st_dev)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lockPath) {
   makeFolderOf(lockPath);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
-  for (;;) {
+  // A lock that another game holds is waited for until the deadline; one
+  // that changes under our hands (let go of, removed) is tried again at
+  // once, but not for ever.
+  const auto waited = [&] {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return false;
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(10), deadline - now));
+    return true;
+  };
+  for (int tries = 0;; ++tries) {
+    if (tries == 1000) {
+      outcome_ = Outcome::HeldElsewhere;
+      return;
+    }
     // Qt's lock files and ours are held by an flock on the file, which the
     // system lets go of when the holder ends however it ends.
     struct stat info {};
-    if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    const bool there = ::lstat(lockPath.c_str(), &info) == 0;
+    if (there && !S_ISREG(info.st_mode)) {
       outcome_ = Outcome::InTheWay;
       reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
       return;
     }
     constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
     int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
+    int error = errno;
     // Another user's lock file: reading it is enough to lock it.
-    if (fd < 0 && (errno == EACCES || errno == EPERM)) fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
+    if (fd < 0 && there && (error == EACCES || error == EPERM)) {
+      fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
+      if (fd < 0 && errno != ENOENT) error = errno;
+    }
     if (fd < 0) {
-      const int error = errno;
-      if (error == ENOENT) continue;  // removed meanwhile
-      if (error != EACCES && error != EPERM) {
-        outcome_ = error == ELOOP ? Outcome::InTheWay : Outcome::NotMade;
-        reason_ = error == ELOOP ? "it is a link, not a file" : systemReason(error);
+      if (error == ELOOP) {
+        outcome_ = Outcome::InTheWay;
+        reason_ = "it is a link, not a file";
         return;
       }
-      // Nobody can be known to hold a file nobody may read: it goes.
+      if ((error != EACCES && error != EPERM) || !there) {
+        // It could not be made here (a folder not ours, a full disk), or was gone before it could be read.
+        if (error == ENOENT && there) continue;
+        outcome_ = Outcome::NotMade;
+        reason_ = systemReason(error);
+        return;
+      }
+      // A lock file this user may not read: held or not, as the system's list of locks tells.
+      if (heldByAnyone(info)) {
+        if (waited()) continue;
+        outcome_ = Outcome::HeldElsewhere;
+        return;
+      }
       if (::unlink(lockPath.c_str()) == 0 || errno == ENOENT) continue;
       outcome_ = Outcome::Abandoned;
       reason_ = systemReason(errno);
@@ -481,7 +587,9 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lo
           held.st_ino != now.st_ino) {
         continue;
       }
-      // Named for the message another game gives while it waits.
+      // Named for the message another game gives while it waits, and
+      // readable by other users' games, which lock it by reading it.
+      [[maybe_unused]] const int readable = ::fchmod(fd, 0644);
       const std::string holder = std::to_string(::getpid()) + "\n" + program_invocation_short_name + "\n" + hostName() + "\n";
       if (::ftruncate(fd, 0) == 0) {
         [[maybe_unused]] const ssize_t named = ::pwrite(fd, holder.data(), holder.size(), 0);
@@ -496,12 +604,10 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lo
       return;
     }
     readHolder(fd, &holderProcess_, &holderHost_);
-    if (std::chrono::steady_clock::now() >= deadline) {
+    if (!waited()) {
       outcome_ = Outcome::HeldElsewhere;
       return;
     }
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(10),
-                                                                            deadline - std::chrono::steady_clock::now()));
   }
 }
 

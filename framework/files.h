@@ -33,13 +33,21 @@ struct FileRights {
   uid_t user = 0;
   gid_t group = 0;
   std::vector<gid_t> groups;  // supplementary
+  // False where root's own rights would follow a link that anyone may have put there.
+  bool followsLinks = true;
 };
 
 // The rights of the user whose folder this is, for a game run as root: the
 // owner of the outermost part of its path that root does not own (a player's
 // HOME), found without following a link of theirs; root's own where every
-// part is root's. A game not run as root has its own rights.
+// part is root's, following no link where others may write to the folder or
+// replace a folder above it. Missing parts are taken as made by the owner of
+// the part above them: ask again once the folder is made. A game not run as
+// root has its own rights.
 FileRights rightsInFolder(const std::string& folder);
+
+// Makes the folder, and those above it that are missing, with the rights in force.
+void makeFolder(const std::string& folder);
 
 // While it lives, the file work of the calling thread has those rights, as
 // that user's own game would: a game run as root (sudo keeps the player's
@@ -58,6 +66,7 @@ public:
 private:
   bool changed_ = false;
   bool taken_ = true;
+  bool followedLinks_;
   std::vector<gid_t> oldGroups_;
 };
 

@@ -60,9 +60,17 @@ std::string outOfMemory() { return std::strerror(ENOMEM); }
 }  // namespace
 
 ScoreStore::ScoreStore(const std::string& folder, const std::string& fileName, int lockWaitMilliseconds)
-    : path_(folder.empty() ? std::string() : folder + "/" + fileName),
-      lockWait_(lockWaitMilliseconds),
-      rights_(fw::rightsInFolder(folder)) {}
+    : folder_(folder), path_(folder.empty() ? std::string() : folder + "/" + fileName), lockWait_(lockWaitMilliseconds) {}
+
+fw::FileRights ScoreStore::rights(bool makeFolder) const {
+  if (makeFolder) {
+    // Made as the owner of the folder above would make it; then it is the
+    // folder as it stands, whoever made it, that says whose rights are taken.
+    const fw::ActingWith maker(fw::rightsInFolder(folder_));
+    if (maker.taken()) fw::makeFolder(folder_);
+  }
+  return fw::rightsInFolder(folder_);
+}
 
 std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
   const std::string lockPath = path_ + ".lock";
@@ -96,7 +104,7 @@ scores::RowTable ScoreStore::load() {
     problem_ = kNoFolder;
     return scores::RowTable(2);
   }
-  const fw::ActingWith acting(rights_);
+  const fw::ActingWith acting(rights(false));
   if (!acting.taken()) {
     problem_ = kNoRights;
     return scores::RowTable(2);
@@ -133,7 +141,7 @@ bool ScoreStore::record(std::string_view name, std::string_view score, std::stri
     *reason = "it could not be read when the game started, so it is left as it is";
     return false;
   }
-  const fw::ActingWith acting(rights_);
+  const fw::ActingWith acting(rights(true));
   if (!acting.taken()) {
     *reason = kNoRights;
     return false;
@@ -193,7 +201,7 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
     saved.reason = kNoFolder;
     return saved;
   }
-  const fw::ActingWith acting(rights_);
+  const fw::ActingWith acting(rights(true));
   if (!acting.taken()) {
     saved.reason = kNoRights;
     return saved;

@@ -61,10 +61,13 @@ public:
 private:
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
   std::unique_ptr<fw::FileLock> lock(std::string* reason) const;
+  // The rights the file work takes, asked anew each time: those of the
+  // folder's owner as the folder is now, made first where it must be.
+  fw::FileRights rights(bool makeFolder) const;
 
+  std::string folder_;
   std::string path_;
   int lockWait_;
-  fw::FileRights rights_;
   // The rows of the file as this game last read or wrote it, with those it
   // has recorded since: what it expects to find there.
   scores::RowTable base_{2};

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <vector>
 
 #include <dlfcn.h>
 #include <sys/file.h>
@@ -288,14 +289,26 @@ TEST_F(Files, ARootGameInAPlayersFolderHasThePlayersRights) {
     fs::create_symlink(secret, config + "/toSecret");
     fs::create_symlink(rootsFolder + "/new", config + "/intoRoots");
     fs::create_symlink(config + "/mine", config + "/own");
-    EXPECT_EQ(fw::readFile(config + "/toSecret", kLimit).reason, "Permission denied (it is a link to " + secret + ")");
-    for (const char* link : {"/toSecret", "/intoRoots"}) {
+    fs::create_symlink("toSecret", config + "/chain");
+    // The message names the file at the end of a chain of links.
+    EXPECT_EQ(fw::readFile(config + "/chain", kLimit).reason, "Permission denied (it is a link to " + secret + ")");
+    for (const char* link : {"/chain", "/intoRoots"}) {
       EXPECT_FALSE(fw::replaceFile(config + link, "x,1\n", &reason)) << link;
       EXPECT_FALSE(fw::appendLine(config + link, "x,1").ok) << link;
     }
     EXPECT_TRUE(fw::replaceFile(config + "/own", "Bob,64\n", &reason)) << reason;
     EXPECT_TRUE(fw::appendLine(config + "/own", "Cy,5").ok);
     EXPECT_EQ(fw::FileLock(config + "/mine.lock", 0).outcome(), fw::FileLock::Outcome::Locked);
+    // A list the player made read-only stays as it is, and so does a folder: no lock is made there.
+    ASSERT_EQ(::chmod((config + "/mine").c_str(), 0444), 0);
+    EXPECT_FALSE(fw::replaceFile(config + "/own", "Dee,1\n", &reason));
+    EXPECT_EQ(reason, "Permission denied (it is a link to " + config + "/mine)");
+    ASSERT_EQ(::chmod((config + "/mine").c_str(), 0644), 0);
+    fs::create_directory(config + "/closed");
+    ASSERT_EQ(::chmod((config + "/closed").c_str(), 0555), 0);
+    const fw::FileLock notMade(config + "/closed/list.lock", 60000);
+    EXPECT_EQ(notMade.outcome(), fw::FileLock::Outcome::NotMade);
+    EXPECT_EQ(notMade.reason(), "Permission denied");
   }
   EXPECT_EQ(bytesOf(secret), "root's\n");
   EXPECT_TRUE(fs::is_empty(rootsFolder));
@@ -307,6 +320,33 @@ TEST_F(Files, ARootGameInAPlayersFolderHasThePlayersRights) {
   }
   // The rights were this thread's for a while only.
   EXPECT_TRUE(fw::replaceFile(secret, "root's own\n", &reason)) << reason;
+}
+
+// A lock file another user's game holds, which this user may not read, is
+// held all the same; once let go of, it is taken over.
+TEST_F(Files, AnotherUsersLockThatThisUserMayNotReadIsHeldAsLongAsItsGameHoldsIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can be another user";
+  ASSERT_EQ(::chmod(folder_.c_str(), 0777), 0);
+  const std::string lock = write("list.lock", "1\nveltrano\n\n");
+  ASSERT_EQ(::chmod(lock.c_str(), 0600), 0);
+  const int otherGame = ::open(lock.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(otherGame, LOCK_EX), 0);
+  const fw::ActingWith player(fw::FileRights{65534, 65534, {}});
+  EXPECT_EQ(fw::FileLock(lock, 0).outcome(), fw::FileLock::Outcome::HeldElsewhere);
+  ::close(otherGame);
+  EXPECT_EQ(fw::FileLock(lock, 0).outcome(), fw::FileLock::Outcome::Locked);
+}
+
+// What a replacement cut short left beside the file (a kill, a power cut) goes with the next one.
+TEST_F(Files, AReplacementRemovesTheTemporariesOfOnesCutShort) {
+  const std::string path = write("list", "Ann,87\n");
+  for (const char* left : {"list.123.new", "list.4567.new", "list.x.new", "other.1.new"}) write(left, "");
+  std::string reason;
+  ASSERT_TRUE(fw::replaceFile(path, "Bob,64\n", &reason)) << reason;
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"list", "list.x.new", "other.1.new"}));
 }
 
 TEST(ConfigurationFolder, FollowsTheXdgBaseDirectoryRules) {

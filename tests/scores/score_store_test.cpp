@@ -95,6 +95,40 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
 }
 
+// A game run as root follows no link another user could have put where it
+// works: in a folder of root's that others may write to, or in a folder a
+// player made after the game started.
+TEST_F(ScoreStoreTest, ARootGameFollowsNoLinkThatAnotherUserCouldHavePut) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to be another user";
+  ASSERT_EQ(::chmod(folder().c_str(), 0755), 0);
+  const std::string secret = folder() + "/secret";
+  std::ofstream(secret) << "root:x\n";
+  ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+  const std::string shared = folder() + "/shared";
+  ASSERT_EQ(::mkdir(shared.c_str(), 0775), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 0775), 0);  // whatever the umask
+  ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0);
+  std::filesystem::create_symlink(secret, shared + "/" + scores::kStandardFile);
+  scores::ScoreStore inShared(shared, scores::kStandardFile);
+  EXPECT_EQ(inShared.load().size(), 0u);
+  EXPECT_EQ(inShared.problem(), "it is a link, which a game run as root does not follow in a folder others may write to");
+
+  const std::string sticky = folder() + "/sticky";
+  ASSERT_EQ(::mkdir(sticky.c_str(), 0), 0);
+  ASSERT_EQ(::chmod(sticky.c_str(), 01777), 0);
+  scores::ScoreStore later(sticky + "/mine", scores::kStandardFile);
+  EXPECT_EQ(later.load().size(), 0u);  // no folder yet
+  ASSERT_EQ(::mkdir((sticky + "/mine").c_str(), 0755), 0);
+  std::filesystem::create_symlink(secret, sticky + "/mine/" + scores::kStandardFile);
+  ASSERT_EQ(::lchown((sticky + "/mine/" + scores::kStandardFile).c_str(), 65534, 65534), 0);
+  ASSERT_EQ(::chown((sticky + "/mine").c_str(), 65534, 65534), 0);
+  std::string reason;
+  EXPECT_FALSE(later.record("Root", "0", &reason));
+  EXPECT_EQ(reason, "Permission denied (it is a link to " + secret + ")");
+  std::ifstream kept(secret);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "root:x\n");
+}
+
 // Locks another user's crashed game left in a shared folder, which this user
 // may not remove: one this user may read is taken over all the same; one it
 // may not read is named, with why, to be removed.
