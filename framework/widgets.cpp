@@ -125,11 +125,41 @@ void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler) {
   });
 }
 
+namespace {
+
+bool usable(const QWidget* button) { return button->isEnabled() && !button->isHidden(); }
+
+// Tab reaches a group at one button, which Qt moves to the button that last
+// had the focus. A group whose stop is disabled or hidden would drop out of
+// the Tab order for good: the stop goes to the chosen button, or else the first usable one.
+void keepOneTabStop(const QList<QAbstractButton*>& buttons) {
+  QAbstractButton* stop = nullptr;
+  for (QAbstractButton* b : buttons) {
+    if (!usable(b)) {
+      b->setFocusPolicy(Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+    } else if (b->focusPolicy() & Qt::TabFocus) {
+      if (stop) b->setFocusPolicy(Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+      stop = stop ? stop : b;
+    }
+  }
+  if (stop) return;
+  for (QAbstractButton* b : buttons) {
+    if (usable(b) && (!stop || (b->isChecked() && !stop->isChecked()))) stop = b;
+  }
+  if (stop) stop->setFocusPolicy(Qt::FocusPolicy(stop->focusPolicy() | Qt::TabFocus));
+}
+
+}  // namespace
+
 void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons) {
   auto* group = new QButtonGroup(parent);
   for (QAbstractButton* member : buttons) {
     group->addButton(member);
     watchEvents(member, [member, buttons](QEvent* event) {
+      if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ShowToParent ||
+          event->type() == QEvent::HideToParent) {
+        keepOneTabStop(buttons);
+      }
       if (event->type() != QEvent::KeyPress) return false;
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right) return false;
@@ -144,6 +174,7 @@ void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons) 
       return true;
     });
   }
+  keepOneTabStop(buttons);
 }
 
 void setChecked(QAbstractButton* button, bool on) {

@@ -77,9 +77,9 @@ void refuseCharacters(QLineEdit* field, const QString& characters);
 // that edge of the text; the handler returns true when it moved the focus elsewhere.
 void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler);
 
-// One choice among the buttons. The arrow keys move the focus to the next or
-// previous usable button and choose none: Qt's own handling would also choose
-// it, which buys a digit or empties the board.
+// One choice among the buttons, reached by Tab at one usable button. The
+// arrow keys move the focus to the next or previous usable button and choose
+// none: Qt's own handling would also choose it, which buys a digit or empties the board.
 void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons);
 
 // Turns a button on or off from code, also the chosen one of its group, without running its handlers.

@@ -186,7 +186,11 @@ void GameWindow::showScores() {
 void GameWindow::showBuyButtons() {
   for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
     QRadioButton* radio = buyButtons_[button];
-    radio->setEnabled(static_cast<int>(button) < game_.usableBuyButtons);
+    const bool usable = static_cast<int>(button) < game_.usableBuyButtons;
+    // A new game disables the focused buy button: its focus stays in the group,
+    // where Qt would hand it on past the group, to HELP.
+    if (!usable && radio->hasFocus()) buyButtons_[0]->setFocus(Qt::OtherFocusReason);
+    radio->setEnabled(usable);
     fw::setChecked(radio, game_.chosenBuyButton == static_cast<int>(button));
     // Told apart by their order, and saying where their digit went, as a
     // reader hears the focused button's name change.

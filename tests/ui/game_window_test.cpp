@@ -198,7 +198,8 @@ private slots:
   }
 
   // The clock runs out within a second: the game is over at the tick after the maximum reaches 0.
-  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer) {
+  // The game played on when startsAGame is false.
+  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer, bool startsAGame = true) {
     std::vector<fw::MessageDialog> shown;
     fw::MessageDialog::setAnswerer([this, &shown, answer](const fw::MessageDialog& dialog) {
       shown.push_back(dialog);
@@ -207,7 +208,7 @@ private slots:
       return answer;
     });
     window_->findChild<QTimer*>()->setInterval(1);
-    button("startButton")->click();
+    if (startsAGame) button("startButton")->click();
     [[maybe_unused]] const bool over = QTest::qWaitFor([&] { return !shown.empty(); }, 10000);
     window_->findChild<QTimer*>()->setInterval(3600000);
     fw::MessageDialog::setAnswerer({});
@@ -368,6 +369,36 @@ private slots:
     QTest::keyClick(button("expertButton"), Qt::Key_Space);  // Space switches
     QVERIFY(button("expertButton")->isChecked());
     QCOMPARE(square(4)->text(), QString());
+  }
+
+  // A new game disables the buy buttons last bought with; Tab still reaches the group at its first button.
+  void tabReachesTheBuyButtonsInEveryGame_data() {
+    QTest::addColumn<int>("bought");
+    QTest::addColumn<bool>("playAgain");
+    QTest::newRow("two bought, then Start") << 2 << false;
+    QTest::newRow("four bought, then Play Again") << 4 << true;
+  }
+  void tabReachesTheBuyButtonsInEveryGame() {
+    QFETCH(int, bought);
+    QFETCH(bool, playAgain);
+    const char* buyButtons[] = {"firstBuyButton", "secondBuyButton", "thirdBuyButton", "fourthBuyButton"};
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    focus(button("firstBuyButton"));
+    for (int i = 0; i < bought; ++i) {
+      if (i > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QCOMPARE(focusName(), QString(buyButtons[bought - 1]));
+    if (playAgain) {
+      runTheClockOut(fw::MessageDialog::Button::Alternate, false);
+      QCOMPARE(focusName(), QString("firstBuyButton"));  // not HELP: the focus stays in its group
+    } else {
+      focus(button("startButton"));
+      QTest::keyClick(button("startButton"), Qt::Key_Space);
+    }
+    focus(button("doneButton"));
+    QTest::keyClick(button("doneButton"), Qt::Key_Tab);
+    QCOMPARE(focusName(), QString("firstBuyButton"));
   }
 
   // The headings come before the rows; Tab leaves the list after them.
