@@ -79,6 +79,8 @@ void GameWindow::onStart() {
   // A new game's first point costs a whole period, also when the clock ran already.
   clock_->stop();
   showGame();
+  // The targets stay where they are read on request; a reader is told that they are new.
+  announcer_->announce("New game, maximum possible score " + QString::number(game_.maximumScore));
 }
 
 void GameWindow::onDone() {
