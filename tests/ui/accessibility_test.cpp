@@ -191,6 +191,37 @@ private slots:
     QCOMPARE(menu->currentText(), QString("3"));
   }
 
+  // Whatever a tool calls on a choice does what a click does, as the game then shows.
+  void actionsOnChoicesDoWhatAClickDoes_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("action");
+    for (const QString& action : {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()}) {
+      for (const char* choice : {"expertButton", "firstBuyButton", "staticVersionBox"}) {
+        QTest::newRow(qPrintable(QString(choice) + " " + action)) << choice << action;
+      }
+    }
+  }
+  void actionsOnChoicesDoWhatAClickDoes() {
+    QFETCH(QString, choice);
+    QFETCH(QString, action);
+    press("startButton");
+    QAccessibleInterface* iface = interfaceOf(qPrintable(choice));
+    QVERIFY(iface->state().checkable && !iface->state().checked);
+    QVERIFY(iface->actionInterface()->actionNames().contains(action));
+    iface->actionInterface()->doAction(action);
+    const game::Game& played = game().game();
+    if (choice == "expertButton") {
+      QCOMPARE(played.mode, game::Mode::Expert);
+      QCOMPARE(static_cast<QAbstractButton*>(control("helpButton"))->text(), QString("ExpHelp"));
+    } else if (choice == "firstBuyButton") {
+      QCOMPARE(played.purchases.size(), std::size_t{1});
+    } else {
+      QVERIFY(played.clockFrozen);
+    }
+    QVERIFY(iface->state().checked);
+    QCOMPARE(interfaceOf("standardButton")->text(QAccessible::Name), QString("standard"));
+  }
+
   void theHiddenListIsNotShowing() {
     list("expertList")->appendRow({"Bea", "1"});
     QAccessibleInterface* hidden = interfaceOf("expertList");
