@@ -77,6 +77,13 @@ private:
   Pressable& pressable_;
 };
 
+// How a list is sorted by the heading, as a reader says it; empty for a heading it is not sorted by.
+QString sortOrderOf(const QHeaderView* heading, int column) {
+  if (!heading->isSortIndicatorShown() || heading->sortIndicatorSection() != column) return {};
+  return heading->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("sorted ascending")
+                                                             : QStringLiteral("sorted descending");
+}
+
 // A radio button or check box: every action a tool can call on it does what a
 // click does. Qt's own Toggle turns it on or off without the click the game
 // acts on, so that the choice shown is not the one made.
@@ -186,7 +193,10 @@ public:
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !isValid() || column_ < 0) return {};
+    if (!isValid() || column_ < 0) return {};
+    // A reader says a heading's order after its name, from the description.
+    if (t == QAccessible::Description && isHeading()) return sortOrderOf(view_->horizontalHeader(), column_);
+    if (t != QAccessible::Name) return {};
     if (isHeading()) return view_->model()->headerData(column_, Qt::Horizontal).toString();
     const QString spoken = view_->model()->data(index(), Qt::AccessibleTextRole).toString();
     return spoken.isEmpty() ? view_->model()->data(index(), Qt::DisplayRole).toString() : spoken;
@@ -372,7 +382,10 @@ public:
   explicit HeadingRowAccessible(ListHeading* heading) : QAccessibleWidget(heading, QAccessible::ColumnHeader) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
-    if (t == QAccessible::Description) return QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    if (t == QAccessible::Description) {
+      const QString order = sortOrderOf(heading(), heading()->chosen());
+      return (order.isEmpty() ? QString() : order + ". ") + QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    }
     return QAccessibleWidget::text(t);
   }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }

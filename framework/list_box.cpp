@@ -405,7 +405,15 @@ void ListBox::rowsInserted(const QModelIndex& parent, int first, int last) {
   if (top < viewport()->height()) viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
 }
 
+void ListBox::rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+  // The current row moves off the rows that go: assistive tools hear of it once they are gone.
+  removingRows_ = true;
+  QAbstractItemView::rowsAboutToBeRemoved(parent, first, last);
+}
+
 void ListBox::rowsRemoved(int first, int last) {
+  removingRows_ = false;
+  if (hasFocus()) tellAssistiveTools(this, currentIndex(), QAccessible::Focus);
   const int offset = shownOffset_;
   updateGeometries();
   const int top = first * rowHeight_ - offset;
@@ -423,7 +431,7 @@ void ListBox::rowsRemoved(int first, int last) {
 
 void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   // The focus is on the current row only while it is on the list.
-  if (hasFocus()) tellAssistiveTools(this, current, QAccessible::Focus);
+  if (hasFocus() && !removingRows_) tellAssistiveTools(this, current, QAccessible::Focus);
   QAbstractItemView::currentChanged(current, previous);
 }
 

@@ -177,7 +177,9 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char
   });
   // After the list's own handling of the click, which sorted it.
   connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, list, spokenName](int column) {
-    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString());
+    const bool ascending = list->horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
+    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString() +
+                         (ascending ? ", ascending" : ", descending"));
   });
   return list;
 }

@@ -159,12 +159,19 @@ private slots:
     QCOMPARE(heading->role(), QAccessible::ColumnHeader);
     QCOMPARE(heading->text(QAccessible::Name), QString("Score"));
     QCOMPARE(heading->actionInterface()->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
+    QCOMPARE(heading->text(QAccessible::Description), QString());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(list("standardList")->rows().cell(0, 0), std::string_view("Bob"));  // bottom score to top score
+    QCOMPARE(heading->text(QAccessible::Description), QString("sorted ascending"));
     // The same heading takes a second press, as a tool that keeps it presses it again.
     QVERIFY(heading->isValid());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(list("standardList")->rows().cell(0, 0), std::string_view("Ann"));
+    QCOMPARE(heading->text(QAccessible::Description), QString("sorted descending"));
+    QCOMPARE(table->child(1)->text(QAccessible::Description), QString());  // "Name", not sorted by
+    QWidget* headingRow = list("standardList")->horizontalHeader();
+    QTest::keyClick(headingRow, Qt::Key_Right);  // the heading row stands for "Score"
+    QVERIFY(QAccessible::queryAccessibleInterface(headingRow)->text(QAccessible::Description).startsWith("sorted descending. "));
   }
 
   // Each thing is heard once: a value says its caption, and the four buy buttons are told apart.
