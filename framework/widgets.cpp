@@ -5,7 +5,9 @@
 #include "framework/widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -175,6 +177,20 @@ void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons) 
     });
   }
   keepOneTabStop(buttons);
+}
+
+void chooseBeforeClosing(QComboBox* menu) {
+  QAbstractItemView* list = menu->view();  // made now, with Qt's own handling, which this one comes before
+  watchEvents(list, [menu, list](QEvent* event) {
+    // Qt takes Return in the pop-up list as a shortcut.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const QModelIndex chosen = list->currentIndex();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && chosen.isValid() && (chosen.flags() & Qt::ItemIsEnabled)) {
+      menu->setCurrentIndex(chosen.row());
+    }
+    return false;
+  });
 }
 
 void setChecked(QAbstractButton* button, bool on) {

@@ -148,6 +148,7 @@ void GameWindow::makeCalculator() {
     fw::place(menu, names[factor], {lefts[factor], 29, 40, 20}, kPlain);
     menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
     menu->setAccessibleName(spokenNames[factor]);
+    fw::chooseBeforeClosing(menu);
     connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
       if (digit == game_.factors[factor]) return;
       const std::optional<int> before = game_.product;

@@ -176,6 +176,22 @@ private slots:
     QCOMPARE(text("productLabel"), QString());
   }
 
+  // Return in a menu's pop-up list chooses before the list closes, so the menu gets the focus back with its choice.
+  void aMenusChoiceIsTakenBeforeItsListCloses() {
+    click(button("expertButton"));
+    auto* menu = control<QComboBox>("firstFactorMenu");
+    focus(menu);
+    menu->showPopup();
+    QVERIFY(QTest::qWaitForWindowExposed(menu->view()->window()));
+    bool listOpenAtTheChange = false;
+    connect(menu, &QComboBox::currentIndexChanged, this, [&] { listOpenAtTheChange = menu->view()->isVisible(); });
+    menu->view()->setCurrentIndex(menu->model()->index(7, 0));
+    QTest::keyClick(menu->view(), Qt::Key_Return);
+    QCOMPARE(menu->currentIndex(), 7);
+    QVERIFY(listOpenAtTheChange);
+    QVERIFY(!menu->view()->isVisible());
+  }
+
   void anythingTypedIntoACellIsKept() {
     const QString odd = QString("05 -x,;") + QString(500, QChar('9'));
     QTest::keyClicks(target(6), odd);
