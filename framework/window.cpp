@@ -54,6 +54,15 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
     scroller_->ensureVisible(control.center().x(), control.center().y(), control.width() / 2 + 12,
                              control.height() / 2 + 12);
   });
+  // The default button's frame goes to the button that Return presses where the focus is now.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (!now || now->window() != this) return;
+    QPushButton* target = returnButton();
+    if (target == framedButton_) return;
+    if (framedButton_) framedButton_->setDefault(false);
+    framedButton_ = target;
+    if (target) target->setDefault(true);
+  });
   if (!sharedMenus().isEmpty()) {
     auto* bar = new QMenuBar(this);
     for (QMenu* menu : std::as_const(sharedMenus())) bar->addMenu(menu);
@@ -123,8 +132,10 @@ void Window::setClosedHandler(std::function<void()> handler) { closed_ = std::mo
 void Window::runSoon(std::function<void()> work) { QTimer::singleShot(0, this, std::move(work)); }
 
 void Window::setDefaultButton(QPushButton* button) {
+  if (framedButton_) framedButton_->setDefault(false);
   button->setDefault(true);
   defaultButton_ = button;
+  framedButton_ = button;
 }
 
 void Window::setReturnButton(QLineEdit* field, QPushButton* button) { returnButtons_[field] = button; }
@@ -198,18 +209,20 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool Window::pressReturn() {
-  // Outside a dialog Qt gives Return to nobody: the window decides.
+// Outside a dialog Qt gives Return to nobody: the window decides.
+QPushButton* Window::returnButton() const {
   QWidget* focus = focusWidget();
-  if (auto* focused = qobject_cast<QPushButton*>(focus)) {
-    focused->click();
-    return true;
-  }
+  if (auto* focused = qobject_cast<QPushButton*>(focus)) return focused;
   QPushButton* target = defaultButton_;
   if (const auto own = returnButtons_.find(qobject_cast<QLineEdit*>(focus)); own != returnButtons_.end()) {
     target = own->second;
   }
-  if (!target || !target->isEnabled() || target->isHidden()) return false;
+  return target && target->isEnabled() && !target->isHidden() ? target : nullptr;
+}
+
+bool Window::pressReturn() {
+  QPushButton* target = returnButton();
+  if (!target) return false;
   target->click();
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -66,6 +67,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // The button Return stands for now, or nullptr.
+  QPushButton* returnButton() const;
   // Presses the button Return stands for; false when there is none.
   bool pressReturn();
   // The window's whole size, or as much of it as the screen has room for.
@@ -82,6 +85,7 @@ private:
   std::function<void()> closed_;
   std::function<void()> escape_;
   QPushButton* defaultButton_ = nullptr;
+  QPointer<QPushButton> framedButton_;  // the one drawn as the default: Return presses it
   std::map<const QLineEdit*, QPushButton*> returnButtons_;
   bool deciding_ = false;
   bool watchingClose_ = false;

@@ -304,6 +304,8 @@ private slots:
       spies[name] = std::make_unique<QSignalSpy>(button(name), &QAbstractButton::clicked);
     }
     focus(control(focused));
+    // The default button's frame shows which one Return presses.
+    for (const auto& [name, spy] : spies) QVERIFY2(button(name.toLatin1())->property("default").toBool() == (name == pressed), qPrintable(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     for (const auto& [name, spy] : spies) QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
   }
