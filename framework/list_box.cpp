@@ -247,7 +247,7 @@ void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
   }
 }
 
-QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
   const int last = rowCount() - 1;
   const int lastColumn = model_->columnCount() - 1;
   if (last < 0 || lastColumn < 0) return {};
@@ -255,7 +255,6 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
   if (!current.isValid()) return model_->index(0, 0);
   int row = current.row();
   int column = current.column();
-  const bool control = modifiers & Qt::ControlModifier;
   switch (action) {
     case MoveUp: row = std::max(0, row - 1); break;
     case MoveDown: row = std::min(last, row + 1); break;
@@ -263,14 +262,9 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
     case MovePrevious: column = std::max(0, column - 1); break;
     case MoveRight:
     case MoveNext: column = std::min(lastColumn, column + 1); break;
-    case MoveHome:
-      column = 0;
-      if (control) row = 0;
-      break;
-    case MoveEnd:
-      column = lastColumn;
-      if (control) row = last;
-      break;
+    // A list of rows: Home and End go to its first and last row, with Ctrl or without.
+    case MoveHome: row = 0; break;
+    case MoveEnd: row = last; break;
     case MovePageUp: {
       const int above = rowAt(visualRect(current).bottom() - viewport()->height());
       row = above < 0 ? 0 : above;

@@ -31,9 +31,17 @@ QList<QMenu*>& sharedMenus() {
   return menus;
 }
 
+QList<QAction*>& sharedShortcuts() {
+  static QList<QAction*> shortcuts;
+  return shortcuts;
+}
+
 }  // namespace
 
-void Window::setMenus(QList<QMenu*> menus) { sharedMenus() = std::move(menus); }
+void Window::setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts) {
+  sharedMenus() = std::move(menus);
+  sharedShortcuts() = std::move(shortcuts);
+}
 
 Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   useTheGamesLook();
@@ -68,6 +76,7 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
     for (QMenu* menu : std::as_const(sharedMenus())) bar->addMenu(menu);
     setMenuBar(bar);
   }
+  addActions(sharedShortcuts());
   setMinimumSize(64, 64);
   setMaximumSize(32000, 32000);
 }

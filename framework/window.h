@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -27,8 +28,9 @@ public:
   Window();
   ~Window() override;
 
-  // The menus every window made from now on shows in its menu bar.
-  static void setMenus(QList<QMenu*> menus);
+  // The menus every window made from now on shows in its menu bar, and the
+  // actions whose shortcuts work in it without a menu item.
+  static void setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts = {});
 
   // The area the controls are laid out in, below the menu bar. On a screen
   // too small for it, or in a window made smaller, it scrolls, keeping the

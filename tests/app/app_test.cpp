@@ -96,6 +96,15 @@ private slots:
     QVERIFY(expert && expert->isVisible());
     QCOMPARE(expert->windowTitle(), QString("Expert Help"));
     QVERIFY(!app_->existingHelpWindow(game::Mode::Standard)->isVisible());
+
+    // F1, in any window, without a word of it in the menus.
+    expert->hide();
+    app_->gameWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->gameWindow()));
+    QTest::keyClick(&app_->gameWindow(), Qt::Key_F1);
+    QVERIFY(expert->isVisible());
+    QVERIFY(item("helpItem")->shortcut().isEmpty());
+    QCOMPARE(item("helpItem")->text(), QString("HELP"));
   }
 
   void hidingKeepsTheWindowAndItsPlaceAndClosingMakesItAnew() {
