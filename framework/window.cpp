@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +20,7 @@
 #include <algorithm>
 
 #include "framework/accessibility.h"
+#include "framework/event_watcher.h"
 #include "framework/focus_ring.h"
 #include "framework/look.h"
 
@@ -56,7 +58,7 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   setCentralWidget(scroller_);
   new FocusRing(content_);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!now || !content_->isAncestorOf(now)) return;
+    if (!now || !content_->isAncestorOf(now) || now == keptInView_) return;
     // The whole control, not only its insertion point, as far as the window has room for it.
     const QRect control(now->mapTo(content_, QPoint(0, 0)), now->size());
     scroller_->ensureVisible(control.center().x(), control.center().y(), control.width() / 2 + 12,
@@ -130,6 +132,28 @@ void Window::fitToScreen() {
   }
 }
 
+void Window::keepInView(QWidget* control) {
+  keptInView_ = control;
+  keptInViewPlace_ = control->pos();
+  // It hides what it covers, as it would a text below it.
+  control->setAutoFillBackground(true);
+  control->raise();
+  for (QScrollBar* bar : {scroller_->horizontalScrollBar(), scroller_->verticalScrollBar()}) {
+    connect(bar, &QScrollBar::valueChanged, this, &Window::placeKeptInView);
+  }
+  watchEvents(scroller_->viewport(), [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) placeKeptInView();
+    return false;
+  });
+}
+
+void Window::placeKeptInView() {
+  const QRect shown(-content_->pos(), scroller_->viewport()->size());
+  const int hiddenRight = std::max(0, content_->width() - shown.right() - 1);
+  const int hiddenBelow = std::max(0, content_->height() - shown.bottom() - 1);
+  keptInView_->move(keptInViewPlace_ - QPoint(hiddenRight, hiddenBelow));
+}
+
 void Window::showInFront() {
   show();
   raise();
@@ -190,6 +214,9 @@ void Window::showEvent(QShowEvent* event) {
   // other than the game's own would not otherwise know.
   if (hiddenAt_) move(*hiddenAt_);
   fitToScreen();
+  // Shown again, a window that scrolls starts at its top, where its reading does.
+  scroller_->horizontalScrollBar()->setValue(0);
+  scroller_->verticalScrollBar()->setValue(0);
   if (focusOnShow_) focusOnShow_->setFocus(Qt::OtherFocusReason);
   QMainWindow::showEvent(event);
 }

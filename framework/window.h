@@ -42,6 +42,11 @@ public:
   void setResizable(bool resizable);
   // The control that takes the focus whenever the window is shown.
   void setFocusOnShow(QWidget* control) { focusOnShow_ = control; }
+  // A control of the content area that stays in view however the area
+  // scrolls: where the window shows less than the whole area, it keeps its
+  // distance from the shown part's bottom right corner, drawn over the
+  // controls it covers. In a whole window it stands at its place.
+  void keepInView(QWidget* control);
   // Shows the window in front of the others, with the keyboard focus.
   void showInFront();
   // Runs once the window has closed.
@@ -75,10 +80,13 @@ private:
   bool pressReturn();
   // The window's whole size, or as much of it as the screen has room for.
   void fitToScreen();
+  void placeKeptInView();
 
   QScrollArea* scroller_;
   QWidget* content_;
   QWidget* focusOnShow_ = nullptr;
+  QWidget* keptInView_ = nullptr;
+  QPoint keptInViewPlace_;
   bool resizable_ = true;
   bool fittedDown_ = false;
   bool framed_ = false;

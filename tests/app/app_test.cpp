@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -178,6 +180,35 @@ private slots:
       QCOMPARE(focus->objectName(), QString(close));
       QTest::keyClick(focus, Qt::Key_Return);
       QVERIFY2(!window.isVisible(), name);
+    }
+  }
+
+  // Help is wider than the offscreen screen: it opens at its top left every time, with CLOSE focused and in
+  // view, and CLOSE stays in view however the window is sized and scrolled.
+  void helpOpensAtItsTopWithCloseInView() {
+    chooseExpert();
+    ui::HelpWindow& help = app_->helpWindow(game::Mode::Expert);
+    auto* scroller = help.findChild<QScrollArea*>();
+    QWidget* close = help.content()->findChild<QWidget*>("closeText");
+    const auto closeInView = [&] {
+      return scroller->viewport()->rect().contains(QRect(close->mapTo(scroller->viewport(), QPoint(0, 0)), close->size()));
+    };
+    for (int showing = 0; showing < 2; ++showing) {
+      QVERIFY(QTest::qWaitForWindowActive(&help));
+      QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+      QCOMPARE(scroller->horizontalScrollBar()->value(), 0);
+      QCOMPARE(scroller->verticalScrollBar()->value(), 0);
+      QCOMPARE(help.focusWidget(), close);
+      QVERIFY(closeInView());
+      help.resize(500, 400);
+      QVERIFY(QTest::qWaitFor([&] { return scroller->verticalScrollBar()->maximum() > 0; }));
+      QVERIFY(closeInView());
+      scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+      scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+      QVERIFY(closeInView());
+      QCOMPARE(close->pos(), QPoint(730, 679));  // at the bottom right, at its own place
+      help.hide();
+      app_->showHelp();
     }
   }
 

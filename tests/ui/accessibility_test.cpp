@@ -276,6 +276,13 @@ private slots:
                               ->text(QAccessible::Description);
     QVERIFY2(board.contains("row 2 6") && board.contains("column 1 19") && board.contains("falling diagonal 18"),
              qPrintable(board));
+    // A list picture names the rows it draws: six in the standard help, five in the shorter expert one.
+    const auto scores = [this](game::Mode mode) {
+      return QAccessible::queryAccessibleInterface(app_->helpWindow(mode).content()->findChild<QLabel*>("scoresPicture"))
+          ->text(QAccessible::Description);
+    };
+    QVERIFY(scores(game::Mode::Standard).endsWith("Elena 92, Finn 56."));
+    QVERIFY2(scores(game::Mode::Expert).endsWith("Dev 64, Elena 85."), qPrintable(scores(game::Mode::Expert)));
   }
 };
 
