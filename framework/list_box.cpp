@@ -124,6 +124,11 @@ ListBox::~ListBox() = default;
 
 void ListBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
+    // Fonts of their own, not inherited ones: a style sheet forced on every
+    // application and dropped again gives back the fonts set on widgets, but
+    // leaves its own in the heading row, and in the part it draws its headings on.
+    header_->setFont(font());
+    header_->viewport()->setFont(font());
     rowHeight_ = fontMetrics().height() + 4;
     updateGeometries();
     viewport()->update();
@@ -132,6 +137,7 @@ void ListBox::changeEvent(QEvent* event) {
   // A style sheet come and gone leaves the heading row in a font of its own: it takes the list's again.
   if (event->type() == QEvent::StyleChange) {
     header_->setFont(font());
+    header_->viewport()->setFont(font());
     updateGeometries();
   }
 }

@@ -60,10 +60,12 @@ def wait_for(condition, limit=LIMIT):
         time.sleep(0.02)
 
 
-def app_named(name):
+def app_named(name, process):
+    """The application of the process on the bus, once it is there; None if the process ends first."""
     def find():
         return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == name), None)
-    return wait_for(find)
+    wait_for(lambda: find() or process.poll() is not None)
+    return find()
 
 
 def events(kind, since=0):
@@ -98,11 +100,14 @@ def tab_to(name_start, backwards=False, most=40):
 
 config = tempfile.mkdtemp()
 env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-game = subprocess.Popen([game_path], env=env, stderr=subprocess.DEVNULL)
+errors = tempfile.TemporaryFile()
+game = subprocess.Popen([game_path], env=env, stderr=errors)
 try:
-    app = app_named("Veltrano")
+    app = app_named("Veltrano", game)
     check("the game is on the accessibility bus", app is not None)
     if app is None:
+        errors.seek(0)
+        print("the game's status: %s; its errors:\n%s" % (game.poll(), errors.read().decode(errors="replace")[-2000:]))
         sys.exit(1)
     window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Veltrano3$"],
                             capture_output=True, text=True, timeout=LIMIT).stdout.split()[0]
