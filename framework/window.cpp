@@ -79,6 +79,12 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
     setMenuBar(bar);
   }
   addActions(sharedShortcuts());
+  // A new size of the window, not a bar of its own that grew (the menus' in a
+  // passing style sheet), once the scroll area has shown or hidden its bars.
+  watchEvents(this, [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) runSoon([this] { makeRoomForScrollBars(); });
+    return false;
+  });
   setMinimumSize(64, 64);
   setMaximumSize(32000, 32000);
 }
@@ -88,7 +94,8 @@ Window::~Window() = default;
 void Window::setContentSize(int width, int height) {
   content_->setFixedSize(width, height);
   const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-  resize(width, height + menuHeight);
+  asked_ = QSize(width, height + menuHeight);
+  resize(asked_);
 }
 
 void Window::setResizable(bool resizable) {
@@ -120,6 +127,7 @@ void Window::fitToScreen() {
     setFixedSize(fitted);
   } else if (tooSmall || fittedDown_) {
     // Made smaller for a small screen, it grows back when there is room again.
+    asked_ = fitted;
     resize(fitted);
   }
   fittedDown_ = tooSmall;
@@ -130,6 +138,39 @@ void Window::fitToScreen() {
     const int y = std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
     move(x, y);
   }
+}
+
+// A desktop that takes some of the height the window asked for (to keep it
+// above a panel, say) makes a vertical scroll bar, whose width the content
+// then lacks too; a fractional scale may round a pixel off the width. Either
+// way a second bar scrolls a few pixels: the window grows by what the content
+// lacks instead, where the screen has room. A size the player chose smaller
+// than the window's own is left as it is.
+void Window::makeRoomForScrollBars() {
+  const QScreen* shownOn = screen();
+  if (!resizable_ || !isVisible() || !shownOn) return;
+  const QScrollBar* vertical = scroller_->verticalScrollBar();
+  const QScrollBar* horizontal = scroller_->horizontalScrollBar();
+  const QSize lacking = content_->size() - scroller_->viewport()->size();
+  // What each way lacks besides the other way's bar: a pixel or two is rounding.
+  const int ownWidth = lacking.width() - (vertical->isVisible() ? vertical->width() : 0);
+  const int ownHeight = lacking.height() - (horizontal->isVisible() ? horizontal->height() : 0);
+  constexpr int kRounding = 2;
+  const bool widen = horizontal->isVisible() && lacking.width() > 0 && ownWidth <= kRounding && width() >= asked_.width() - 1;
+  const bool heighten =
+      vertical->isVisible() && lacking.height() > 0 && ownHeight <= kRounding && height() >= asked_.height() - 1;
+  // One way at a time, the way that lacks more of its own first: the other bar may go with it.
+  QSize grow(0, 0);
+  if (widen && (!heighten || ownWidth >= ownHeight)) {
+    grow.setWidth(lacking.width());
+  } else if (heighten) {
+    grow.setHeight(lacking.height());
+  }
+  const QSize room = shownOn->availableGeometry().size() - frameGeometry().size();
+  grow = grow.boundedTo(room.expandedTo(QSize(0, 0)));
+  if (grow.isNull()) return;
+  asked_ = size() + grow;
+  resize(asked_);
 }
 
 void Window::keepInView(QWidget* control) {

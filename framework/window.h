@@ -81,6 +81,8 @@ private:
   // The window's whole size, or as much of it as the screen has room for.
   void fitToScreen();
   void placeKeptInView();
+  // Grows the window by a scroll bar that only the other bar made needed.
+  void makeRoomForScrollBars();
 
   QScrollArea* scroller_;
   QWidget* content_;
@@ -89,6 +91,7 @@ private:
   QPoint keptInViewPlace_;
   bool resizable_ = true;
   bool fittedDown_ = false;
+  QSize asked_;  // the size the window last gave itself
   bool framed_ = false;
   // Where the window stood when it was hidden: it comes back there.
   std::optional<QPoint> hiddenAt_;

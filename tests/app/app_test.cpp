@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -209,6 +210,33 @@ private slots:
       QCOMPARE(close->pos(), QPoint(730, 679));  // at the bottom right, at its own place
       help.hide();
       app_->showHelp();
+    }
+  }
+
+  // A desktop that takes some of a window's height gets a vertical scroll bar, and not a second one
+  // for the width that bar takes: the window grows by it. A width the player chose is kept.
+  void aWindowMadeShorterGrowsByItsScrollBarRatherThanScrollSideways_data() {
+    QTest::addColumn<int>("narrower");
+    QTest::addColumn<bool>("grows");
+    QTest::newRow("the desktop's height") << 0 << true;
+    QTest::newRow("the player's narrower size") << 5 << false;
+  }
+  void aWindowMadeShorterGrowsByItsScrollBarRatherThanScrollSideways() {
+    QFETCH(int, narrower);
+    QFETCH(bool, grows);
+    ui::AboutWindow& about = app_->aboutWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    auto* scroller = about.findChild<QScrollArea*>();
+    const QSize whole = about.size();
+    about.resize(whole.width() - narrower, whole.height() - 60);
+    QVERIFY(QTest::qWaitFor([&] { return scroller->verticalScrollBar()->maximum() > 0; }));
+    const int bar = about.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+    if (grows) {
+      QVERIFY(QTest::qWaitFor([&] { return about.width() == whole.width() + bar; }));
+      QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
+    } else {
+      QCoreApplication::processEvents();
+      QCOMPARE(about.width(), whole.width() - narrower);
     }
   }
 
