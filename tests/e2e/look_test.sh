@@ -9,7 +9,7 @@
 # scheme), under a style sheet forced through qt6ct, and with Nimbus Sans as the only
 # font the system offers. At most 1% of the pixels may differ from the plain
 # desktop's with the other font, 0.1% with the same fonts.
-#   look_test.sh PATH_TO_VELTRANO [FOLDER_FOR_SCREENSHOTS]   (run inside xvfb-run)
+#   look_test.sh PATH_TO_VELTRANO [FOLDER_FOR_SCREENSHOTS]   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 work=$(mktemp -d)

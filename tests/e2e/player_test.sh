@@ -6,7 +6,7 @@
 
 # Plays the installed game as a player does, with real X input under Xvfb,
 # and checks what the player keeps: the score files, byte for byte.
-#   player_test.sh PATH_TO_VELTRANO REFERENCE_PNG   (run inside xvfb-run)
+#   player_test.sh PATH_TO_VELTRANO REFERENCE_PNG   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 reference=$2

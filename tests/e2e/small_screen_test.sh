@@ -16,7 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${SMALL_SCREEN:-}" ]; then
   status=0
   for screen in 1024x600 800x600; do
-    SMALL_SCREEN=$screen xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$@" || status=1
+    SMALL_SCREEN=$screen "$here/virtual_desktop.sh" "$screen" "$0" "$@" || status=1
   done
   exit $status
 fi

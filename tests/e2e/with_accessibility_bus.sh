@@ -10,7 +10,7 @@
 # a game started before that would find no bus to join.
 #   with_accessibility_bus.sh COMMAND [ARGUMENTS...]
 set -u
-exec xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- bash -c '
+exec "$(dirname "$0")/virtual_desktop.sh" 1280x1024 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   launcher=$!
   trap "kill $launcher 2>/dev/null" EXIT
