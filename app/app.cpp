@@ -38,7 +38,10 @@ App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
       standardHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Standard); }),
       expertHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Expert); }) {
   makeMenus();
-  fw::Window::setMenus({&fileMenu_, &editMenu_});
+  helpKey_.setObjectName("helpKey");
+  helpKey_.setShortcut(QKeySequence::HelpContents);
+  QObject::connect(&helpKey_, &QAction::triggered, [this] { showHelp(); });
+  fw::Window::setMenus({&fileMenu_, &editMenu_}, {&helpKey_});
 }
 
 App::~App() { fw::Window::setMenus({}); }

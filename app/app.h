@@ -6,6 +6,7 @@
 // The application object: the menus every window shows, the commands that
 // are not moves of the game, and the one window of each kind.
 
+#include <QAction>
 #include <QMenu>
 
 #include <string>
@@ -15,8 +16,6 @@
 #include "ui/about_window.h"
 #include "ui/game_window.h"
 #include "ui/help_window.h"
-
-class QAction;
 
 class App {
 public:
@@ -49,6 +48,8 @@ private:
 
   QMenu fileMenu_;
   QMenu editMenu_;
+  // F1, the desktop's key for help: it works in every window, and the menus keep their texts.
+  QAction helpKey_;
   fw::SingleWindow<ui::GameWindow> gameWindow_;
   fw::SingleWindow<ui::AboutWindow> aboutWindow_;
   fw::SingleWindow<ui::HelpWindow> standardHelp_;

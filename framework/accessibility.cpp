@@ -4,12 +4,15 @@
 
 #include "framework/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "framework/event_watcher.h"
@@ -72,6 +75,51 @@ public:
 
 private:
   Pressable& pressable_;
+};
+
+// How a list is sorted by the heading, as a reader says it; empty for a heading it is not sorted by.
+QString sortOrderOf(const QHeaderView* heading, int column) {
+  if (!heading->isSortIndicatorShown() || heading->sortIndicatorSection() != column) return {};
+  return heading->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("sorted ascending")
+                                                             : QStringLiteral("sorted descending");
+}
+
+// A radio button or check box: every action a tool can call on it does what a
+// click does. Qt's own Toggle turns it on or off without the click the game
+// acts on, so that the choice shown is not the one made.
+class CheckableAccessible final : public QAccessibleWidget {
+public:
+  explicit CheckableAccessible(QAbstractButton* button)
+      : QAccessibleWidget(button, qobject_cast<QRadioButton*>(button) ? QAccessible::RadioButton : QAccessible::CheckBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      QString caption = button()->text();
+      // "&&" stands for an ampersand; a single one marks the mnemonic.
+      caption.replace(QLatin1String("&&"), QString(QChar(0))).remove(QChar('&')).replace(QChar(0), QChar('&'));
+      return caption;
+    }
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = button()->isChecked();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() || name == toggleAction()) {
+      if (button()->isEnabled()) button()->click();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
+  }
+
+private:
+  QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
 // A pop-up menu named for what it chooses ("first factor"); Qt names it after
@@ -145,7 +193,10 @@ public:
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !isValid() || column_ < 0) return {};
+    if (!isValid() || column_ < 0) return {};
+    // A reader says a heading's order after its name, from the description.
+    if (t == QAccessible::Description && isHeading()) return sortOrderOf(view_->horizontalHeader(), column_);
+    if (t != QAccessible::Name) return {};
     if (isHeading()) return view_->model()->headerData(column_, Qt::Horizontal).toString();
     const QString spoken = view_->model()->data(index(), Qt::AccessibleTextRole).toString();
     return spoken.isEmpty() ? view_->model()->data(index(), Qt::DisplayRole).toString() : spoken;
@@ -333,7 +384,10 @@ public:
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name && !heading()->model()) return {};
     if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
-    if (t == QAccessible::Description) return QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    if (t == QAccessible::Description) {
+      const QString order = sortOrderOf(heading(), heading()->chosen());
+      return (order.isEmpty() ? QString() : order + ". ") + QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    }
     return QAccessibleWidget::text(t);
   }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }
@@ -361,6 +415,10 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
   if (auto* heading = dynamic_cast<ListHeading*>(widget)) return new HeadingRowAccessible(heading);
   if (dynamic_cast<Announcer*>(widget)) return new NotificationAccessible(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable()) return new PopupMenuAccessible(combo);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable() &&
+                                                           (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget))) {
+    return new CheckableAccessible(button);
+  }
   return nullptr;
 }
 

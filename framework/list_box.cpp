@@ -144,6 +144,11 @@ ListBox::~ListBox() = default;
 
 void ListBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
+    // Fonts of their own, not inherited ones: a style sheet forced on every
+    // application and dropped again gives back the fonts set on widgets, but
+    // leaves its own in the heading row, and in the part it draws its headings on.
+    header_->setFont(font());
+    header_->viewport()->setFont(font());
     rowHeight_ = fontMetrics().height() + 4;
     updateGeometries();
     viewport()->update();
@@ -152,6 +157,7 @@ void ListBox::changeEvent(QEvent* event) {
   // A style sheet come and gone leaves the heading row in a font of its own: it takes the list's again.
   if (event->type() == QEvent::StyleChange) {
     header_->setFont(font());
+    header_->viewport()->setFont(font());
     updateGeometries();
   }
 }
@@ -271,7 +277,7 @@ void ListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
   }
 }
 
-QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
   const int last = rowCount() - 1;
   if (last < 0) return {};
   const int lastColumn = model()->columnCount() - 1;
@@ -280,7 +286,6 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
   if (!current.isValid()) return model()->index(0, 0);
   int row = current.row();
   int column = current.column();
-  const bool control = modifiers & Qt::ControlModifier;
   switch (action) {
     case MoveUp: row = std::max(0, row - 1); break;
     case MoveDown: row = std::min(last, row + 1); break;
@@ -288,14 +293,9 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
     case MovePrevious: column = std::max(0, column - 1); break;
     case MoveRight:
     case MoveNext: column = std::min(lastColumn, column + 1); break;
-    case MoveHome:
-      column = 0;
-      if (control) row = 0;
-      break;
-    case MoveEnd:
-      column = lastColumn;
-      if (control) row = last;
-      break;
+    // A list of rows: Home and End go to its first and last row, with Ctrl or without.
+    case MoveHome: row = 0; break;
+    case MoveEnd: row = last; break;
     case MovePageUp: {
       const int above = rowAt(visualRect(current).bottom() - viewport()->height());
       row = above < 0 ? 0 : above;
@@ -432,7 +432,15 @@ void ListBox::rowsInserted(const QModelIndex& parent, int first, int last) {
   if (top < viewport()->height()) viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
 }
 
+void ListBox::rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+  // The current row moves off the rows that go: assistive tools hear of it once they are gone.
+  removingRows_ = true;
+  QAbstractItemView::rowsAboutToBeRemoved(parent, first, last);
+}
+
 void ListBox::rowsRemoved(int first, int last) {
+  removingRows_ = false;
+  if (hasFocus()) tellAssistiveTools(this, currentIndex(), QAccessible::Focus);
   const int offset = shownOffset_;
   updateGeometries();
   const int top = first * rowHeight_ - offset;
@@ -450,7 +458,7 @@ void ListBox::rowsRemoved(int first, int last) {
 
 void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   // The focus is on the current row only while it is on the list.
-  if (hasFocus()) tellAssistiveTools(this, current, QAccessible::Focus);
+  if (hasFocus() && !removingRows_) tellAssistiveTools(this, current, QAccessible::Focus);
   QAbstractItemView::currentChanged(current, previous);
 }
 

@@ -93,6 +93,7 @@ protected:
   void updateGeometries() override;
   void scrollContentsBy(int dx, int dy) override;
   void rowsInserted(const QModelIndex& parent, int first, int last) override;
+  void rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void changeEvent(QEvent* event) override;
@@ -114,6 +115,7 @@ private:
   std::vector<int> widthPercents_;
   std::function<void(int row)> rowClicked_;
   bool inDoubleClick_ = false;
+  bool removingRows_ = false;
 };
 
 }  // namespace fw

@@ -5,7 +5,9 @@
 #include "framework/widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -125,11 +127,41 @@ void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler) {
   });
 }
 
+namespace {
+
+bool usable(const QWidget* button) { return button->isEnabled() && !button->isHidden(); }
+
+// Tab reaches a group at one button, which Qt moves to the button that last
+// had the focus. A group whose stop is disabled or hidden would drop out of
+// the Tab order for good: the stop goes to the chosen button, or else the first usable one.
+void keepOneTabStop(const QList<QAbstractButton*>& buttons) {
+  QAbstractButton* stop = nullptr;
+  for (QAbstractButton* b : buttons) {
+    if (!usable(b)) {
+      b->setFocusPolicy(Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+    } else if (b->focusPolicy() & Qt::TabFocus) {
+      if (stop) b->setFocusPolicy(Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+      stop = stop ? stop : b;
+    }
+  }
+  if (stop) return;
+  for (QAbstractButton* b : buttons) {
+    if (usable(b) && (!stop || (b->isChecked() && !stop->isChecked()))) stop = b;
+  }
+  if (stop) stop->setFocusPolicy(Qt::FocusPolicy(stop->focusPolicy() | Qt::TabFocus));
+}
+
+}  // namespace
+
 void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons) {
   auto* group = new QButtonGroup(parent);
   for (QAbstractButton* member : buttons) {
     group->addButton(member);
     watchEvents(member, [member, buttons](QEvent* event) {
+      if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ShowToParent ||
+          event->type() == QEvent::HideToParent) {
+        keepOneTabStop(buttons);
+      }
       if (event->type() != QEvent::KeyPress) return false;
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right) return false;
@@ -144,6 +176,21 @@ void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons) 
       return true;
     });
   }
+  keepOneTabStop(buttons);
+}
+
+void chooseBeforeClosing(QComboBox* menu) {
+  QAbstractItemView* list = menu->view();  // made now, with Qt's own handling, which this one comes before
+  watchEvents(list, [menu, list](QEvent* event) {
+    // Qt takes Return in the pop-up list as a shortcut.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const QModelIndex chosen = list->currentIndex();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && chosen.isValid() && (chosen.flags() & Qt::ItemIsEnabled)) {
+      menu->setCurrentIndex(chosen.row());
+    }
+    return false;
+  });
 }
 
 void setChecked(QAbstractButton* button, bool on) {

@@ -17,6 +17,7 @@
 #include "framework/accessibility.h"
 
 class QAbstractButton;
+class QComboBox;
 class QLineEdit;
 
 namespace fw {
@@ -77,10 +78,15 @@ void refuseCharacters(QLineEdit* field, const QString& characters);
 // that edge of the text; the handler returns true when it moved the focus elsewhere.
 void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler);
 
-// One choice among the buttons. The arrow keys move the focus to the next or
-// previous usable button and choose none: Qt's own handling would also choose
-// it, which buys a digit or empties the board.
+// One choice among the buttons, reached by Tab at one usable button. The
+// arrow keys move the focus to the next or previous usable button and choose
+// none: Qt's own handling would also choose it, which buys a digit or empties the board.
 void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons);
+
+// The menu takes the choice made in its pop-up list by Return before the
+// list closes, where Qt takes it after: a reader then hears the menu and its
+// new choice once, as the focus comes back, rather than again for the change.
+void chooseBeforeClosing(QComboBox* menu);
 
 // Turns a button on or off from code, also the chosen one of its group, without running its handlers.
 void setChecked(QAbstractButton* button, bool on);

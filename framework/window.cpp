@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +20,7 @@
 #include <algorithm>
 
 #include "framework/accessibility.h"
+#include "framework/event_watcher.h"
 #include "framework/focus_ring.h"
 #include "framework/look.h"
 
@@ -31,9 +33,17 @@ QList<QMenu*>& sharedMenus() {
   return menus;
 }
 
+QList<QAction*>& sharedShortcuts() {
+  static QList<QAction*> shortcuts;
+  return shortcuts;
+}
+
 }  // namespace
 
-void Window::setMenus(QList<QMenu*> menus) { sharedMenus() = std::move(menus); }
+void Window::setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts) {
+  sharedMenus() = std::move(menus);
+  sharedShortcuts() = std::move(shortcuts);
+}
 
 Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   useTheGamesLook();
@@ -48,17 +58,33 @@ Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
   setCentralWidget(scroller_);
   new FocusRing(content_);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!now || !content_->isAncestorOf(now)) return;
+    if (!now || !content_->isAncestorOf(now) || now == keptInView_) return;
     // The whole control, not only its insertion point, as far as the window has room for it.
     const QRect control(now->mapTo(content_, QPoint(0, 0)), now->size());
     scroller_->ensureVisible(control.center().x(), control.center().y(), control.width() / 2 + 12,
                              control.height() / 2 + 12);
+  });
+  // The default button's frame goes to the button that Return presses where the focus is now.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (!now || now->window() != this) return;
+    QPushButton* target = returnButton();
+    if (target == framedButton_) return;
+    if (framedButton_) framedButton_->setDefault(false);
+    framedButton_ = target;
+    if (target) target->setDefault(true);
   });
   if (!sharedMenus().isEmpty()) {
     auto* bar = new QMenuBar(this);
     for (QMenu* menu : std::as_const(sharedMenus())) bar->addMenu(menu);
     setMenuBar(bar);
   }
+  addActions(sharedShortcuts());
+  // A new size of the window, not a bar of its own that grew (the menus' in a
+  // passing style sheet), once the scroll area has shown or hidden its bars.
+  watchEvents(this, [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) runSoon([this] { makeRoomForScrollBars(); });
+    return false;
+  });
   setMinimumSize(64, 64);
   setMaximumSize(32000, 32000);
 }
@@ -68,7 +94,8 @@ Window::~Window() = default;
 void Window::setContentSize(int width, int height) {
   content_->setFixedSize(width, height);
   const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-  resize(width, height + menuHeight);
+  asked_ = QSize(width, height + menuHeight);
+  resize(asked_);
 }
 
 void Window::setResizable(bool resizable) {
@@ -100,6 +127,7 @@ void Window::fitToScreen() {
     setFixedSize(fitted);
   } else if (tooSmall || fittedDown_) {
     // Made smaller for a small screen, it grows back when there is room again.
+    asked_ = fitted;
     resize(fitted);
   }
   fittedDown_ = tooSmall;
@@ -110,6 +138,61 @@ void Window::fitToScreen() {
     const int y = std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
     move(x, y);
   }
+}
+
+// A desktop that takes some of the height the window asked for (to keep it
+// above a panel, say) makes a vertical scroll bar, whose width the content
+// then lacks too; a fractional scale may round a pixel off the width. Either
+// way a second bar scrolls a few pixels: the window grows by what the content
+// lacks instead, where the screen has room. A size the player chose smaller
+// than the window's own is left as it is.
+void Window::makeRoomForScrollBars() {
+  const QScreen* shownOn = screen();
+  if (!resizable_ || !isVisible() || !shownOn) return;
+  const QScrollBar* vertical = scroller_->verticalScrollBar();
+  const QScrollBar* horizontal = scroller_->horizontalScrollBar();
+  const QSize lacking = content_->size() - scroller_->viewport()->size();
+  // What each way lacks besides the other way's bar: a pixel or two is rounding.
+  const int ownWidth = lacking.width() - (vertical->isVisible() ? vertical->width() : 0);
+  const int ownHeight = lacking.height() - (horizontal->isVisible() ? horizontal->height() : 0);
+  constexpr int kRounding = 2;
+  const bool widen = horizontal->isVisible() && lacking.width() > 0 && ownWidth <= kRounding && width() >= asked_.width() - 1;
+  const bool heighten =
+      vertical->isVisible() && lacking.height() > 0 && ownHeight <= kRounding && height() >= asked_.height() - 1;
+  // One way at a time, the way that lacks more of its own first: the other bar may go with it.
+  QSize grow(0, 0);
+  if (widen && (!heighten || ownWidth >= ownHeight)) {
+    grow.setWidth(lacking.width());
+  } else if (heighten) {
+    grow.setHeight(lacking.height());
+  }
+  const QSize room = shownOn->availableGeometry().size() - frameGeometry().size();
+  grow = grow.boundedTo(room.expandedTo(QSize(0, 0)));
+  if (grow.isNull()) return;
+  asked_ = size() + grow;
+  resize(asked_);
+}
+
+void Window::keepInView(QWidget* control) {
+  keptInView_ = control;
+  keptInViewPlace_ = control->pos();
+  // It hides what it covers, as it would a text below it.
+  control->setAutoFillBackground(true);
+  control->raise();
+  for (QScrollBar* bar : {scroller_->horizontalScrollBar(), scroller_->verticalScrollBar()}) {
+    connect(bar, &QScrollBar::valueChanged, this, &Window::placeKeptInView);
+  }
+  watchEvents(scroller_->viewport(), [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) placeKeptInView();
+    return false;
+  });
+}
+
+void Window::placeKeptInView() {
+  const QRect shown(-content_->pos(), scroller_->viewport()->size());
+  const int hiddenRight = std::max(0, content_->width() - shown.right() - 1);
+  const int hiddenBelow = std::max(0, content_->height() - shown.bottom() - 1);
+  keptInView_->move(keptInViewPlace_ - QPoint(hiddenRight, hiddenBelow));
 }
 
 void Window::showInFront() {
@@ -123,8 +206,10 @@ void Window::setClosedHandler(std::function<void()> handler) { closed_ = std::mo
 void Window::runSoon(std::function<void()> work) { QTimer::singleShot(0, this, std::move(work)); }
 
 void Window::setDefaultButton(QPushButton* button) {
+  if (framedButton_) framedButton_->setDefault(false);
   button->setDefault(true);
   defaultButton_ = button;
+  framedButton_ = button;
 }
 
 void Window::setReturnButton(QLineEdit* field, QPushButton* button) { returnButtons_[field] = button; }
@@ -170,6 +255,9 @@ void Window::showEvent(QShowEvent* event) {
   // other than the game's own would not otherwise know.
   if (hiddenAt_) move(*hiddenAt_);
   fitToScreen();
+  // Shown again, a window that scrolls starts at its top, where its reading does.
+  scroller_->horizontalScrollBar()->setValue(0);
+  scroller_->verticalScrollBar()->setValue(0);
   if (focusOnShow_) focusOnShow_->setFocus(Qt::OtherFocusReason);
   QMainWindow::showEvent(event);
 }
@@ -198,18 +286,20 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool Window::pressReturn() {
-  // Outside a dialog Qt gives Return to nobody: the window decides.
+// Outside a dialog Qt gives Return to nobody: the window decides.
+QPushButton* Window::returnButton() const {
   QWidget* focus = focusWidget();
-  if (auto* focused = qobject_cast<QPushButton*>(focus)) {
-    focused->click();
-    return true;
-  }
+  if (auto* focused = qobject_cast<QPushButton*>(focus)) return focused;
   QPushButton* target = defaultButton_;
   if (const auto own = returnButtons_.find(qobject_cast<QLineEdit*>(focus)); own != returnButtons_.end()) {
     target = own->second;
   }
-  if (!target || !target->isEnabled() || target->isHidden()) return false;
+  return target && target->isEnabled() && !target->isHidden() ? target : nullptr;
+}
+
+bool Window::pressReturn() {
+  QPushButton* target = returnButton();
+  if (!target) return false;
   target->click();
   return true;
 }

@@ -8,12 +8,14 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -26,8 +28,9 @@ public:
   Window();
   ~Window() override;
 
-  // The menus every window made from now on shows in its menu bar.
-  static void setMenus(QList<QMenu*> menus);
+  // The menus every window made from now on shows in its menu bar, and the
+  // actions whose shortcuts work in it without a menu item.
+  static void setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts = {});
 
   // The area the controls are laid out in, below the menu bar. On a screen
   // too small for it, or in a window made smaller, it scrolls, keeping the
@@ -39,6 +42,11 @@ public:
   void setResizable(bool resizable);
   // The control that takes the focus whenever the window is shown.
   void setFocusOnShow(QWidget* control) { focusOnShow_ = control; }
+  // A control of the content area that stays in view however the area
+  // scrolls: where the window shows less than the whole area, it keeps its
+  // distance from the shown part's bottom right corner, drawn over the
+  // controls it covers. In a whole window it stands at its place.
+  void keepInView(QWidget* control);
   // Shows the window in front of the others, with the keyboard focus.
   void showInFront();
   // Runs once the window has closed.
@@ -66,22 +74,31 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // The button Return stands for now, or nullptr.
+  QPushButton* returnButton() const;
   // Presses the button Return stands for; false when there is none.
   bool pressReturn();
   // The window's whole size, or as much of it as the screen has room for.
   void fitToScreen();
+  void placeKeptInView();
+  // Grows the window by a scroll bar that only the other bar made needed.
+  void makeRoomForScrollBars();
 
   QScrollArea* scroller_;
   QWidget* content_;
   QWidget* focusOnShow_ = nullptr;
+  QWidget* keptInView_ = nullptr;
+  QPoint keptInViewPlace_;
   bool resizable_ = true;
   bool fittedDown_ = false;
+  QSize asked_;  // the size the window last gave itself
   bool framed_ = false;
   // Where the window stood when it was hidden: it comes back there.
   std::optional<QPoint> hiddenAt_;
   std::function<void()> closed_;
   std::function<void()> escape_;
   QPushButton* defaultButton_ = nullptr;
+  QPointer<QPushButton> framedButton_;  // the one drawn as the default: Return presses it
   std::map<const QLineEdit*, QPushButton*> returnButtons_;
   bool deciding_ = false;
   bool watchingClose_ = false;

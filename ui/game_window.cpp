@@ -80,6 +80,8 @@ void GameWindow::onStart() {
   // A new game's first point costs a whole period, also when the clock ran already.
   clock_->stop();
   showGame();
+  // The targets stay where they are read on request; a reader is told that they are new.
+  announcer_->announce("New game, maximum possible score " + QString::number(game_.maximumScore));
 }
 
 void GameWindow::onDone() {
@@ -187,7 +189,11 @@ void GameWindow::showScores() {
 void GameWindow::showBuyButtons() {
   for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
     QRadioButton* radio = buyButtons_[button];
-    radio->setEnabled(static_cast<int>(button) < game_.usableBuyButtons);
+    const bool usable = static_cast<int>(button) < game_.usableBuyButtons;
+    // A new game disables the focused buy button: its focus stays in the group,
+    // where Qt would hand it on past the group, to HELP.
+    if (!usable && radio->hasFocus()) buyButtons_[0]->setFocus(Qt::OtherFocusReason);
+    radio->setEnabled(usable);
     fw::setChecked(radio, game_.chosenBuyButton == static_cast<int>(button));
     // Told apart by their order, and saying where their digit went, as a
     // reader hears the focused button's name change.

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: MIT
 
-// The game window's controls, made in this order, which is also the order
-// in which the keyboard focus moves through them.
+// The game window's controls, made in this order, and the order in which the
+// keyboard focus moves through them.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -149,6 +149,7 @@ void GameWindow::makeCalculator() {
     fw::place(menu, names[factor], {lefts[factor], 29, 40, 20}, kPlain);
     menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
     menu->setAccessibleName(spokenNames[factor]);
+    fw::chooseBeforeClosing(menu);
     connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
       if (digit == game_.factors[factor]) return;
       const std::optional<int> before = game_.product;
@@ -175,8 +176,9 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char
     list->model()->removeRow(row);
     announcer_->announce(removed + " removed from " + spokenName);
   });
-  connect(list, &fw::ListBox::sorted, this, [this, list, spokenName](int column) {
-    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString());
+  connect(list, &fw::ListBox::sorted, this, [this, list, spokenName](int column, Qt::SortOrder order) {
+    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString() +
+                         (order == Qt::AscendingOrder ? ", ascending" : ", descending"));
   });
   return list;
 }
@@ -204,7 +206,7 @@ void GameWindow::makeControls() {
   makeBuyButtons();
 
   helpButton_ = makeButton("helpButton", {229, 547, 69, 20}, "HELP", &GameWindow::onHelp);
-  makeButton("quitButton", {319, 547, 69, 20}, "Quit", &GameWindow::onQuit);
+  QPushButton* quitButton = makeButton("quitButton", {319, 547, 69, 20}, "Quit", &GameWindow::onQuit);
 
   standardList_ = makeScoreList("standardList", {615, 502, 235, 130}, "Standard scores");
   makeLabel("scoresHeading", {655, 475, 100, 20}, "Scores", kPlain);
@@ -239,6 +241,18 @@ void GameWindow::makeControls() {
   fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
   announcer_ = new fw::Announcer(content());
+
+  // The keyboard's order, one in both modes, as the window reads: the left
+  // column from top to bottom (the calculator, the board, the buttons from
+  // left to right, the name entry), then the right column. Controls hidden
+  // in a mode are passed over.
+  QList<QWidget*> order(factorMenus_.begin(), factorMenus_.end());
+  for (const CellPlace& place : kCellPlaces) order << fieldOf(place.cell);
+  order << scoreButton_ << helpButton_ << quitButton << startButton_ << doneButton_ << nameField_ << recordButton_;
+  order << QList<QWidget*>(buyButtons_.begin(), buyButtons_.end());
+  order << staticVersionBox_ << standardButton_ << expertButton_;
+  for (fw::ListBox* list : {standardList_, expertList_}) order << list->horizontalHeader() << list;
+  for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 }  // namespace ui

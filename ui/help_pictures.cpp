@@ -92,14 +92,23 @@ struct ScoreRow {
   const char* score;
 };
 
+constexpr int kListMargin = 10;
+constexpr int kListRowHeight = 22;
+
+// The rows a list picture of the size has room for below its heading: it draws them, and its description names them.
+std::size_t rowsShown(QSize size, std::size_t rows) {
+  const int room = (size.height() - 2 * kListMargin - 1) / kListRowHeight - 1;
+  return std::min(rows, static_cast<std::size_t>(std::max(room, 0)));
+}
+
 QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
   QPixmap pixmap = blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::TextAntialiasing);
 
-  const QRect list(10, 10, size.width() - 20, size.height() - 20);
+  const QRect list(kListMargin, kListMargin, size.width() - 2 * kListMargin, size.height() - 2 * kListMargin);
   const int nameWidth = list.width() * 66 / 100;
-  const int rowHeight = 22;
+  const int rowHeight = kListRowHeight;
   p.fillRect(list, Qt::white);
 
   const QRect heading(list.left(), list.top(), list.width(), rowHeight);
@@ -112,8 +121,8 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
 
   p.setFont(fw::layoutFont(12));
   int top = heading.bottom() + 1;
-  for (const ScoreRow& row : rows) {
-    if (top + rowHeight > list.bottom()) break;
+  for (std::size_t i = 0; i < rowsShown(size, rows.size()); ++i) {
+    const ScoreRow& row = rows[i];
     p.setPen(Qt::black);
     p.drawText(QRect(list.left() + 6, top, nameWidth - 12, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, row.name);
     p.drawText(QRect(list.left() + nameWidth + 6, top, list.width() - nameWidth - 12, rowHeight),
@@ -130,6 +139,8 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
   return pixmap;
 }
 
+constexpr QSize kStandardScoresSize(270, 183);
+constexpr QSize kExpertScoresSize(270, 171);
 constexpr std::array<ScoreRow, 6> kStandardScores = {{
     {"Ann", "87"}, {"Bob", "64"}, {"Carla", "100"}, {"Dev", "78"}, {"Elena", "92"}, {"Finn", "56"}}};
 constexpr std::array<ScoreRow, 6> kExpertScores = {{
@@ -147,9 +158,9 @@ std::string describeBoard(const BoardExample& example) {
   return "A solved board, rows from the top: " + rows + ". Targets: " + targets + ".";
 }
 
-std::string describeScores(const std::array<ScoreRow, 6>& rows) {
+std::string describeScores(QSize size, const std::array<ScoreRow, 6>& rows) {
   std::string text = "A score list with the headings Name and Score:";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
+  for (std::size_t i = 0; i < rowsShown(size, rows.size()); ++i) {
     text += (i == 0 ? " " : ", ") + std::string(rows[i].name) + " " + rows[i].score;
   }
   return text + ".";
@@ -160,9 +171,10 @@ std::string describeScores(const std::array<ScoreRow, 6>& rows) {
 PictureWords describePicture(HelpPicture picture) {
   switch (picture) {
     case HelpPicture::StandardBoard: return {"Example board of the standard mode", describeBoard(kStandardExample)};
-    case HelpPicture::StandardScores: return {"Example score list", describeScores(kStandardScores)};
+    case HelpPicture::StandardScores: return {"Example score list", describeScores(kStandardScoresSize, kStandardScores)};
     case HelpPicture::ExpertBoard: return {"Example board of the expert mode", describeBoard(kExpertExample)};
-    case HelpPicture::ExpertScores: return {"Example expert score list", describeScores(kExpertScores)};
+    case HelpPicture::ExpertScores:
+      return {"Example expert score list", describeScores(kExpertScoresSize, kExpertScores)};
   }
   return {};
 }
@@ -170,9 +182,9 @@ PictureWords describePicture(HelpPicture picture) {
 QPixmap drawPicture(HelpPicture picture) {
   switch (picture) {
     case HelpPicture::StandardBoard: return drawBoard(kStandardExample);
-    case HelpPicture::StandardScores: return drawScoreList({270, 183}, kStandardScores);
+    case HelpPicture::StandardScores: return drawScoreList(kStandardScoresSize, kStandardScores);
     case HelpPicture::ExpertBoard: return drawBoard(kExpertExample);
-    case HelpPicture::ExpertScores: return drawScoreList({270, 171}, kExpertScores);
+    case HelpPicture::ExpertScores: return drawScoreList(kExpertScoresSize, kExpertScores);
   }
   return {};
 }

@@ -123,8 +123,10 @@ HelpWindow::HelpWindow(game::Mode mode) {
   setContentSize(page.size.width(), page.size.height());
   setResizable(page.resizable);
   setWindowModality(Qt::ApplicationModal);
-  // The focus starts on "CLOSE" at every showing, so a Return does not open a new e-mail.
+  // The focus starts on "CLOSE" at every showing, so a Return does not open a
+  // new e-mail; on a small screen the help opens at its top, with "CLOSE" in view.
   setFocusOnShow(closeText);
+  keepInView(closeText);
   showInFront();
 }
 

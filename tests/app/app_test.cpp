@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -96,6 +99,15 @@ private slots:
     QVERIFY(expert && expert->isVisible());
     QCOMPARE(expert->windowTitle(), QString("Expert Help"));
     QVERIFY(!app_->existingHelpWindow(game::Mode::Standard)->isVisible());
+
+    // F1, in any window, without a word of it in the menus.
+    expert->hide();
+    app_->gameWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->gameWindow()));
+    QTest::keyClick(&app_->gameWindow(), Qt::Key_F1);
+    QVERIFY(expert->isVisible());
+    QVERIFY(item("helpItem")->shortcut().isEmpty());
+    QCOMPARE(item("helpItem")->text(), QString("HELP"));
   }
 
   void hidingKeepsTheWindowAndItsPlaceAndClosingMakesItAnew() {
@@ -169,6 +181,62 @@ private slots:
       QCOMPARE(focus->objectName(), QString(close));
       QTest::keyClick(focus, Qt::Key_Return);
       QVERIFY2(!window.isVisible(), name);
+    }
+  }
+
+  // Help is wider than the offscreen screen: it opens at its top left every time, with CLOSE focused and in
+  // view, and CLOSE stays in view however the window is sized and scrolled.
+  void helpOpensAtItsTopWithCloseInView() {
+    chooseExpert();
+    ui::HelpWindow& help = app_->helpWindow(game::Mode::Expert);
+    auto* scroller = help.findChild<QScrollArea*>();
+    QWidget* close = help.content()->findChild<QWidget*>("closeText");
+    const auto closeInView = [&] {
+      return scroller->viewport()->rect().contains(QRect(close->mapTo(scroller->viewport(), QPoint(0, 0)), close->size()));
+    };
+    for (int showing = 0; showing < 2; ++showing) {
+      QVERIFY(QTest::qWaitForWindowActive(&help));
+      QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+      QCOMPARE(scroller->horizontalScrollBar()->value(), 0);
+      QCOMPARE(scroller->verticalScrollBar()->value(), 0);
+      QCOMPARE(help.focusWidget(), close);
+      QVERIFY(closeInView());
+      help.resize(500, 400);
+      QVERIFY(QTest::qWaitFor([&] { return scroller->verticalScrollBar()->maximum() > 0; }));
+      QVERIFY(closeInView());
+      scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+      scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+      QVERIFY(closeInView());
+      QCOMPARE(close->pos(), QPoint(730, 679));  // at the bottom right, at its own place
+      help.hide();
+      app_->showHelp();
+    }
+  }
+
+  // A desktop that takes some of a window's height gets a vertical scroll bar, and not a second one
+  // for the width that bar takes: the window grows by it. A width the player chose is kept.
+  void aWindowMadeShorterGrowsByItsScrollBarRatherThanScrollSideways_data() {
+    QTest::addColumn<int>("narrower");
+    QTest::addColumn<bool>("grows");
+    QTest::newRow("the desktop's height") << 0 << true;
+    QTest::newRow("the player's narrower size") << 5 << false;
+  }
+  void aWindowMadeShorterGrowsByItsScrollBarRatherThanScrollSideways() {
+    QFETCH(int, narrower);
+    QFETCH(bool, grows);
+    ui::AboutWindow& about = app_->aboutWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    auto* scroller = about.findChild<QScrollArea*>();
+    const QSize whole = about.size();
+    about.resize(whole.width() - narrower, whole.height() - 60);
+    QVERIFY(QTest::qWaitFor([&] { return scroller->verticalScrollBar()->maximum() > 0; }));
+    const int bar = about.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+    if (grows) {
+      QVERIFY(QTest::qWaitFor([&] { return about.width() == whole.width() + bar; }));
+      QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
+    } else {
+      QCoreApplication::processEvents();
+      QCOMPARE(about.width(), whole.width() - narrower);
     }
   }
 

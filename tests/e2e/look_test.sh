@@ -6,10 +6,10 @@
 
 # The game looks the same on other desktops: screenshots of the game window and
 # the Help window on a plain X server, under a dark Qt theme (qt6ct's "darker"
-# scheme), under qt6ct's own style sheet, and with Nimbus Sans as the only
+# scheme), under a style sheet forced through qt6ct, and with Nimbus Sans as the only
 # font the system offers. At most 1% of the pixels may differ from the plain
 # desktop's with the other font, 0.1% with the same fonts.
-#   look_test.sh PATH_TO_VELTRANO [FOLDER_FOR_SCREENSHOTS]   (run inside xvfb-run)
+#   look_test.sh PATH_TO_VELTRANO [FOLDER_FOR_SCREENSHOTS]   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 work=$(mktemp -d)
@@ -35,15 +35,16 @@ style=Fusion
 EOF
 
 # A style sheet the theme forces on every application: qt6ct's own, which
-# takes frames away.
+# takes frames away, and a larger font for every widget.
 sheet=$work/sheet
 mkdir -p "$sheet/qt6ct"
+{ cat /usr/share/qt6ct/qss/fusion-fixes.qss; echo 'QWidget { font-size: 20px; }'; } > "$sheet/forced.qss"
 cat > "$sheet/qt6ct/qt6ct.conf" <<EOF
 [Appearance]
 style=Fusion
 
 [Interface]
-stylesheets=/usr/share/qt6ct/qss/fusion-fixes.qss
+stylesheets=$sheet/forced.qss
 EOF
 
 # Another font: fontconfig knows Nimbus Sans and nothing else.

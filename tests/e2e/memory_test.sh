@@ -9,7 +9,7 @@
 # termination request still writes the list, with the row removed meanwhile,
 # and lets go of its lock. The game's address space is limited, once it has
 # started, to a little more than it holds.
-#   memory_test.sh PATH_TO_VELTRANO   (run inside xvfb-run)
+#   memory_test.sh PATH_TO_VELTRANO   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 if ldd "$game" | grep -q libasan; then

@@ -8,7 +8,7 @@
 # player's folder (sudo keeps HOME) does there only what the player could,
 # leaving the lists the player's and root's files alone, and a lock that
 # another user's crashed game left in a shared folder is taken over.
-#   other_users_test.sh PATH_TO_VELTRANO   (run as root inside xvfb-run)
+#   other_users_test.sh PATH_TO_VELTRANO   (run as root on a virtual display, as virtual_desktop.sh makes)
 set -u
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: only root can run games as other users"

@@ -6,7 +6,7 @@
 
 # Plays the installed game as a player does, with real X input under Xvfb,
 # and checks what the player keeps: the score files, byte for byte.
-#   player_test.sh PATH_TO_VELTRANO REFERENCE_PNG   (run inside xvfb-run)
+#   player_test.sh PATH_TO_VELTRANO REFERENCE_PNG   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 reference=$2
@@ -19,8 +19,10 @@ import -window "$window" "$work/blank.png"
 differing=$(compare -metric AE -fuzz 20% "$reference" "$work/blank.png" null: 2>&1 | cut -d' ' -f1)
 check "blank window matches the reference ($differing pixels differ)" test "${differing%.*}" -lt 3000
 
-# Docks tie the window to its launcher by the class the desktop entry names.
+# The desktop entry starts the game where it was installed, and docks tie the
+# window to its launcher by the class the entry names.
 entry=$(dirname "$game")/../share/applications/example.veltrano.Veltrano.desktop
+check "the desktop entry starts the installed game" test "$(sed -n 's/^Exec=//p' "$entry")" -ef "$game"
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 check "the window's class is the desktop entry's ($class)" bash -c \
   "xdotool search --onlyvisible --class '^$class\$' | grep -qx '$window'"

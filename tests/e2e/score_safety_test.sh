@@ -7,7 +7,7 @@
 # No score is lost to a second game on the same files, to a signal or Ctrl+Q
 # while a dialog, window or menu is open, to the display going away, or to a
 # file the game cannot read.
-#   score_safety_test.sh PATH_TO_VELTRANO   (run inside xvfb-run)
+#   score_safety_test.sh PATH_TO_VELTRANO   (run on a virtual display, as virtual_desktop.sh makes)
 set -u
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)

@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: MIT
 
 """What a screen reader gets from the real game over AT-SPI, as Orca gets it:
-the tree, and the events of a game played by keyboard with real X input.
+the tree, and the events of games played by keyboard with real X input. Each
+step waits for what it expects to hear, never for a fixed time.
 
     screen_reader_test.py PATH_TO_VELTRANO    (run by with_accessibility_bus.sh)
 """
@@ -22,6 +23,7 @@ from gi.repository import GLib
 game_path = sys.argv[1]
 failures = []
 heard = []  # (event type, source role, source name), in their order
+LIMIT = 60  # seconds for anything awaited: generous for a loaded machine
 
 
 def check(name, condition):
@@ -45,45 +47,74 @@ def walk(node, found):
     return found
 
 
-def app_named(name):
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.1)
-    return None
+def wait_for(condition, limit=LIMIT):
+    """Lets the events come in until the condition holds; its last value."""
+    context = GLib.MainContext.default()
+    end = time.time() + limit
+    while True:
+        while context.pending():
+            context.iteration(False)
+        value = condition()
+        if value or time.time() > end:
+            return value
+        time.sleep(0.02)
+
+
+def app_named(name, process):
+    """The application of the process on the bus, once it is there; None if the process ends first."""
+    def find():
+        return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == name), None)
+    wait_for(lambda: find() or process.poll() is not None)
+    return find()
+
+
+def events(kind, since=0):
+    return [h for h in heard[since:] if h[0].startswith(kind)]
 
 
 def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
-    pump(0.4)
 
 
-def pump(seconds):
-    """Lets the events come in while time passes."""
-    context = GLib.MainContext.default()
-    end = time.time() + seconds
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
+def heard_after(action, kind, matches=lambda h: True):
+    """Runs the action, then waits for an event of the kind that matches; the event, or None."""
+    since = len(heard)
+    action()
+    found = wait_for(lambda: [h for h in events(kind, since) if matches(h)])
+    return found[-1] if found else None
+
+
+def tab_to(name_start, backwards=False, most=40):
+    """Tabs, a focus event at a time, until the focus is on a control whose
+    name starts so; the names passed, and whether it was reached."""
+    passed = []
+    for _ in range(most):
+        focus = heard_after(lambda: keys("shift+Tab" if backwards else "Tab"), "focus:")
+        if focus is None:
+            break
+        passed.append(focus[2])
+        if focus[2].startswith(name_start):
+            return passed, True
+    return passed, False
 
 
 config = tempfile.mkdtemp()
 env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-game = subprocess.Popen([game_path], env=env, stderr=subprocess.DEVNULL)
+errors = tempfile.TemporaryFile()
+game = subprocess.Popen([game_path], env=env, stderr=errors)
 try:
-    app = app_named("Veltrano")
+    app = app_named("Veltrano", game)
     check("the game is on the accessibility bus", app is not None)
     if app is None:
+        errors.seek(0)
+        print("the game's status: %s; its errors:\n%s" % (game.poll(), errors.read().decode(errors="replace")[-2000:]))
         sys.exit(1)
     window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Veltrano3$"],
-                            capture_output=True, text=True, timeout=20).stdout.split()[0]
+                            capture_output=True, text=True, timeout=LIMIT).stdout.split()[0]
     subprocess.run(["xdotool", "windowmove", "--sync", window, "0", "0"], check=True)
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
     for kind in ("focus:", "object:property-change:accessible-name", "object:children-changed:add"):
         pyatspi.Registry.registerEventListener(listen, kind)
-    pump(0.5)
 
     names = [node.name for node in walk(app, []) if node.getState().contains(pyatspi.STATE_SHOWING)]
     check("no caption is read beside its value", "Maximum Possible Score:" not in names and "Your Score:" not in names)
@@ -91,32 +122,51 @@ try:
     buy = [n for n in names if " purchase, " in n]
     check("four buy buttons, each its own name: %s" % buy, len(buy) == 4 and len(set(buy)) == 4)
 
+    def named(h, start):
+        return h[2].startswith(start)
+
     # A game by keyboard: a cell takes the focus, Return starts, Tab goes on to the buy button and Done.
+    # X delivers the click before the key.
     subprocess.run(["xdotool", "mousemove", "--window", window, "186", "217", "click", "1"], check=True)
-    keys("Return")
-    del heard[:]
-    keys(*["Tab"] * 19, "space")  # the first buy button, past the board, "Start" and "Done"
-    bought = [h for h in heard if h[0].startswith("object:property-change:accessible-name") and "bought" in h[2]]
-    check("a purchase says where its digit went: %s" % (bought[-1][2] if bought else heard[-3:]),
-          bool(bought) and "row " in bought[-1][2] and "column " in bought[-1][2])
+    news = heard_after(lambda: keys("Return"), "object:property-change:accessible-name",
+                       lambda h: h[1] == "notification")
+    check("a new game is heard: %s" % (news,), news is not None and news[2].startswith("New game"))
+    passed, reached = tab_to("first purchase")
+    check("Tab reaches the first buy button: %s" % passed, reached)
+    bought = heard_after(lambda: keys("space"), "object:property-change:accessible-name",
+                         lambda h: named(h, "first purchase") and "bought" in h[2])
+    check("a purchase says where its digit went: %s" % (bought,),
+          bought is not None and "row " in bought[2] and "column " in bought[2])
 
-    del heard[:]
-    keys("shift+Tab", "space")  # Done
-    focus = [h for h in heard if h[0] == "focus:"]
-    check("after Done the focus comes to a Score that says the score: %s" % (focus[-1:],),
-          bool(focus) and focus[-1][2].startswith("Score, your score: "))
+    # A second digit bought, then a new game from Start: the buy buttons stay within reach of Tab.
+    focus = heard_after(lambda: keys("Down"), "focus:")
+    check("Down goes on to the second buy button: %s" % (focus,), focus is not None and named(focus, "second purchase"))
+    bought = heard_after(lambda: keys("space"), "object:property-change:accessible-name",
+                         lambda h: named(h, "second purchase") and "bought" in h[2])
+    check("the second digit is bought", bought is not None)
+    passed, reached = tab_to("Start", backwards=True)
+    check("Shift+Tab goes back to Start: %s" % passed, reached)
+    news = heard_after(lambda: keys("space"), "object:property-change:accessible-name", lambda h: h[1] == "notification")
+    check("Start begins a new game", news is not None and news[2].startswith("New game"))
+    passed, reached = tab_to("first purchase")
+    check("in the new game Tab reaches the buy buttons again: %s" % passed, reached)
 
-    keys("space")  # Score
-    focus = [h for h in heard if h[0] == "focus:"]
-    check("Score hands the focus to the name field", bool(focus) and focus[-1][2] == "Name")
+    passed, reached = tab_to("Done", backwards=True)
+    check("Shift+Tab goes back to Done: %s" % passed, reached)
+    focus = heard_after(lambda: keys("space"), "focus:")
+    check("after Done the focus comes to a Score that says the score: %s" % (focus,),
+          focus is not None and focus[2].startswith("Score, your score: "))
+
+    focus = heard_after(lambda: keys("space"), "focus:")  # Score
+    check("Score hands the focus to the name field", focus is not None and focus[2] == "Name")
     subprocess.run(["xdotool", "type", "--delay", "30", "Ann"], check=True)
-    del heard[:]
+    since = len(heard)
     keys("Return")  # Record
-    added = [h for h in heard if h[0].startswith("object:children-changed:add") and h[1] == "table"]
-    check("a recorded row is added to its list: %d events" % len(added), len(added) >= 2)
+    added = wait_for(lambda: len([h for h in events("object:children-changed:add", since) if h[1] == "table"]) >= 2)
+    check("a recorded row is added to its list", added)
 
     keys("ctrl+q")
-    game.wait(timeout=10)
+    game.wait(timeout=LIMIT)
     with open(os.path.join(config, "Veltrano.prefs")) as scores:
         check("the record reached its file", scores.read().startswith("Ann,"))
 finally:

@@ -16,7 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${SMALL_SCREEN:-}" ]; then
   status=0
   for screen in 1024x600 800x600; do
-    SMALL_SCREEN=$screen xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$@" || status=1
+    SMALL_SCREEN=$screen "$here/virtual_desktop.sh" "$screen" "$0" "$@" || status=1
   done
   exit $status
 fi
@@ -38,7 +38,7 @@ check "$SMALL_SCREEN: the game window fits the screen" fits "$window"
 menu=19  # the menu bar's height; the first cell is in view however short the window
 click ${cells[0]}
 xdotool key Return              # a new game
-xdotool key --delay 30 --repeat 18 Tab  # past the board and "Start" to "Done", which may lie below the screen's edge
+xdotool key --delay 30 --repeat 21 Tab  # past the board, "Score", "HELP", "Quit" and "Start" to "Done", which may lie below the screen's edge
 xdotool key space               # Done: the focus goes to "Score"
 xdotool key space               # Score: the focus goes to the name field
 xdotool type --delay 20 "Zed"

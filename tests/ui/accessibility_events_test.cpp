@@ -24,6 +24,7 @@ struct Heard {
   QAccessible::Event type;
   QString object;  // the object's name, or the name of the part the event is about
   QString name;    // the accessible name when the event came
+  int child;       // the part, as the object's child
 };
 
 std::vector<Heard> heard;
@@ -32,7 +33,7 @@ void listen(QAccessibleEvent* event) {
   QAccessibleInterface* iface = event->accessibleInterface();
   const QString object = event->object() ? event->object()->objectName() : QString();
   heard.push_back({event->type(), event->child() >= 0 && iface ? "part of " + object : object,
-                   iface ? iface->text(QAccessible::Name) : QString()});
+                   iface ? iface->text(QAccessible::Name) : QString(), event->child()});
 }
 
 }  // namespace
@@ -110,7 +111,21 @@ private slots:
     QCOMPARE(focused->name, QString("Score"));
   }
 
-  // What no focused control says comes as a notification: where a bought digit went, a row recorded.
+  // A reader asks for the focused part once the rows are gone: the row come into the removed one's place.
+  void afterDeleteTheNewCurrentRowHasTheFocus() {
+    auto* list = static_cast<fw::ListBox*>(control("standardList"));
+    for (const char* name : {"Ann", "Bob", "Cy"}) static_cast<ui::ScoreListModel*>(list->model())->addRow(name, "50");
+    list->setFocus(Qt::TabFocusReason);
+    list->selectRow(1);
+    press(list, Qt::Key_Delete);
+    const auto focused = std::find_if(heard.rbegin(), heard.rend(), [](const Heard& h) { return h.type == QAccessible::Focus; });
+    QVERIFY(focused != heard.rend());
+    QAccessibleInterface* part = QAccessible::queryAccessibleInterface(list)->child(focused->child);
+    QVERIFY(part);
+    QCOMPARE(part->text(QAccessible::Name), QString("Cy"));
+  }
+
+  // What no focused control says comes as a notification: where a bought digit went, a row recorded, a sort.
   void newsComesAsANotification() {
     shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
     press(control("firstBuyButton"), Qt::Key_Space);
@@ -123,6 +138,13 @@ private slots:
     shown = find(QAccessible::ObjectShow, "announcer");
     QVERIFY(shown != heard.end());
     QCOMPARE(shown->name, QString("Ann added to Standard scores"));
+    QWidget* headings = static_cast<fw::ListBox*>(control("standardList"))->horizontalHeader();
+    for (const char* order : {"ascending", "descending"}) {
+      press(headings, Qt::Key_Space);
+      shown = find(QAccessible::ObjectShow, "announcer");
+      QVERIFY(shown != heard.end());
+      QCOMPARE(shown->name, QString("Standard scores sorted by Name, ") + order);
+    }
   }
 
   // The rows change places under a sort: a heading a tool pressed takes a second press.

@@ -160,12 +160,19 @@ private slots:
     QCOMPARE(heading->role(), QAccessible::ColumnHeader);
     QCOMPARE(heading->text(QAccessible::Name), QString("Score"));
     QCOMPARE(heading->actionInterface()->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
+    QCOMPARE(heading->text(QAccessible::Description), QString());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(list("standardList")->model()->index(0, 0).data().toString(), QString("Bob"));  // bottom score to top score
+    QCOMPARE(heading->text(QAccessible::Description), QString("sorted ascending"));
     // The same heading takes a second press, as a tool that keeps it presses it again.
     QVERIFY(heading->isValid());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(list("standardList")->model()->index(0, 0).data().toString(), QString("Ann"));
+    QCOMPARE(heading->text(QAccessible::Description), QString("sorted descending"));
+    QCOMPARE(table->child(1)->text(QAccessible::Description), QString());  // "Name", not sorted by
+    QWidget* headingRow = list("standardList")->horizontalHeader();
+    QTest::keyClick(headingRow, Qt::Key_Right);  // the heading row stands for "Score"
+    QVERIFY(QAccessible::queryAccessibleInterface(headingRow)->text(QAccessible::Description).startsWith("sorted descending. "));
   }
 
   // Each thing is heard once: a value says its caption, and the four buy buttons are told apart.
@@ -190,6 +197,37 @@ private slots:
     QCOMPARE(iface->valueInterface()->currentValue().toInt(), 7);
     iface->valueInterface()->setCurrentValue(3);
     QCOMPARE(menu->currentText(), QString("3"));
+  }
+
+  // Whatever a tool calls on a choice does what a click does, as the game then shows.
+  void actionsOnChoicesDoWhatAClickDoes_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("action");
+    for (const QString& action : {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()}) {
+      for (const char* choice : {"expertButton", "firstBuyButton", "staticVersionBox"}) {
+        QTest::newRow(qPrintable(QString(choice) + " " + action)) << choice << action;
+      }
+    }
+  }
+  void actionsOnChoicesDoWhatAClickDoes() {
+    QFETCH(QString, choice);
+    QFETCH(QString, action);
+    press("startButton");
+    QAccessibleInterface* iface = interfaceOf(qPrintable(choice));
+    QVERIFY(iface->state().checkable && !iface->state().checked);
+    QVERIFY(iface->actionInterface()->actionNames().contains(action));
+    iface->actionInterface()->doAction(action);
+    const game::Game& played = game().game();
+    if (choice == "expertButton") {
+      QCOMPARE(played.mode, game::Mode::Expert);
+      QCOMPARE(static_cast<QAbstractButton*>(control("helpButton"))->text(), QString("ExpHelp"));
+    } else if (choice == "firstBuyButton") {
+      QCOMPARE(played.purchases.size(), std::size_t{1});
+    } else {
+      QVERIFY(played.clockFrozen);
+    }
+    QVERIFY(iface->state().checked);
+    QCOMPARE(interfaceOf("standardButton")->text(QAccessible::Name), QString("standard"));
   }
 
   void theHiddenListIsNotShowing() {
@@ -239,6 +277,13 @@ private slots:
                               ->text(QAccessible::Description);
     QVERIFY2(board.contains("row 2 6") && board.contains("column 1 19") && board.contains("falling diagonal 18"),
              qPrintable(board));
+    // A list picture names the rows it draws: six in the standard help, five in the shorter expert one.
+    const auto scores = [this](game::Mode mode) {
+      return QAccessible::queryAccessibleInterface(app_->helpWindow(mode).content()->findChild<QLabel*>("scoresPicture"))
+          ->text(QAccessible::Description);
+    };
+    QVERIFY(scores(game::Mode::Standard).endsWith("Elena 92, Finn 56."));
+    QVERIFY2(scores(game::Mode::Expert).endsWith("Dev 64, Elena 85."), qPrintable(scores(game::Mode::Expert)));
   }
 };
 

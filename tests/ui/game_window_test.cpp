@@ -178,6 +178,22 @@ private slots:
     QCOMPARE(text("productLabel"), QString());
   }
 
+  // Return in a menu's pop-up list chooses before the list closes, so the menu gets the focus back with its choice.
+  void aMenusChoiceIsTakenBeforeItsListCloses() {
+    click(button("expertButton"));
+    auto* menu = control<QComboBox>("firstFactorMenu");
+    focus(menu);
+    menu->showPopup();
+    QVERIFY(QTest::qWaitForWindowExposed(menu->view()->window()));
+    bool listOpenAtTheChange = false;
+    connect(menu, &QComboBox::currentIndexChanged, this, [&] { listOpenAtTheChange = menu->view()->isVisible(); });
+    menu->view()->setCurrentIndex(menu->model()->index(7, 0));
+    QTest::keyClick(menu->view(), Qt::Key_Return);
+    QCOMPARE(menu->currentIndex(), 7);
+    QVERIFY(listOpenAtTheChange);
+    QVERIFY(!menu->view()->isVisible());
+  }
+
   void anythingTypedIntoACellIsKept() {
     const QString odd = QString("05 -x,;") + QString(500, QChar('9'));
     QTest::keyClicks(target(6), odd);
@@ -200,7 +216,8 @@ private slots:
   }
 
   // The clock runs out within a second: the game is over at the tick after the maximum reaches 0.
-  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer) {
+  // The game played on when startsAGame is false.
+  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer, bool startsAGame = true) {
     std::vector<fw::MessageDialog> shown;
     fw::MessageDialog::setAnswerer([this, &shown, answer](const fw::MessageDialog& dialog) {
       shown.push_back(dialog);
@@ -209,7 +226,7 @@ private slots:
       return answer;
     });
     window_->findChild<QTimer*>()->setInterval(1);
-    button("startButton")->click();
+    if (startsAGame) button("startButton")->click();
     [[maybe_unused]] const bool over = QTest::qWaitFor([&] { return !shown.empty(); }, 10000);
     window_->findChild<QTimer*>()->setInterval(3600000);
     fw::MessageDialog::setAnswerer({});
@@ -240,15 +257,31 @@ private slots:
     QCOMPARE(window_->content()->childAt(button("firstBuyButton")->geometry().center()), button("firstBuyButton"));
   }
 
-  void focusMovesFromTheGridToTheTargets() {
-    focus(square(0));
-    QStringList visited;
-    for (int i = 0; i < 12; ++i) {
-      visited << focusName();
+  // One order in both modes, as the window reads: the left column from top to bottom, then the right one.
+  void tabGoesThroughTheWindowInReadingOrder_data() {
+    QTest::addColumn<bool>("expert");
+    QTest::newRow("standard") << false;
+    QTest::newRow("expert") << true;
+  }
+  void tabGoesThroughTheWindowInReadingOrder() {
+    QFETCH(bool, expert);
+    button("startButton")->click();
+    button("scoreButton")->click();  // shows the name entry
+    if (expert) click(button("expertButton"));
+    QStringList expected;
+    if (expert) expected << "firstFactorMenu" << "secondFactorMenu" << "thirdFactorMenu";
+    for (int index = 0; index < 9; ++index) expected << QString("square%1").arg(index);
+    expected << "target6" << "target0" << "target1" << "target2" << "target3" << "target4" << "target5" << "target7"
+             << "scoreButton" << "helpButton" << "quitButton" << "startButton" << "doneButton" << "nameField"
+             << "recordButton" << "firstBuyButton" << "staticVersionBox" << (expert ? "expertButton" : "standardButton")
+             << "headingRow" << (expert ? "expertList" : "standardList") << expected.first();  // and round again
+    focus(control(expected.first()));
+    QStringList visited = {focusName()};
+    while (visited.size() < expected.size()) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << focusName();
     }
-    QCOMPARE(visited, QStringList({"square0", "square1", "square2", "square3", "square4", "square5", "square6",
-                                   "square7", "square8", "target6", "target0", "target1"}));
+    QCOMPARE(visited, expected);
   }
 
   void returnInACellStartsAGame() {
@@ -289,6 +322,8 @@ private slots:
       spies[name] = std::make_unique<QSignalSpy>(button(name), &QAbstractButton::clicked);
     }
     focus(control(focused));
+    // The default button's frame shows which one Return presses.
+    for (const auto& [name, spy] : spies) QVERIFY2(button(name.toLatin1())->property("default").toBool() == (name == pressed), qPrintable(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     for (const auto& [name, spy] : spies) QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
   }
@@ -372,19 +407,46 @@ private slots:
     QCOMPARE(square(4)->text(), QString());
   }
 
-  // The headings come before the rows; Tab leaves the list after them.
+  // A new game disables the buy buttons last bought with; Tab still reaches the group at its first button.
+  void tabReachesTheBuyButtonsInEveryGame_data() {
+    QTest::addColumn<int>("bought");
+    QTest::addColumn<bool>("playAgain");
+    QTest::newRow("two bought, then Start") << 2 << false;
+    QTest::newRow("four bought, then Play Again") << 4 << true;
+  }
+  void tabReachesTheBuyButtonsInEveryGame() {
+    QFETCH(int, bought);
+    QFETCH(bool, playAgain);
+    const char* buyButtons[] = {"firstBuyButton", "secondBuyButton", "thirdBuyButton", "fourthBuyButton"};
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    focus(button("firstBuyButton"));
+    for (int i = 0; i < bought; ++i) {
+      if (i > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QCOMPARE(focusName(), QString(buyButtons[bought - 1]));
+    if (playAgain) {
+      runTheClockOut(fw::MessageDialog::Button::Alternate, false);
+      QCOMPARE(focusName(), QString("firstBuyButton"));  // not HELP: the focus stays in its group
+    } else {
+      focus(button("startButton"));
+      QTest::keyClick(button("startButton"), Qt::Key_Space);
+    }
+    focus(button("doneButton"));
+    QTest::keyClick(button("doneButton"), Qt::Key_Tab);
+    QCOMPARE(focusName(), QString("firstBuyButton"));
+  }
+
+  // The headings come before the rows; Tab leaves the list after them, for the first control.
   void tabGoesThroughTheHeadingsAndTheRows() {
     addScores({"Ann", "Bob"});
-    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "scoreButton"},
+    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "square0"},
                                         std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "headingRow"},
-                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "scoreButton"}}) {
+                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "square0"}}) {
       focus(list());
       QTest::keyClick(list(), key, modifiers);
       QCOMPARE(focusName(), QString(next));
     }
-    focus(button("quitButton"));
-    QTest::keyClick(button("quitButton"), Qt::Key_Tab);
-    QCOMPARE(focusName(), QString("headingRow"));
   }
 
   // Left and Right choose a heading, Space and Return sort by it as a click does.
