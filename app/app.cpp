@@ -7,7 +7,7 @@
 #include <QAction>
 
 #include "app/edit_commands.h"
-#include "framework/application.h"
+#include "framework/window/application.h"
 
 namespace {
 

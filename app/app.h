@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "framework/window.h"
+#include "framework/window/window.h"
 #include "game/shuffler.h"
 #include "ui/about_window.h"
 #include "ui/game_window.h"

@@ -12,8 +12,8 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
-#include "framework/application.h"
-#include "framework/files.h"
+#include "framework/window/application.h"
+#include "framework/files/folder.h"
 #include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {

@@ -24,8 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/files.h"
-#include "framework/list_box.h"
+#include "framework/files/files.h"
+#include "framework/files/lock.h"
+#include "framework/list/list_box.h"
 #include "game/shuffler.h"
 #include "scores/score_file.h"
 #include "scores/score_store.h"

@@ -41,7 +41,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 #include "game/shuffler.h"
 #include "plain_window.h"
 #include "scores/score_store.h"

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 
+#include "framework/files/lock.h"
 #include "scores/score_file.h"
 
 namespace scores {

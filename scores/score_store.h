@@ -14,7 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "framework/files.h"
+#include "framework/files/files.h"
+#include "framework/files/folder.h"
+#include "framework/files/lock.h"
 #include "scores/row_table.h"
 #include "scores/score_merge.h"
 

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "framework/application.h"
-#include "framework/look.h"
-#include "framework/widgets.h"
+#include "framework/window/application.h"
+#include "framework/look/look.h"
+#include "framework/window/widgets.h"
 #include "ui/help_texts.h"
 
 namespace ui {

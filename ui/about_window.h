@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "framework/window.h"
+#include "framework/window/window.h"
 
 namespace ui {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/widgets.h"
+#include "framework/window/widgets.h"
 #include "game/board.h"
 
 namespace ui {

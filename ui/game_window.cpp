@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "framework/application.h"
-#include "framework/message_dialog.h"
-#include "framework/widgets.h"
+#include "framework/window/application.h"
+#include "framework/window/message_dialog.h"
+#include "framework/window/widgets.h"
 #include "ui/board_layout.h"
 
 namespace ui {

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "framework/accessibility.h"
-#include "framework/list_box.h"
-#include "framework/window.h"
+#include "framework/window/accessibility.h"
+#include "framework/list/list_box.h"
+#include "framework/window/window.h"
 #include "game/game.h"
 #include "ui/score_lists.h"
 

@@ -17,8 +17,8 @@
 
 #include <limits>
 
-#include "framework/look.h"
-#include "framework/widgets.h"
+#include "framework/look/look.h"
+#include "framework/window/widgets.h"
 #include "scores/score_file.h"
 #include "ui/board_layout.h"
 #include "ui/game_window.h"

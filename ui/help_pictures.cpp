@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "framework/look.h"
+#include "framework/look/look.h"
 #include "game/game.h"
 #include "ui/board_layout.h"
 

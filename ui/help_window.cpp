@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "framework/application.h"
-#include "framework/look.h"
-#include "framework/widgets.h"
+#include "framework/window/application.h"
+#include "framework/look/look.h"
+#include "framework/window/widgets.h"
 #include "ui/help_pictures.h"
 #include "ui/help_texts.h"
 

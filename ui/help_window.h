@@ -6,7 +6,7 @@
 // The help of a mode: its pictures and texts, a support link and a "CLOSE"
 // that hides the window.
 
-#include "framework/window.h"
+#include "framework/window/window.h"
 #include "game/game.h"
 
 namespace ui {

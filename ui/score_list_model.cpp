@@ -10,7 +10,7 @@
 #include <new>
 #include <utility>
 
-#include "framework/application.h"
+#include "framework/window/application.h"
 
 namespace ui {
 

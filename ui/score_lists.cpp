@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/application.h"
-#include "framework/message_dialog.h"
+#include "framework/window/application.h"
+#include "framework/window/message_dialog.h"
 
 namespace ui {
 

@@ -11,7 +11,7 @@
 #include <future>
 #include <string>
 
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 #include "game/game.h"
 #include "scores/score_list.h"
 #include "ui/score_list_model.h"

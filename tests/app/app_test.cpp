@@ -18,8 +18,8 @@
 #include <QtTest>
 
 #include "app/app.h"
-#include "framework/application.h"
-#include "framework/message_dialog.h"
+#include "framework/window/application.h"
+#include "framework/window/message_dialog.h"
 #include "ui/help_texts.h"
 
 class AppTest : public QObject {

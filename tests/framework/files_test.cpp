@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files.h"
+#include "framework/files/files.h"
+#include "framework/files/folder.h"
+#include "framework/files/lock.h"
 
 #include <gtest/gtest.h>
 

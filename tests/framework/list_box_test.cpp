@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 
 #include <QStandardItemModel>
 #include <QTest>

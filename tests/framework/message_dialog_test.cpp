@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/message_dialog.h"
+#include "framework/window/message_dialog.h"
 
 #include <QApplication>
 #include <QMessageBox>

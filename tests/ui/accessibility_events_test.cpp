@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "../game/scripted_shuffler.h"
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 #include "ui/game_window.h"
 #include "ui/score_list_model.h"
 

@@ -19,7 +19,7 @@
 #include <functional>
 
 #include "app/app.h"
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 
 namespace {
 

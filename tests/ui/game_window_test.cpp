@@ -23,8 +23,8 @@
 #include <memory>
 
 #include "../game/scripted_shuffler.h"
-#include "framework/list_box.h"
-#include "framework/message_dialog.h"
+#include "framework/list/list_box.h"
+#include "framework/window/message_dialog.h"
 #include "ui/game_window.h"
 #include "ui/score_list_model.h"
 

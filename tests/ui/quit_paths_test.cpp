@@ -24,9 +24,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/application.h"
-#include "framework/list_box.h"
-#include "framework/message_dialog.h"
+#include "framework/window/application.h"
+#include "framework/list/list_box.h"
+#include "framework/window/message_dialog.h"
 #include "scores/score_store.h"
 #include "ui/score_lists.h"
 

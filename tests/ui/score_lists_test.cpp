@@ -23,9 +23,9 @@
 #include <unistd.h>
 
 #include "../game/scripted_shuffler.h"
-#include "framework/application.h"
-#include "framework/list_box.h"
-#include "framework/message_dialog.h"
+#include "framework/window/application.h"
+#include "framework/list/list_box.h"
+#include "framework/window/message_dialog.h"
 #include "scores/score_store.h"
 #include "ui/game_window.h"
 #include "ui/score_list_model.h"

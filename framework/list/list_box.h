@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "framework/focus_ring.h"
+#include "framework/look/focus_ring.h"
 
 namespace fw {
 

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/message_dialog.h"
+#include "framework/window/message_dialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "framework/focus_ring.h"
+#include "framework/look/focus_ring.h"
 
 namespace fw {
 

@@ -19,56 +19,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fw {
-
-// The user's configuration folder by the XDG base directory rules, in the
-// bytes of the environment: $XDG_CONFIG_HOME when it is an absolute path,
-// otherwise $HOME/.config; empty when HOME is not an absolute path either.
-std::string configurationFolder();
-
-// The rights that file work takes.
-struct FileRights {
-  uid_t user = 0;
-  gid_t group = 0;
-  std::vector<gid_t> groups;  // supplementary
-  // False where root's own rights would follow a link that anyone may have put there.
-  bool followsLinks = true;
-};
-
-// The rights of the user whose folder this is, for a game run as root: the
-// owner of the outermost part of its path that root does not own (a player's
-// HOME), found without following a link of theirs; root's own where every
-// part is root's, following no link where others may write to the folder or
-// replace a folder above it. Missing parts are taken as made by the owner of
-// the part above them: ask again once the folder is made. A game not run as
-// root has its own rights.
-FileRights rightsInFolder(const std::string& folder);
-
-// Makes the folder, and those above it that are missing, with the rights in force.
-void makeFolder(const std::string& folder);
-
-// While it lives, the file work of the calling thread has those rights, as
-// that user's own game would: a game run as root (sudo keeps the player's
-// HOME) then writes nothing the player could not write, follows no link the
-// player could not follow, and everything it makes belongs to the player.
-// Only this thread's file rights change, for as long as it lives.
-class ActingWith {
-public:
-  explicit ActingWith(const FileRights& rights);
-  ~ActingWith();
-  ActingWith(const ActingWith&) = delete;
-  ActingWith& operator=(const ActingWith&) = delete;
-  // False when the rights could not be taken: then no file work may be done.
-  bool taken() const { return taken_; }
-
-private:
-  bool changed_ = false;
-  bool taken_ = true;
-  bool followedLinks_;
-  std::vector<gid_t> oldGroups_;
-};
 
 // What a file was when we last looked at it, to tell whether it has changed since.
 struct FileState {
@@ -149,38 +101,5 @@ struct Appended {
   FileState state;              // when ok: the file after the line
 };
 Appended appendLine(const std::string& path, std::string_view line);
-
-// Holds a lock file for as long as it lives, waiting at most the given time
-// for another holder. A lock is held by a lock on the file itself, which
-// the system lets go of when its holder ends however it ends: a lock file
-// that nobody holds is taken over at once, whatever it says and whatever its
-// age, and anything but a file in the lock's place is refused at once.
-class FileLock {
-public:
-  // Abandoned: a lock file that can neither be read nor removed.
-  enum class Outcome { Locked, HeldElsewhere, Abandoned, InTheWay, NotMade };
-
-  FileLock(const std::string& lockPath, int waitMilliseconds);
-  ~FileLock();
-  FileLock(const FileLock&) = delete;
-  FileLock& operator=(const FileLock&) = delete;
-
-  Outcome outcome() const { return outcome_; }
-  // InTheWay: what stands in the lock's place; Abandoned and NotMade: the
-  // system's reason, where it gave one.
-  const std::string& reason() const { return reason_; }
-  // HeldElsewhere: the holder's process, 0 when its lock file does not name
-  // it (yet), and its host when that is another machine.
-  long long holderProcess() const { return holderProcess_; }
-  const std::string& holderHost() const { return holderHost_; }
-
-private:
-  std::string path_;
-  int fd_ = -1;
-  Outcome outcome_ = Outcome::NotMade;
-  std::string reason_;
-  long long holderProcess_ = 0;
-  std::string holderHost_;
-};
 
 }  // namespace fw

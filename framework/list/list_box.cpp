@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/list_box.h"
+#include "framework/list/list_box.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -18,24 +18,15 @@
 #include <new>
 #include <utility>
 
-#include "framework/accessibility.h"
-#include "framework/event_watcher.h"
-#include "framework/message_dialog.h"
+#include "framework/list/list_accessibility.h"
+#include "framework/window/event_watcher.h"
+#include "framework/window/message_dialog.h"
 
 namespace fw {
 
 namespace {
 
 constexpr int kGridLine = 1;  // a grid line ends each row and each column
-
-// Tells assistive tools of a cell, in the numbering of a table's children
-// that Qt's tables use: a heading row first, a row heading before each row.
-void tellAssistiveTools(QWidget* list, const QModelIndex& index, QAccessible::Event what) {
-  if (!QAccessible::isActive() || !index.isValid()) return;
-  QAccessibleEvent event(list, what);
-  event.setChild((index.row() + 1) * (index.model()->columnCount() + 1) + index.column() + 1);
-  QAccessible::updateAccessibility(&event);
-}
 
 }  // namespace
 
@@ -103,6 +94,7 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
 
 ListBox::ListBox(QWidget* parent)
     : QAbstractItemView(parent), header_(new ListHeading(this)), rowHeight_(fontMetrics().height() + 4) {
+  installListAccessibility();
   // The headings come before the rows, as they stand.
   QWidget::setTabOrder(header_, this);
   setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -2,13 +2,12 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/focus_ring.h"
+#include "framework/look/focus_ring.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 
-#include "framework/accessibility.h"
 
 namespace fw {
 
@@ -20,11 +19,11 @@ const QColor kColour(0x1F, 0x5F, 0xBF);
 
 }  // namespace
 
+// It only draws: the windows' accessibility leaves it out.
 FocusRing::FocusRing(QWidget* area) : QWidget(area), area_(area) {
   setObjectName("focusRing");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
-  keepFromAssistiveTools(this);
   hide();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
 }

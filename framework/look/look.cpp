@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/look.h"
+#include "framework/look/look.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,12 +4,10 @@
 
 #pragma once
 // What assistive tools (screen readers) see of the windows: every control with
-// a name, nothing that only draws, nothing the player must not read, and the
-// score lists as tables whose headings can be pressed.
+// a name, nothing that only draws, nothing the player must not read.
 
 #include <QWidget>
 
-class QAbstractItemView;
 class QTimer;
 
 namespace fw {
@@ -42,9 +40,5 @@ void installAccessibility();
 void keepFromAssistiveTools(QWidget* widget);
 // The window's content area: it lists its controls less those kept out and those hidden.
 void markAsContentArea(QWidget* widget);
-// A row added at the bottom of a list, as a recorded score is: its cells are new children of the list.
-void tellRowAdded(QAbstractItemView* list, int row);
-// The focus is on a heading of a list's heading row: a screen reader hears that heading, a part of its list.
-void tellHeadingFocused(QWidget* headingRow, int column);
 
 }  // namespace fw

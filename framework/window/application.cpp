@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/application.h"
+#include "framework/window/application.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -23,8 +23,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "framework/files.h"
-#include "framework/message_dialog.h"
+#include "framework/files/folder.h"
+#include "framework/window/message_dialog.h"
 
 namespace fw {
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/window.h"
+#include "framework/window/window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,10 +19,10 @@
 
 #include <algorithm>
 
-#include "framework/accessibility.h"
-#include "framework/event_watcher.h"
-#include "framework/focus_ring.h"
-#include "framework/look.h"
+#include "framework/window/accessibility.h"
+#include "framework/window/event_watcher.h"
+#include "framework/look/focus_ring.h"
+#include "framework/look/look.h"
 
 namespace fw {
 

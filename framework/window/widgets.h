@@ -14,7 +14,7 @@
 
 #include <functional>
 
-#include "framework/accessibility.h"
+#include "framework/window/accessibility.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/widgets.h"
+#include "framework/window/widgets.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -15,7 +15,7 @@
 
 #include <memory>
 
-#include "framework/event_watcher.h"
+#include "framework/window/event_watcher.h"
 
 namespace fw {
 
