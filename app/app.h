@@ -6,6 +6,7 @@
 // The application object: the menus every window shows, the commands that
 // are not moves of the game, and the one window of each kind.
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <string>
@@ -19,6 +20,8 @@
 class QAction;
 
 class App {
+  Q_DECLARE_TR_FUNCTIONS(App)
+
 public:
   // The score lists are kept in scoresFolder.
   App(game::Shuffler& shuffler, const std::string& scoresFolder);

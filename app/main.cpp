@@ -12,20 +12,24 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "framework/application.h"
 #include "framework/files.h"
 #include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {
-  if (const auto status = handleCommandLine(argc, argv)) return *status;
+  QString language;
+  if (const auto status = handleCommandLine(argc, argv, language)) return *status;
   const std::string folder = fw::configurationFolder();
   // A game run as root in a player's HOME (sudo keeps it) has no session bus
   // of its own there, and the bus library would start one, leaving a ~/.dbus
   // of root's in the player's HOME: it looks for none.
   if (::geteuid() == 0 && fw::rightsInFolder(folder).user != 0) ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
-  fw::sayNoDisplayInOneLine();
+  Language catalogues(language);
+  fw::sayNoDisplayInOneLine(catalogues.gameCatalogue());
   QApplication application(argc, argv);
   fw::displayOpened();
+  catalogues.install();
   QApplication::setApplicationName("Veltrano");
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));

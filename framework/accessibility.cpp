@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -331,7 +332,9 @@ public:
   explicit HeadingRowAccessible(ListHeading* heading) : QAccessibleWidget(heading, QAccessible::ColumnHeader) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
-    if (t == QAccessible::Description) return QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+    if (t == QAccessible::Description) {
+      return QCoreApplication::translate("fw::ListBox", "Left and Right choose a heading; Space sorts by it.");
+    }
     return QAccessibleWidget::text(t);
   }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }

@@ -10,6 +10,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 
 #include <atomic>
@@ -163,6 +164,12 @@ void runWithoutFreezing(const std::function<void()>& work) {
 namespace {
 
 QStringList heldMessages;
+const QTranslator* noDisplayLanguage = nullptr;
+
+QString inLanguage(const char* text) {
+  const QString translated = noDisplayLanguage ? noDisplayLanguage->translate("fw::Application", text) : QString();
+  return translated.isEmpty() ? QString(text) : translated;
+}
 
 void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type != QtFatalMsg) {
@@ -170,15 +177,23 @@ void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString
     return;
   }
   const QByteArray display = qgetenv("DISPLAY");
-  const QByteArray problem = display.isEmpty() ? "no display found" : "cannot open the display " + display;
-  std::fprintf(stderr, "veltrano: %s; run it on a desktop, or headless with: xvfb-run -a veltrano\n",
-               problem.constData());
+  const QString problem =
+      display.isEmpty()
+          ? inLanguage(QT_TRANSLATE_NOOP("fw::Application",
+                                         "no display found; run it on a desktop, or headless with: xvfb-run -a veltrano"))
+          : inLanguage(QT_TRANSLATE_NOOP("fw::Application", "cannot open the display %1; run it on a desktop, or "
+                                                            "headless with: xvfb-run -a veltrano"))
+                .arg(QString::fromLocal8Bit(display));
+  std::fprintf(stderr, "veltrano: %s\n", problem.toLocal8Bit().constData());
   std::_Exit(1);
 }
 
 }  // namespace
 
-void sayNoDisplayInOneLine() { qInstallMessageHandler(holdOrSayNoDisplay); }
+void sayNoDisplayInOneLine(const QTranslator* language) {
+  noDisplayLanguage = language;
+  qInstallMessageHandler(holdOrSayNoDisplay);
+}
 
 void displayOpened() {
   qInstallMessageHandler(nullptr);

@@ -6,6 +6,8 @@
 // The two score lists of the game window: one per mode, each shown in a list
 // box and kept in its file, with what the player is told when a file fails.
 
+#include <QCoreApplication>
+
 #include <future>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@
 namespace ui {
 
 class ScoreLists {
+  Q_DECLARE_TR_FUNCTIONS(ScoreLists)
+
 public:
   // Starts reading the lists' files, which lie in the folder (none when it
   // is empty), while the window is made.
