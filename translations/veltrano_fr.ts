@@ -5,505 +5,506 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>App</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AIDE</translation>
     </message>
     <message>
         <source>About Veltrano</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Veltrano</translation>
     </message>
 </context>
 <context>
     <name>BoardLayout</name>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1</translation>
     </message>
     <message>
         <source>falling diagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>diagonale descendante</translation>
     </message>
     <message>
         <source>rising diagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>diagonale montante</translation>
     </message>
     <message>
         <source>target of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cible de la %1</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Show the game in this language: %1. Without it, the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou sinon l&apos;anglais.</translation>
     </message>
     <message>
         <source>language</source>
-        <translation type="unfinished"></translation>
+        <translation>langue</translation>
     </message>
     <message>
         <source>A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9
 so that every row, column and diagonal meets its target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un casse-tête de chiffres contre la montre&#xa0;: remplissez la grille de 3 x 3 avec les
+chiffres de 1 à 9 pour que chaque ligne, colonne et diagonale atteigne sa cible.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la langue «&#xa0;%1&#xa0;» n&apos;existe pas&#xa0;; choisissez parmi&#xa0;: %2.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>first purchase, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>premier achat, %1</translation>
     </message>
     <message>
         <source>second purchase, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième achat, %1</translation>
     </message>
     <message>
         <source>third purchase, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième achat, %1</translation>
     </message>
     <message>
         <source>fourth purchase, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quatrième achat, %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Play Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est terminée.</translation>
     </message>
     <message>
         <source>You can quit or play again. </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez quitter ou rejouer.</translation>
     </message>
     <message>
         <source>%1 bought in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>achat en %2&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 added to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ajouté à la liste %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Maximum Possible Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score maximal possible</translation>
     </message>
     <message>
         <source>Your Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score</translation>
     </message>
     <message>
         <source>Score, your score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score, votre score&#xa0;: %1</translation>
     </message>
     <message>
         <source>a square</source>
-        <translation type="unfinished"></translation>
+        <translation>une case</translation>
     </message>
     <message>
         <source>product</source>
-        <translation type="unfinished"></translation>
+        <translation>produit</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>standard</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation type="unfinished"></translation>
+        <translation>expert</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AIDE</translation>
     </message>
     <message>
         <source>ExpHelp</source>
-        <translation type="unfinished"></translation>
+        <translation>AideExp</translation>
     </message>
     <message>
         <source>%1 minute (%2 points)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minute (%2 points)</translation>
     </message>
     <message>
         <source>%1 minutes (%2 points)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes (%2 points)</translation>
     </message>
     <message>
         <source>Buy a number. Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheter un chiffre. Coût&#xa0;:</translation>
     </message>
     <message>
         <source>first factor</source>
-        <translation type="unfinished"></translation>
+        <translation>premier facteur</translation>
     </message>
     <message>
         <source>second factor</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième facteur</translation>
     </message>
     <message>
         <source>third factor</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième facteur</translation>
     </message>
     <message>
         <source>product: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>produit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>%1 removed from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: retiré de la liste %2</translation>
     </message>
     <message>
         <source>%1 sorted by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liste %1 triée par %2</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Maximum Possible Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score maximal possible&#xa0;:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score&#xa0;:</translation>
     </message>
     <message>
         <source>Standard scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores standard</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrire</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Expert scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores expert</translation>
     </message>
     <message>
         <source>Static Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans chrono</translation>
     </message>
 </context>
 <context>
     <name>HelpPictures</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>A solved board, rows from the top: %1. Targets: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille résolue, lignes de haut en bas&#xa0;: %1. Cibles&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A score list with the headings Name and Score: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de scores avec les colonnes Nom et Score&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Example board of the standard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de grille en mode standard</translation>
     </message>
     <message>
         <source>Example score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de liste de scores</translation>
     </message>
     <message>
         <source>Example board of the expert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de grille en mode expert</translation>
     </message>
     <message>
         <source>Example expert score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de liste de scores du mode expert</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au départ, vous recevez des nombres comme 18, 15, 18, 6, 21, 11, 15 et 19, comme sur l&apos;image de gauche.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que lignes, colonnes et diagonales donnent ces sommes, comme sur l&apos;image et ci-dessous.</translation>
     </message>
     <message>
         <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici, les diagonales doivent faire 18 et 15, les lignes 18, 6 et 21, et les colonnes 19, 15 et 11.</translation>
     </message>
     <message>
         <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au départ, vous recevez des nombres comme 126, 28, 108, 112, 30, 48, 315 et 24, comme sur l&apos;image de gauche.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que le produit de chaque ligne, colonne et diagonale donne le nombre à son bout, comme sur l&apos;image et ci-dessous.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici, le produit des diagonales doit faire 126 et 28, celui des lignes 108, 112 et 30, et celui des colonnes 24, 315 et 48.</translation>
     </message>
     <message>
         <source>Every 12 seconds of game time the maximum possible score decreases by 1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 12 secondes de jeu, le score maximal possible baisse de 1 point.</translation>
     </message>
     <message>
         <source>New in this version: You can opt to disable the timer by clicking the check box labeled &quot;Static Version.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dans cette version&#xa0;: vous pouvez arrêter le chrono en cochant la case «&#xa0;Sans chrono&#xa0;».</translation>
     </message>
     <message>
         <source>If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds to a loss of 1 minute of time. </source>
-        <translation type="unfinished"></translation>
+        <translation>Les boutons d&apos;achat placent un chiffre dans l&apos;une des cases vides. Une pénalité de 5 points vaut 1 minute de jeu.</translation>
     </message>
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand vous appuyez sur «&#xa0;Fini&#xa0;», les chiffres mal placés sont effacés et votre score baisse d&apos;autant.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
-        <translation type="unfinished"></translation>
+        <translation>La calculatrice en haut vous aide à multiplier.</translation>
     </message>
     <message>
         <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains nombres rendent la grille plus facile. Le score maximal possible est alors abaissé. Vous pouvez jouer cette grille ou appuyer de nouveau sur «&#xa0;Jouer&#xa0;» pour avoir d&apos;autres nombres.</translation>
     </message>
     <message>
         <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic sur le mot «&#xa0;Score&#xa0;» en haut à droite de la liste la trie du plus petit au plus grand score. Un autre clic la range de nouveau du plus grand au plus petit. Un clic sur le mot «&#xa0;Nom&#xa0;» la trie par ordre alphabétique inverse. Un second clic rétablit l&apos;ordre alphabétique.</translation>
     </message>
     <message>
         <source>When you switch to the expert mode you get a different set of scores which apply to this mode only.</source>
-        <translation type="unfinished"></translation>
+        <translation>En mode expert, vous avez une autre liste de scores, propre à ce mode.</translation>
     </message>
     <message>
         <source>Veltrano ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrano version %1</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Expert Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide du mode expert</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Support&#xa0;:</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>FERMER</translation>
     </message>
 </context>
 <context>
     <name>ScoreLists</name>
     <message>
         <source>Your scores could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos scores n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayez, quittez sans enregistrer (les fichiers gardent les scores qu&apos;ils avaient) ou revenez au jeu.</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter sans enregistrer</translation>
     </message>
     <message>
         <source>Back to the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir au jeu</translation>
     </message>
     <message>
         <source>The score lists cannot be kept in files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les listes de scores ne peuvent pas être gardées dans des fichiers.</translation>
     </message>
     <message>
         <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni XDG_CONFIG_HOME ni HOME n&apos;indique de dossier par son chemin complet&#xa0;: le jeu n&apos;écrit donc aucun fichier. Tant qu&apos;il n&apos;est pas relancé avec l&apos;une de ces variables, les scores enregistrés ne sont gardés que dans les listes.</translation>
     </message>
     <message>
         <source>A score list could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de scores n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est laissé tel quel. Jusqu&apos;au prochain lancement du jeu, les scores enregistrés dans cette liste ne sont gardés que dans la liste, pas dans le fichier.</translation>
     </message>
     <message>
         <source>Your score could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>There is not enough memory to add it to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire ne suffit pas pour l&apos;ajouter à la liste.</translation>
     </message>
     <message>
         <source>Your score is kept only in the list for now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score n&apos;est pour l&apos;instant gardé que dans la liste.</translation>
     </message>
     <message>
         <source>It could not be added to a file: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas pu être ajouté à un fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It could not be added to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas pu être ajouté à %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game tries again to save the list when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu réessaiera d&apos;enregistrer la liste à sa fermeture.</translation>
     </message>
 </context>
 <context>
     <name>fw::Application</name>
     <message>
         <source>no display found; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage trouvé&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
     </message>
     <message>
         <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
     </message>
 </context>
 <context>
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche et Droite choisissent une colonne&#xa0;; Espace trie selon elle.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas pu être triée.</translation>
     </message>
     <message>
         <source>There is not enough memory to sort it. Its rows are left in their order.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire ne suffit pas pour la trier. Ses lignes restent dans leur ordre.</translation>
     </message>
 </context>
 <context>
     <name>fw::MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>
