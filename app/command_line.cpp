@@ -81,17 +81,10 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
     QCommandLineParser first;
     const Options options;
     addOptions(first, options);
-    if (first.parse(core.arguments()) && first.isSet(options.language)) {
-      const QString asked = languageOfLocaleName(first.value(options.language));
-      if (!available.contains(asked)) {
-        print(stderr, "veltrano: " +
-                          CommandLine::tr("there is no language '%1'; choose one of: %2.")
-                              .arg(first.value(options.language), available.join(", ")) +
-                          "\n");
-        return kUsageError;
-      }
-      language = asked;
-    }
+    // Also when the rest is wrong: the error is told in the language asked for.
+    (void)first.parse(core.arguments());
+    const QString asked = languageOfLocaleName(first.value(options.language));
+    if (first.isSet(options.language) && available.contains(asked)) language = asked;
   }
   Language catalogues(language);
   catalogues.install();
@@ -101,6 +94,13 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
   addOptions(parser, options);
   if (!parser.parse(core.arguments())) {
     print(stderr, "veltrano: " + parser.errorText() + "\n" + parser.helpText());
+    return kUsageError;
+  }
+  if (parser.isSet(options.language) && !available.contains(languageOfLocaleName(parser.value(options.language)))) {
+    print(stderr, "veltrano: " +
+                      CommandLine::tr("there is no language '%1'; choose one of: %2.")
+                          .arg(parser.value(options.language), available.join(", ")) +
+                      "\n");
     return kUsageError;
   }
   if (!parser.positionalArguments().isEmpty()) {

@@ -103,8 +103,8 @@
     <message>
         <source>A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9
 so that every row, column and diagonal meets its target.</source>
-        <translation>Ein Zahlenrätsel gegen die Uhr: Fülle das 3 x 3-Gitter so mit den Ziffern 1 bis 9,
-dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</translation>
+        <translation>Ein Zahlenrätsel gegen die Uhr: Fülle das 3 x 3-Gitter so mit den Ziffern
+1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>

@@ -103,8 +103,9 @@
     <message>
         <source>A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9
 so that every row, column and diagonal meets its target.</source>
-        <translation>Un rompecabezas numérico contrarreloj: rellena la cuadrícula de 3 x 3 con las cifras
-del 1 al 9 para que cada fila, columna y diagonal alcance su objetivo.</translation>
+        <translation>Un rompecabezas numérico contrarreloj: rellena la cuadrícula de 3 x 3
+con las cifras del 1 al 9 para que cada fila, columna y diagonal
+alcance su objetivo.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>

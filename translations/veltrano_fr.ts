@@ -103,8 +103,9 @@
     <message>
         <source>A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9
 so that every row, column and diagonal meets its target.</source>
-        <translation>Un casse-tête de chiffres contre la montre&#xa0;: remplissez la grille de 3 x 3 avec les
-chiffres de 1 à 9 pour que chaque ligne, colonne et diagonale atteigne sa cible.</translation>
+        <translation>Un casse-tête de chiffres contre la montre&#xa0;: remplissez la grille de 3 x 3
+avec les chiffres de 1 à 9 pour que chaque ligne, colonne et diagonale
+atteigne sa cible.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// The language the game speaks: the desktop's, as gettext reads it, among those it has.
+
+#include <QtTest>
+
+#include <map>
+
+#include "app/language.h"
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void theCataloguesBuiltInAreTheLanguages() {
+    QCOMPARE(availableLanguages(), (QStringList{"de", "en", "es", "fr"}));
+  }
+
+  void theDesktopsLanguage_data() {
+    QTest::addColumn<QString>("languageList");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << "" << "" << "" << "" << "en";
+    QTest::newRow("LANG") << "" << "" << "" << "de_DE.UTF-8" << "de";
+    QTest::newRow("territory, codeset and modifier") << "" << "" << "" << "fr_BE.ISO-8859-15@euro" << "fr";
+    QTest::newRow("a language alone") << "" << "" << "" << "es" << "es";
+    QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "es_ES.UTF-8" << "de_DE.UTF-8" << "es";
+    QTest::newRow("LC_ALL over LC_MESSAGES") << "" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "de_DE.UTF-8" << "fr";
+    QTest::newRow("LANGUAGE over all") << "de" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "fr_FR.UTF-8" << "de";
+    QTest::newRow("LANGUAGE, the first it has") << "it:pt_BR:es:de" << "" << "" << "fr_FR.UTF-8" << "es";
+    QTest::newRow("LANGUAGE of none it has") << "it:pt" << "" << "" << "de_DE.UTF-8" << "en";
+    QTest::newRow("English asked for first") << "en_GB:de" << "" << "" << "" << "en";
+    QTest::newRow("C") << "" << "C" << "" << "de_DE.UTF-8" << "en";
+    QTest::newRow("C.UTF-8") << "" << "" << "" << "C.UTF-8" << "en";
+    QTest::newRow("POSIX") << "" << "" << "POSIX" << "fr_FR.UTF-8" << "en";
+    QTest::newRow("a language it lacks") << "" << "" << "" << "it_IT.UTF-8" << "en";
+    QTest::newRow("a locale not installed, as read by its name") << "" << "" << "" << "de_CH.UTF-8" << "de";
+    QTest::newRow("upper case") << "" << "" << "" << "DE_de" << "de";
+  }
+  void theDesktopsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, languageList);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    std::map<QByteArray, QByteArray> environment = {{"LANGUAGE", languageList.toUtf8()}, {"LC_ALL", lcAll.toUtf8()},
+                                                    {"LC_MESSAGES", lcMessages.toUtf8()}, {"LANG", lang.toUtf8()}};
+    const auto read = [&](const char* variable) { return environment[variable]; };
+    QCOMPARE(desktopLanguage(availableLanguages(), read), language);
+  }
+
+  // The catalogue of each language is built in and speaks it; English speaks as the code does.
+  void eachLanguageSpeaksItsOwn_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("quit");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("en") << "en" << "Quit" << "OK";
+    QTest::newRow("de") << "de" << "Beenden" << "OK";
+    QTest::newRow("fr") << "fr" << "Quitter" << "OK";
+    QTest::newRow("es") << "es" << "Salir" << "Aceptar";
+  }
+  void eachLanguageSpeaksItsOwn() {
+    QFETCH(QString, language);
+    QFETCH(QString, quit);
+    QFETCH(QString, ok);
+    Language catalogues(language);
+    catalogues.install();
+    QCOMPARE(QCoreApplication::translate("App", "Quit"), quit);
+    QCOMPARE(QCoreApplication::translate("fw::MessageDialog", "OK"), ok);
+  }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
