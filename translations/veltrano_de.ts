@@ -267,7 +267,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Scores</source>
-        <translation>Bestenliste</translation>
+        <translation>Rekorde</translation>
     </message>
     <message>
         <source>Record</source>
@@ -349,7 +349,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
-        <translation>Multipliziert müssen hier die Diagonalen 126 und 28 ergeben, die Zeilen 108, 112 und 30, die Spalten 24, 315 und 48.</translation>
+        <translation>Hier müssen die Diagonalen multipliziert 126 und 28 ergeben, die Zeilen 108, 112 und 30, die Spalten 24, 315 und 48.</translation>
     </message>
     <message>
         <source>Every 12 seconds of game time the maximum possible score decreases by 1 point.</source>
@@ -459,11 +459,11 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>It could not be added to a file: %1.</source>
-        <translation>Sie konnten in keine Datei eingetragen werden: %1.</translation>
+        <translation>Die Punkte konnten in keine Datei eingetragen werden: %1.</translation>
     </message>
     <message>
         <source>It could not be added to %1: %2.</source>
-        <translation>Sie konnten nicht in %1 eingetragen werden: %2.</translation>
+        <translation>Die Punkte konnten nicht in %1 eingetragen werden: %2.</translation>
     </message>
     <message>
         <source>The game tries again to save the list when it closes.</source>

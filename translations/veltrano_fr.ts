@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Show the game in this language: %1. Without it, the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou sinon l&apos;anglais.</translation>
+        <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou sinon l’anglais.</translation>
     </message>
     <message>
         <source>language</source>
@@ -109,7 +109,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>
-        <translation>la langue «&#xa0;%1&#xa0;» n&apos;existe pas&#xa0;; choisissez parmi&#xa0;: %2.</translation>
+        <translation>la langue «&#xa0;%1&#xa0;» n’existe pas&#xa0;; choisissez parmi&#xa0;: %2.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -330,11 +330,11 @@ atteigne sa cible.</translation>
     <name>HelpTexts</name>
     <message>
         <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation>Au départ, vous recevez des nombres comme 18, 15, 18, 6, 21, 11, 15 et 19, comme sur l&apos;image de gauche.</translation>
+        <translation>Au départ, vous recevez des nombres comme 18, 15, 18, 6, 21, 11, 15 et 19, comme sur l’image de gauche.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
-        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que lignes, colonnes et diagonales donnent ces sommes, comme sur l&apos;image et ci-dessous.</translation>
+        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que lignes, colonnes et diagonales donnent ces sommes, comme sur l’image et ci-dessous.</translation>
     </message>
     <message>
         <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
@@ -342,11 +342,11 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation>Au départ, vous recevez des nombres comme 126, 28, 108, 112, 30, 48, 315 et 24, comme sur l&apos;image de gauche.</translation>
+        <translation>Au départ, vous recevez des nombres comme 126, 28, 108, 112, 30, 48, 315 et 24, comme sur l’image de gauche.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que le produit de chaque ligne, colonne et diagonale donne le nombre à son bout, comme sur l&apos;image et ci-dessous.</translation>
+        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que le produit de chaque ligne, colonne et diagonale donne le nombre à son bout, comme sur l’image et ci-dessous.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
@@ -362,11 +362,11 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds to a loss of 1 minute of time. </source>
-        <translation>Les boutons d&apos;achat placent un chiffre dans l&apos;une des cases vides. Une pénalité de 5 points vaut 1 minute de jeu.</translation>
+        <translation>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de 5 points vaut 1 minute de jeu.</translation>
     </message>
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
-        <translation>Quand vous appuyez sur «&#xa0;Fini&#xa0;», les chiffres mal placés sont effacés et votre score baisse d&apos;autant.</translation>
+        <translation>Quand vous appuyez sur «&#xa0;Fini&#xa0;», les chiffres mal placés sont effacés et votre score baisse d’autant.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
@@ -374,11 +374,11 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
-        <translation>Certains nombres rendent la grille plus facile. Le score maximal possible est alors abaissé. Vous pouvez jouer cette grille ou appuyer de nouveau sur «&#xa0;Jouer&#xa0;» pour avoir d&apos;autres nombres.</translation>
+        <translation>Certains nombres rendent la grille plus facile. Le score maximal possible est alors abaissé. Vous pouvez jouer cette grille ou appuyer de nouveau sur «&#xa0;Jouer&#xa0;» pour avoir d’autres nombres.</translation>
     </message>
     <message>
         <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
-        <translation>Un clic sur le mot «&#xa0;Score&#xa0;» en haut à droite de la liste la trie du plus petit au plus grand score. Un autre clic la range de nouveau du plus grand au plus petit. Un clic sur le mot «&#xa0;Nom&#xa0;» la trie par ordre alphabétique inverse. Un second clic rétablit l&apos;ordre alphabétique.</translation>
+        <translation>Un clic sur le mot «&#xa0;Score&#xa0;» en haut à droite de la liste la trie du plus petit au plus grand score. Un autre clic la range de nouveau du plus grand au plus petit. Un clic sur le mot «&#xa0;Nom&#xa0;» la trie par ordre alphabétique inverse. Un second clic rétablit l’ordre alphabétique.</translation>
     </message>
     <message>
         <source>When you switch to the expert mode you get a different set of scores which apply to this mode only.</source>
@@ -412,11 +412,11 @@ atteigne sa cible.</translation>
     <name>ScoreLists</name>
     <message>
         <source>Your scores could not be saved.</source>
-        <translation>Vos scores n&apos;ont pas pu être enregistrés.</translation>
+        <translation>Vos scores n’ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
-        <translation>Réessayez, quittez sans enregistrer (les fichiers gardent les scores qu&apos;ils avaient) ou revenez au jeu.</translation>
+        <translation>Réessayez, quittez sans enregistrer (les fichiers gardent les scores qu’ils avaient) ou revenez au jeu.</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -436,39 +436,39 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation>Ni XDG_CONFIG_HOME ni HOME n&apos;indique de dossier par son chemin complet&#xa0;: le jeu n&apos;écrit donc aucun fichier. Tant qu&apos;il n&apos;est pas relancé avec l&apos;une de ces variables, les scores enregistrés ne sont gardés que dans les listes.</translation>
+        <translation>Ni XDG_CONFIG_HOME ni HOME n’indique de dossier par son chemin complet&#xa0;: le jeu n’écrit donc aucun fichier. Tant qu’il n’est pas relancé avec l’une de ces variables, les scores enregistrés ne sont gardés que dans les listes.</translation>
     </message>
     <message>
         <source>A score list could not be read.</source>
-        <translation>Une liste de scores n&apos;a pas pu être lue.</translation>
+        <translation>Une liste de scores n’a pas pu être lue.</translation>
     </message>
     <message>
         <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation>Le fichier est laissé tel quel. Jusqu&apos;au prochain lancement du jeu, les scores enregistrés dans cette liste ne sont gardés que dans la liste, pas dans le fichier.</translation>
+        <translation>Le fichier est laissé tel quel. Jusqu’au prochain lancement du jeu, les scores enregistrés dans cette liste ne sont gardés que dans la liste, pas dans le fichier.</translation>
     </message>
     <message>
         <source>Your score could not be recorded.</source>
-        <translation>Votre score n&apos;a pas pu être enregistré.</translation>
+        <translation>Votre score n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>There is not enough memory to add it to the list.</source>
-        <translation>La mémoire ne suffit pas pour l&apos;ajouter à la liste.</translation>
+        <translation>La mémoire ne suffit pas pour l’ajouter à la liste.</translation>
     </message>
     <message>
         <source>Your score is kept only in the list for now.</source>
-        <translation>Votre score n&apos;est pour l&apos;instant gardé que dans la liste.</translation>
+        <translation>Votre score n’est pour l’instant gardé que dans la liste.</translation>
     </message>
     <message>
         <source>It could not be added to a file: %1.</source>
-        <translation>Il n&apos;a pas pu être ajouté à un fichier&#xa0;: %1.</translation>
+        <translation>Il n’a pas pu être ajouté à un fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It could not be added to %1: %2.</source>
-        <translation>Il n&apos;a pas pu être ajouté à %1&#xa0;: %2.</translation>
+        <translation>Il n’a pas pu être ajouté à %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game tries again to save the list when it closes.</source>
-        <translation>Le jeu réessaiera d&apos;enregistrer la liste à sa fermeture.</translation>
+        <translation>Le jeu réessaiera d’enregistrer la liste à sa fermeture.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation>impossible d&apos;ouvrir l&apos;affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
+        <translation>impossible d’ouvrir l’affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
     </message>
 </context>
 <context>
@@ -490,7 +490,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>
-        <translation>La liste n&apos;a pas pu être triée.</translation>
+        <translation>La liste n’a pas pu être triée.</translation>
     </message>
     <message>
         <source>There is not enough memory to sort it. Its rows are left in their order.</source>
