@@ -172,9 +172,12 @@ QString textOf(QWidget* control) {
 Sight look(const QString& name, QWidget* top, QWidget* area) {
   Sight sight{name, misfits(top), overlaps(area), {}};
   for (QWidget* control : top->findChildren<QWidget*>()) {
-    const QString text = textOf(control);
-    if (control->isVisibleTo(top) && !text.isEmpty() && !control->objectName().isEmpty()) {
-      sight.texts[control->objectName()] = text;
+    if (!control->isVisibleTo(top) || control->objectName().isEmpty()) continue;
+    // What a screen reader says of it too.
+    const QString texts[] = {textOf(control), control->accessibleName(), control->accessibleDescription()};
+    const char* kinds[] = {"", " (name)", " (description)"};
+    for (int kind = 0; kind < 3; ++kind) {
+      if (!texts[kind].isEmpty()) sight.texts[control->objectName() + kinds[kind]] = texts[kind];
     }
   }
   return sight;
@@ -309,6 +312,8 @@ bool untranslated(const QString& shown, const std::vector<Message>& messages) {
   bool changed = false;
   for (const Message& message : messages) {
     QStringList parts = message.source.split(QRegularExpression("%\\d"));
+    // "%1, %2" joins other texts; it says nothing of them.
+    if (!parts.join("").contains(QRegularExpression("\\w"))) continue;
     for (QString& part : parts) part = QRegularExpression::escape(part);
     const QString pattern = parts.join(".*");
     if (!QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(shown).hasMatch()) continue;
