@@ -361,7 +361,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds to a loss of 1 minute of time. </source>
-        <translation>Mit den Kaufknöpfen bekommst du eine Zahl in eines der leeren Felder. 5 Punkte Abzug entsprechen 1 Minute Spielzeit.</translation>
+        <translation>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Zahl. 5 Punkte Abzug entsprechen 1 Minute Spielzeit.</translation>
     </message>
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
@@ -396,7 +396,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Expert Help</source>
-        <translation>Hilfe für Experten</translation>
+        <translation>Hilfe zum Expertenmodus</translation>
     </message>
     <message>
         <source>Support:</source>

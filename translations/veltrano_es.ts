@@ -284,7 +284,7 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>Expert scores</source>
-        <translation>Puntuaciones experto</translation>
+        <translation>Puntuaciones de experto</translation>
     </message>
     <message>
         <source>Static Version</source>
