@@ -469,6 +469,10 @@ so that every row, column and diagonal meets its target.</source>
         <source>The game tries again to save the list when it closes.</source>
         <translation>Beim Beenden versucht das Spiel erneut, die Liste zu speichern.</translation>
     </message>
+    <message>
+        <source>the scores could not be saved; the files keep what they had.</source>
+        <translation>die Punkte konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
+    </message>
 </context>
 <context>
     <name>fw::Application</name>

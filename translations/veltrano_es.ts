@@ -470,6 +470,10 @@ alcance su objetivo.</translation>
         <source>The game tries again to save the list when it closes.</source>
         <translation>El juego volverá a intentar guardar la lista al cerrarse.</translation>
     </message>
+    <message>
+        <source>the scores could not be saved; the files keep what they had.</source>
+        <translation>no se han podido guardar las puntuaciones; los archivos conservan lo que tenían.</translation>
+    </message>
 </context>
 <context>
     <name>fw::Application</name>

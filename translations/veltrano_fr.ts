@@ -470,6 +470,10 @@ atteigne sa cible.</translation>
         <source>The game tries again to save the list when it closes.</source>
         <translation>Le jeu réessaiera d’enregistrer la liste à sa fermeture.</translation>
     </message>
+    <message>
+        <source>the scores could not be saved; the files keep what they had.</source>
+        <translation>les scores n’ont pas pu être enregistrés&#xa0;; les fichiers gardent ce qu’ils contenaient.</translation>
+    </message>
 </context>
 <context>
     <name>fw::Application</name>

@@ -168,7 +168,8 @@ bool ScoreLists::save() {
     const std::string failures = saveEach(failing);
     if (failing.empty()) return true;
     if (!fw::playerCanBeAsked()) {
-      std::fprintf(stderr, "veltrano: the scores could not be saved; the files keep what they had.\n%s",
+      std::fprintf(stderr, "veltrano: %s\n%s",
+                   tr("the scores could not be saved; the files keep what they had.").toLocal8Bit().constData(),
                    failures.c_str());
       return true;
     }
