@@ -5,6 +5,7 @@
 #include "app/app.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include "app/edit_commands.h"
 #include "framework/window/application.h"
@@ -19,18 +20,18 @@ struct EditItem {
 };
 
 constexpr EditItem kEditItems[] = {
-    {"undoItem", "&Undo", EditCommand::Undo, QKeySequence::Undo},
-    {"cutItem", "Cu&t", EditCommand::Cut, QKeySequence::Cut},
-    {"copyItem", "&Copy", EditCommand::Copy, QKeySequence::Copy},
-    {"pasteItem", "&Paste", EditCommand::Paste, QKeySequence::Paste},
-    {"clearItem", "Clear", EditCommand::Clear, QKeySequence::UnknownKey},
+    {"undoItem", QT_TRANSLATE_NOOP("App", "&Undo"), EditCommand::Undo, QKeySequence::Undo},
+    {"cutItem", QT_TRANSLATE_NOOP("App", "Cu&t"), EditCommand::Cut, QKeySequence::Cut},
+    {"copyItem", QT_TRANSLATE_NOOP("App", "&Copy"), EditCommand::Copy, QKeySequence::Copy},
+    {"pasteItem", QT_TRANSLATE_NOOP("App", "&Paste"), EditCommand::Paste, QKeySequence::Paste},
+    {"clearItem", QT_TRANSLATE_NOOP("App", "Clear"), EditCommand::Clear, QKeySequence::UnknownKey},
 };
 
 }  // namespace
 
 App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
-    : fileMenu_("&File"),
-      editMenu_("&Edit"),
+    : fileMenu_(tr("&File")),
+      editMenu_(tr("&Edit")),
       gameWindow_([this, &shuffler, scoresFolder] {
         return std::make_unique<ui::GameWindow>(shuffler, scoresFolder, [this] { showHelp(); });
       }),
@@ -47,20 +48,20 @@ App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
 App::~App() { fw::Window::setMenus({}); }
 
 void App::makeMenus() {
-  QAction* quit = fileMenu_.addAction("Quit", [] { fw::quitApplication(0); });
+  QAction* quit = fileMenu_.addAction(tr("Quit"), [] { fw::quitApplication(0); });
   quit->setObjectName("quitItem");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit->setMenuRole(QAction::QuitRole);
-  fileMenu_.addAction("HELP", [this] { showHelp(); })->setObjectName("helpItem");
+  fileMenu_.addAction(tr("HELP"), [this] { showHelp(); })->setObjectName("helpItem");
 
   for (const EditItem& item : kEditItems) {
-    QAction* action = editMenu_.addAction(item.text, [command = item.command] { performEditCommand(command); });
+    QAction* action = editMenu_.addAction(tr(item.text), [command = item.command] { performEditCommand(command); });
     action->setObjectName(item.name);
     action->setShortcut(item.key);
     // A separator follows Undo, as on other desktops.
     if (item.command == EditCommand::Undo) editMenu_.addSeparator();
   }
-  QAction* about = editMenu_.addAction("About Veltrano", [this] { showAbout(); });
+  QAction* about = editMenu_.addAction(tr("About Veltrano"), [this] { showAbout(); });
   about->setObjectName("aboutItem");
   about->setMenuRole(QAction::AboutRole);
 

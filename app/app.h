@@ -7,6 +7,7 @@
 // are not moves of the game, and the one window of each kind.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <string>
@@ -18,6 +19,8 @@
 #include "ui/help_window.h"
 
 class App {
+  Q_DECLARE_TR_FUNCTIONS(App)
+
 public:
   // The score lists are kept in scoresFolder.
   App(game::Shuffler& shuffler, const std::string& scoresFolder);

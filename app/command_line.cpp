@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include "app/language.h"
+
 namespace {
 
 // Exit status for a command line the game does not understand, as other tools use.
@@ -33,43 +35,85 @@ void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-}  // namespace
+// The context of the command line's texts in the catalogues.
+struct CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
-std::optional<int> handleCommandLine(int argc, char* argv[]) {
-  // A core application needs no display; it gives the parser the program's name.
-  int coreArgc = argc;
-  QCoreApplication core(coreArgc, argv);
+struct Options {
+  QCommandLineOption help{{"h", "help"}, CommandLine::tr("Show this help and exit.")};
+  QCommandLineOption version{{"v", "version"}, CommandLine::tr("Show the version and exit.")};
+  QCommandLineOption language{"language",
+                              CommandLine::tr("Show the game in this language: %1. Without it, the game speaks "
+                                              "the desktop's language, or English.")
+                                  .arg(availableLanguages().join(", ")),
+                              CommandLine::tr("language")};
+};
 
-  QCommandLineParser parser;
+// The game's options and Qt's, described in the language installed now.
+void addOptions(QCommandLineParser& parser, const Options& options) {
   parser.setApplicationDescription(
-      "A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9\n"
-      "so that every row, column and diagonal meets its target.");
+      CommandLine::tr("A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9\n"
+                      "so that every row, column and diagonal meets its target."));
   // Qt's options take one dash (-style); so may ours (-help).
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-  const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
-  parser.addOption(help);
-  parser.addOption(version);
+  parser.addOption(options.help);
+  parser.addOption(options.version);
+  parser.addOption(options.language);
   for (const QtOption& qt : kQtOptions) {
     QCommandLineOption option(qt.name, QString(), qt.valueName ? qt.valueName : QString());
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
+}
 
+}  // namespace
+
+std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) {
+  // A core application needs no display; it gives the parser the program's name.
+  int coreArgc = argc;
+  QCoreApplication core(coreArgc, argv);
+
+  // The language first, so that the rest is told in it.
+  const QStringList available = availableLanguages();
+  language = desktopLanguage(available, [](const char* variable) { return qgetenv(variable); });
+  {
+    QCommandLineParser first;
+    const Options options;
+    addOptions(first, options);
+    // Also when the rest is wrong: the error is told in the language asked for.
+    (void)first.parse(core.arguments());
+    const QString asked = languageOfLocaleName(first.value(options.language));
+    if (first.isSet(options.language) && available.contains(asked)) language = asked;
+  }
+  Language catalogues(language);
+  catalogues.install();
+
+  QCommandLineParser parser;
+  const Options options;
+  addOptions(parser, options);
   if (!parser.parse(core.arguments())) {
     print(stderr, "veltrano: " + parser.errorText() + "\n" + parser.helpText());
     return kUsageError;
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    print(stderr, "veltrano: unexpected argument '" + parser.positionalArguments().constFirst() + "'.\n" +
-                      parser.helpText());
+  if (parser.isSet(options.language) && !available.contains(languageOfLocaleName(parser.value(options.language)))) {
+    print(stderr, "veltrano: " +
+                      CommandLine::tr("there is no language '%1'; choose one of: %2.")
+                          .arg(parser.value(options.language), available.join(", ")) +
+                      "\n");
     return kUsageError;
   }
-  if (parser.isSet(help)) {
+  if (!parser.positionalArguments().isEmpty()) {
+    print(stderr, "veltrano: " +
+                      CommandLine::tr("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()) +
+                      "\n" + parser.helpText());
+    return kUsageError;
+  }
+  if (parser.isSet(options.help)) {
     print(stdout, parser.helpText());
     return 0;
   }
-  if (parser.isSet(version)) {
+  if (parser.isSet(options.version)) {
     print(stdout, QStringLiteral("veltrano %1\n").arg(VELTRANO_VERSION));
     return 0;
   }

@@ -12,12 +12,14 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
-#include "framework/window/application.h"
+#include "app/language.h"
 #include "framework/files/folder.h"
+#include "framework/window/application.h"
 #include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {
-  if (const auto status = handleCommandLine(argc, argv)) return *status;
+  QString language;
+  if (const auto status = handleCommandLine(argc, argv, language)) return *status;
   // A game run as root in a player's HOME (sudo keeps it) has no session bus
   // of its own there, and the bus library would start one, leaving a ~/.dbus
   // of root's in the player's HOME: it looks for none.
@@ -26,9 +28,11 @@ int main(int argc, char* argv[]) {
   if (::geteuid() == 0 && home && fw::rightsInFolder(home).user != 0 && (!bus || !*bus)) {
     ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
   }
-  fw::sayNoDisplayInOneLine();
+  Language catalogues(language);
+  fw::sayNoDisplayInOneLine(catalogues.gameCatalogue());
   QApplication application(argc, argv);
   fw::displayOpened();
+  catalogues.install();
   QApplication::setApplicationName("Veltrano");
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));

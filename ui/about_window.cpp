@@ -15,16 +15,16 @@
 namespace ui {
 
 AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_(std::move(showGameWindow)) {
-  setWindowTitle("About");
+  setWindowTitle(tr("About"));
   auto* panel = new fw::RoundedPanel(content(), Qt::white, Qt::black, 16);
   panel->setObjectName("panel");
   panel->setGeometry(20, 14, 313, 281);
-  auto* text = new QLabel(kAboutText, content());
+  auto* text = new QLabel(aboutText(), content());
   fw::place(text, "aboutText", {38, 29, 276, 227}, fw::layoutFont(14, true));
   text->setTextFormat(Qt::PlainText);
   text->setWordWrap(true);
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto* close = new QPushButton("Close", content());
+  auto* close = new QPushButton(tr("Close"), content());
   fw::place(close, "closeButton", {239, 307, 69, 20}, fw::layoutFont(12));
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);

@@ -5,6 +5,8 @@
 #pragma once
 // The About window.
 
+#include <QCoreApplication>
+
 #include <functional>
 
 #include "framework/window/window.h"
@@ -12,6 +14,8 @@
 namespace ui {
 
 class AboutWindow final : public fw::Window {
+  Q_DECLARE_TR_FUNCTIONS(AboutWindow)
+
 public:
   // The window is made and shown in front, modal. showGameWindow brings the
   // game window to the front, making one if it was closed.

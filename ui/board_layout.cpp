@@ -4,6 +4,8 @@
 
 #include "ui/board_layout.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 namespace {
@@ -23,11 +25,30 @@ Place placeOf(game::Cell cell) {
   return cell.index == 6 ? Place{0, 0} : Place{0, 4};
 }
 
+QString translated(const char* text) { return QCoreApplication::translate("BoardLayout", text); }
+
 }  // namespace
 
+// The game's own names of its lines are its English ones; these say them in
+// the player's language, the lines in the game's order.
+std::string spokenLineName(int line) {
+  if (line < 3) return translated(QT_TRANSLATE_NOOP("BoardLayout", "row %1")).arg(line + 1).toStdString();
+  if (line < 6) return translated(QT_TRANSLATE_NOOP("BoardLayout", "column %1")).arg(line - 2).toStdString();
+  return translated(line == 6 ? QT_TRANSLATE_NOOP("BoardLayout", "falling diagonal")
+                              : QT_TRANSLATE_NOOP("BoardLayout", "rising diagonal"))
+      .toStdString();
+}
+
 std::string spokenNameOf(game::Cell cell) {
-  if (cell.kind == game::Cell::Kind::Target) return std::string("target of ") + game::kLines[cell.index].name;
-  return "row " + std::to_string(1 + cell.index / 3) + ", column " + std::to_string(1 + cell.index % 3);
+  if (cell.kind == game::Cell::Kind::Target) {
+    return translated(QT_TRANSLATE_NOOP("BoardLayout", "target of %1"))
+        .arg(QString::fromStdString(spokenLineName(cell.index)))
+        .toStdString();
+  }
+  return translated(QT_TRANSLATE_NOOP("BoardLayout", "row %1, column %2"))
+      .arg(1 + cell.index / 3)
+      .arg(1 + cell.index % 3)
+      .toStdString();
 }
 
 std::optional<game::Cell> neighbourOf(game::Cell cell, fw::Arrow arrow) {

@@ -69,6 +69,8 @@ constexpr std::array<Box, 18> kStraightRules = {{
 
 // What a screen reader says for a cell, e.g. "row 2, column 3" or "target of column 1".
 std::string spokenNameOf(game::Cell cell);
+// A line's name in the player's language: "row 1", "falling diagonal".
+std::string spokenLineName(int line);
 
 // The cell an arrow key leads to: the nearest one in that direction in the
 // same row or column of the board's 5 x 5 places, or none.

@@ -22,7 +22,9 @@ namespace ui {
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFF;
-constexpr const char* kOrdinals[] = {"first", "second", "third", "fourth"};
+constexpr const char* kPurchases[] = {
+    QT_TRANSLATE_NOOP("GameWindow", "first purchase, %1"), QT_TRANSLATE_NOOP("GameWindow", "second purchase, %1"),
+    QT_TRANSLATE_NOOP("GameWindow", "third purchase, %1"), QT_TRANSLATE_NOOP("GameWindow", "fourth purchase, %1")};
 // The colour of a square bought with each buy button.
 constexpr std::array<QRgb, game::kBuyButtons.size()> kBoughtColours = {0x66FFFF, 0x66FF66, 0xFFFF66, 0xFF8000};
 
@@ -32,7 +34,7 @@ QString textOf(const std::optional<int>& number) { return number ? QString::numb
 void showValue(QLabel* label, const QString& caption, const QString& value) {
   if (label->text() == value && !label->accessibleName().isEmpty()) return;
   label->setText(value);
-  label->setAccessibleName(value.isEmpty() ? caption : caption + ": " + value);
+  label->setAccessibleName(value.isEmpty() ? caption : GameWindow::tr("%1: %2").arg(caption, value));
 }
 
 void showText(QLineEdit* field, const std::string& text) {
@@ -81,7 +83,7 @@ void GameWindow::onStart() {
   clock_->stop();
   showGame();
   // The targets stay where they are read on request; a reader is told that they are new.
-  announcer_->announce("New game, maximum possible score " + QString::number(game_.maximumScore));
+  announcer_->announce(tr("New game, maximum possible score %1").arg(game_.maximumScore));
 }
 
 void GameWindow::onDone() {
@@ -98,12 +100,12 @@ void GameWindow::onTick() {
 
   fw::MessageDialog dialog;
   dialog.icon = fw::MessageDialog::Icon::Note;
-  dialog.actionCaption = "Quit";
+  dialog.actionCaption = tr("Quit").toStdString();
   dialog.cancelVisible = false;
   dialog.alternateVisible = true;
-  dialog.alternateCaption = "Play Again";
-  dialog.message = "The game is over.";
-  dialog.explanation = "You can quit or play again. ";
+  dialog.alternateCaption = tr("Play Again").toStdString();
+  dialog.message = tr("The game is over.").toStdString();
+  dialog.explanation = tr("You can quit or play again. ").toStdString();
   gameOverShowing_ = true;
   const fw::MessageDialog::Button chosen = dialog.showModal();
   gameOverShowing_ = false;
@@ -120,8 +122,9 @@ void GameWindow::onBuy(int button) {
   showGame();
   if (game_.purchases.size() == before) return;
   const game::Purchase& bought = game_.purchases.back();
-  announcer_->announce(QString::number(game_.solution[static_cast<std::size_t>(bought.square)]) + " bought in " +
-                       QString::fromStdString(spokenNameOf(game::squareCell(bought.square))));
+  announcer_->announce(tr("%1 bought in %2")
+                           .arg(QString::number(game_.solution[static_cast<std::size_t>(bought.square)]),
+                                QString::fromStdString(spokenNameOf(game::squareCell(bought.square)))));
 }
 
 void GameWindow::onModeChosen(game::Mode mode) {
@@ -147,13 +150,13 @@ void GameWindow::onRecord() {
   const bool standard = game_.mode == game::Mode::Standard;
   scores_->record(game_.mode, nameField_->text().toStdString(), textOf(game_.score).toStdString());
   fw::ListBox* list = standard ? standardList_ : expertList_;
-  announcer_->announce(spokenRow(*list, list->rowCount() - 1) + " added to " + list->accessibleName());
+  announcer_->announce(tr("%1 added to %2").arg(spokenRow(*list, list->rowCount() - 1), list->accessibleName()));
 }
 
 QString GameWindow::spokenRow(const fw::ListBox& list, int row) {
   const QString name = list.model()->index(row, 0).data().toString();
   const QString score = list.model()->index(row, 1).data().toString();
-  return score.isEmpty() ? name : name + ", " + score;
+  return score.isEmpty() ? name : tr("%1, %2").arg(name, score);
 }
 
 void GameWindow::showGame() {
@@ -173,10 +176,10 @@ void GameWindow::showBoard() {
 }
 
 void GameWindow::showScores() {
-  showValue(maximumScoreLabel_, "Maximum Possible Score", QString::number(game_.maximumScore));
-  showValue(scoreLabel_, "Your Score", textOf(game_.score));
+  showValue(maximumScoreLabel_, tr("Maximum Possible Score"), QString::number(game_.maximumScore));
+  showValue(scoreLabel_, tr("Your Score"), textOf(game_.score));
   // The focus comes to "Score" when Done has counted: it says the score, which a reader then hears.
-  const QString scoreButtonName = game_.score ? "Score, your score: " + textOf(game_.score) : QString();
+  const QString scoreButtonName = game_.score ? tr("Score, your score: %1").arg(*game_.score) : QString();
   if (scoreButton_->accessibleName() != scoreButtonName) scoreButton_->setAccessibleName(scoreButtonName);
   // Done disables itself; Qt would hand its focus on to a buy button, where
   // the next Space would buy a digit in a finished game.
@@ -197,12 +200,13 @@ void GameWindow::showBuyButtons() {
     fw::setChecked(radio, game_.chosenBuyButton == static_cast<int>(button));
     // Told apart by their order, and saying where their digit went, as a
     // reader hears the focused button's name change.
-    QString name = kOrdinals[button] + QString(" purchase, ") + radio->text();
+    QString name = tr(kPurchases[button]).arg(radio->text());
     for (const game::Purchase& p : game_.purchases) {
       if (p.button != static_cast<int>(button)) continue;
       const int digit = game_.solution[static_cast<std::size_t>(p.square)];
-      name += ": " + (digit == 0 ? QString("a square") : QString::number(digit)) + " bought in " +
-              QString::fromStdString(spokenNameOf(game::squareCell(p.square)));
+      name = tr("%1: %2").arg(name, tr("%1 bought in %2")
+                                         .arg(digit == 0 ? tr("a square") : QString::number(digit),
+                                              QString::fromStdString(spokenNameOf(game::squareCell(p.square)))));
     }
     if (radio->accessibleName() != name) radio->setAccessibleName(name);
   }
@@ -216,13 +220,13 @@ void GameWindow::showMode() {
     factorMenus_[factor]->setVisible(!standard);
     calculatorSigns_[factor]->setVisible(!standard);
   }
-  showValue(productLabel_, "product", textOf(game_.product));
+  showValue(productLabel_, tr("product"), textOf(game_.product));
   // Empty in the standard mode, the product is out of sight and out of what a reader reads.
   productLabel_->setVisible(!standard);
-  const QString mode = standard ? "standard" : "expert";
+  const QString mode = standard ? tr("standard") : tr("expert");
   // The layout's "Standard" stays until the first switch; after one it reads as the button does.
   if (modeLabel_->text().compare(mode, Qt::CaseInsensitive) != 0) modeLabel_->setText(mode);
-  helpButton_->setText(standard ? "HELP" : "ExpHelp");
+  helpButton_->setText(standard ? tr("HELP") : tr("ExpHelp"));
   standardList_->setVisible(standard);
   expertList_->setVisible(!standard);
 }

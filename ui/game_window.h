@@ -6,6 +6,8 @@
 // The game window: it draws the game and the two score lists, and turns what
 // the player does into moves of the game.
 
+#include <QCoreApplication>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -28,6 +30,8 @@ class QTimer;
 namespace ui {
 
 class GameWindow final : public fw::Window {
+  Q_DECLARE_TR_FUNCTIONS(GameWindow)
+
 public:
   // The window is made with its layout, its score lists loaded from their
   // files in scoresFolder, and shown. showHelp shows the help of the current mode.
@@ -51,7 +55,7 @@ private:
   void makeConnectors();
   void makeBuyButtons();
   void makeCalculator();
-  fw::ListBox* makeScoreList(const char* name, QRect where, const char* spokenName);
+  fw::ListBox* makeScoreList(const char* name, QRect where, const QString& spokenName);
   // "Ann, 87": a row as a screen reader says it; "Ann" where it has no score.
   static QString spokenRow(const fw::ListBox& list, int row);
   QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,

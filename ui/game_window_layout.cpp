@@ -34,7 +34,10 @@ const QFont kScoreFont = fw::layoutFont(14, true);
 // "1 minute (5 points)": a point is a period of the clock.
 QString buyCaption(int cost) {
   const int minutes = cost * game::kSecondsPerPoint / 60;
-  return QString("%1 minute%2 (%3 points)").arg(minutes).arg(minutes == 1 ? "" : "s").arg(cost);
+  // Only 1 and 3 minutes occur, so two forms serve every language.
+  return (minutes == 1 ? GameWindow::tr("%1 minute (%2 points)") : GameWindow::tr("%1 minutes (%2 points)"))
+      .arg(minutes)
+      .arg(cost);
 }
 
 QLineEdit* makeField(QWidget* parent, const char* name, QRect where, const QFont& font) {
@@ -136,26 +139,28 @@ void GameWindow::makeBuyButtons() {
     group << radio;
   }
   fw::groupRadioButtons(content(), group);
-  makeGroupBox(content(), "buyGroup", {587, 129, 252, 224}, "Buy a number. Cost:");
+  makeGroupBox(content(), "buyGroup", {587, 129, 252, 224}, tr("Buy a number. Cost:"));
 }
 
 void GameWindow::makeCalculator() {
   const int lefts[] = {198, 268, 338};
   const char* names[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
-  const char* spokenNames[] = {"first factor", "second factor", "third factor"};
+  const char* spokenNames[] = {QT_TRANSLATE_NOOP("GameWindow", "first factor"),
+                               QT_TRANSLATE_NOOP("GameWindow", "second factor"),
+                               QT_TRANSLATE_NOOP("GameWindow", "third factor")};
   const char* signNames[] = {"firstTimesSign", "secondTimesSign", "equalsSign"};
   for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
     auto* menu = new QComboBox(content());
     fw::place(menu, names[factor], {lefts[factor], 29, 40, 20}, kPlain);
     menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
-    menu->setAccessibleName(spokenNames[factor]);
+    menu->setAccessibleName(tr(spokenNames[factor]));
     fw::chooseBeforeClosing(menu);
     connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
       if (digit == game_.factors[factor]) return;
       const std::optional<int> before = game_.product;
       game::chooseFactor(game_, static_cast<int>(factor), digit);
       showGame();
-      if (game_.product != before) announcer_->announce("product: " + QString::number(*game_.product));
+      if (game_.product != before) announcer_->announce(tr("product: %1").arg(*game_.product));
     });
     factorMenus_[factor] = menu;
     const bool last = factor + 1 == factorMenus_.size();
@@ -165,7 +170,7 @@ void GameWindow::makeCalculator() {
   productLabel_ = makeLabel("productLabel", {402, 29, 100, 20}, "", kPlain);
 }
 
-fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char* spokenName) {
+fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QString& spokenName) {
   auto* list = new fw::ListBox(content());
   fw::place(list, name, where, fw::layoutFont(10));
   list->setColumnWidths({66, 34});
@@ -174,11 +179,12 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char
   list->setRowClickHandler([this, list, spokenName](int row) {
     const QString removed = spokenRow(*list, row);
     list->model()->removeRow(row);
-    announcer_->announce(removed + " removed from " + spokenName);
+    announcer_->announce(tr("%1 removed from %2").arg(removed, spokenName));
   });
   connect(list, &fw::ListBox::sorted, this, [this, list, spokenName](int column, Qt::SortOrder order) {
-    announcer_->announce(QString(spokenName) + " sorted by " + list->model()->headerData(column, Qt::Horizontal).toString() +
-                         (order == Qt::AscendingOrder ? ", ascending" : ", descending"));
+    const QString heading = list->model()->headerData(column, Qt::Horizontal).toString();
+    announcer_->announce(order == Qt::AscendingOrder ? tr("%1 sorted by %2, ascending").arg(spokenName, heading)
+                                                     : tr("%1 sorted by %2, descending").arg(spokenName, heading));
   });
   return list;
 }
@@ -186,58 +192,58 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const char
 void GameWindow::makeControls() {
   makeBoard();
 
-  startButton_ = makeButton("startButton", {408, 547, 69, 20}, "Start", &GameWindow::onStart);
+  startButton_ = makeButton("startButton", {408, 547, 69, 20}, tr("Start"), &GameWindow::onStart);
   setDefaultButton(startButton_);
 
   makeConnectors();
 
-  doneButton_ = makeButton("doneButton", {501, 547, 69, 20}, "Done", &GameWindow::onDone);
+  doneButton_ = makeButton("doneButton", {501, 547, 69, 20}, tr("Done"), &GameWindow::onDone);
   // The values carry their captions for a reader, who would otherwise hear each twice.
-  fw::keepFromAssistiveTools(makeLabel("maximumScoreCaption", {582, 19, 178, 30}, "Maximum Possible Score:", kLabelFont));
+  fw::keepFromAssistiveTools(makeLabel("maximumScoreCaption", {582, 19, 178, 30}, tr("Maximum Possible Score:"), kLabelFont));
   maximumScoreLabel_ = makeLabel("maximumScoreLabel", {765, 22, 69, 20}, "", kScoreFont);
   clock_ = new QTimer(this);
   clock_->setInterval(game::kSecondsPerPoint * 1000);
   // A coarse timer lets the system batch the game clock with other wake-ups.
   clock_->setTimerType(Qt::CoarseTimer);
   connect(clock_, &QTimer::timeout, this, &GameWindow::onTick);
-  fw::keepFromAssistiveTools(makeLabel("scoreCaption", {587, 66, 178, 30}, "Your Score:", kLabelFont));
+  fw::keepFromAssistiveTools(makeLabel("scoreCaption", {587, 66, 178, 30}, tr("Your Score:"), kLabelFont));
   scoreLabel_ = makeLabel("scoreLabel", {770, 69, 69, 20}, "", kScoreFont);
 
   makeBuyButtons();
 
-  helpButton_ = makeButton("helpButton", {229, 547, 69, 20}, "HELP", &GameWindow::onHelp);
-  QPushButton* quitButton = makeButton("quitButton", {319, 547, 69, 20}, "Quit", &GameWindow::onQuit);
+  helpButton_ = makeButton("helpButton", {229, 547, 69, 20}, tr("HELP"), &GameWindow::onHelp);
+  QPushButton* quitButton = makeButton("quitButton", {319, 547, 69, 20}, tr("Quit"), &GameWindow::onQuit);
 
-  standardList_ = makeScoreList("standardList", {615, 502, 235, 130}, "Standard scores");
-  makeLabel("scoresHeading", {655, 475, 100, 20}, "Scores", kPlain);
+  standardList_ = makeScoreList("standardList", {615, 502, 235, 130}, tr("Standard scores"));
+  makeLabel("scoresHeading", {655, 475, 100, 20}, tr("Scores"), kPlain);
 
-  scoreButton_ = makeButton("scoreButton", {135, 547, 69, 20}, "Score", &GameWindow::onScore);
-  nameCaption_ = makeLabel("nameCaption", {104, 590, 100, 20}, "Name", kPlain, Qt::AlignRight);
+  scoreButton_ = makeButton("scoreButton", {135, 547, 69, 20}, tr("Score"), &GameWindow::onScore);
+  nameCaption_ = makeLabel("nameCaption", {104, 590, 100, 20}, tr("Name"), kPlain, Qt::AlignRight);
   nameCaption_->hide();
   nameField_ = makeField(content(), "nameField", {216, 589, 179, 30}, kPlain);
   nameField_->hide();
   fw::refuseCharacters(nameField_, QString::fromLatin1(scores::kNotInAName.data(), scores::kNotInAName.size()));
   nameCaption_->setBuddy(nameField_);
-  recordButton_ = makeButton("recordButton", {417, 590, 69, 20}, "Record", &GameWindow::onRecord);
+  recordButton_ = makeButton("recordButton", {417, 590, 69, 20}, tr("Record"), &GameWindow::onRecord);
   recordButton_->hide();
   // Return after typing a name records it, rather than starting a new game
   // that would empty the score about to be recorded.
   setReturnButton(nameField_, recordButton_);
 
-  standardButton_ = makeRadioButton(content(), "standardButton", {627, 436, 80, 20}, "standard");
+  standardButton_ = makeRadioButton(content(), "standardButton", {627, 436, 80, 20}, tr("standard"));
   standardButton_->setChecked(true);
   fw::onTurnedOn(standardButton_, [this] { onModeChosen(game::Mode::Standard); });
-  expertButton_ = makeRadioButton(content(), "expertButton", {750, 436, 80, 20}, "expert");
+  expertButton_ = makeRadioButton(content(), "expertButton", {750, 436, 80, 20}, tr("expert"));
   fw::onTurnedOn(expertButton_, [this] { onModeChosen(game::Mode::Expert); });
   fw::groupRadioButtons(content(), {standardButton_, expertButton_});
-  makeGroupBox(content(), "modeGroup", {587, 415, 263, 54}, "Choices");
+  makeGroupBox(content(), "modeGroup", {587, 415, 263, 54}, tr("Choices"));
 
   makeCalculator();
   // The layout's capital S stays until the first switch of mode.
-  modeLabel_ = makeLabel("modeLabel", {720, 475, 100, 20}, "Standard", kPlain);
+  modeLabel_ = makeLabel("modeLabel", {720, 475, 100, 20}, tr("Standard"), kPlain);
 
-  expertList_ = makeScoreList("expertList", {620, 507, 235, 130}, "Expert scores");
-  staticVersionBox_ = new QCheckBox("Static Version", content());
+  expertList_ = makeScoreList("expertList", {620, 507, 235, 130}, tr("Expert scores"));
+  staticVersionBox_ = new QCheckBox(tr("Static Version"), content());
   fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
   announcer_ = new fw::Announcer(content());

@@ -4,6 +4,7 @@
 
 #include "ui/help_pictures.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +27,8 @@ struct BoardExample {
 // diagonals 18 and 15; and rows 108, 112, 30, columns 24, 315, 48, diagonals 126 and 28.
 constexpr BoardExample kStandardExample = {{441, 370}, {9, 5, 4, 2, 3, 1, 8, 7, 6}, false};
 constexpr BoardExample kExpertExample = {{538, 516}, {3, 9, 4, 8, 7, 2, 1, 5, 6}, true};
+
+QString translated(const char* text) { return QCoreApplication::translate("HelpPictures", text); }
 
 // The board's part of the game window, with a margin.
 const QRectF kBoardArea(30, 62, 544, 448);
@@ -115,9 +118,10 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
   p.fillRect(heading, QColor(0xE4, 0xE4, 0xE4));
   p.setFont(fw::layoutFont(12, true));
   p.setPen(Qt::black);
-  p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter, "Name");
+  p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter,
+             translated(QT_TRANSLATE_NOOP("HelpPictures", "Name")));
   p.drawText(QRect(heading.left() + nameWidth, heading.top(), list.width() - nameWidth, rowHeight), Qt::AlignCenter,
-             "Score");
+             translated(QT_TRANSLATE_NOOP("HelpPictures", "Score")));
 
   p.setFont(fw::layoutFont(12));
   int top = heading.bottom() + 1;
@@ -152,29 +156,41 @@ std::string describeBoard(const BoardExample& example) {
     rows += (k == 0 ? "" : k % 3 == 0 ? "; " : ", ") + std::to_string(example.digits[k]);
   }
   std::string targets;
-  for (const game::Line& line : game::kLines) {
-    targets += (targets.empty() ? "" : ", ") + std::string(line.name) + " " + std::to_string(exampleTarget(example, line));
+  for (std::size_t line = 0; line < game::kLines.size(); ++line) {
+    targets += (targets.empty() ? "" : ", ") + spokenLineName(static_cast<int>(line)) + " " +
+               std::to_string(exampleTarget(example, game::kLines[line]));
   }
-  return "A solved board, rows from the top: " + rows + ". Targets: " + targets + ".";
+  return translated(QT_TRANSLATE_NOOP("HelpPictures", "A solved board, rows from the top: %1. Targets: %2."))
+      .arg(QString::fromStdString(rows), QString::fromStdString(targets))
+      .toStdString();
 }
 
 std::string describeScores(QSize size, const std::array<ScoreRow, 6>& rows) {
-  std::string text = "A score list with the headings Name and Score:";
+  std::string text;
   for (std::size_t i = 0; i < rowsShown(size, rows.size()); ++i) {
-    text += (i == 0 ? " " : ", ") + std::string(rows[i].name) + " " + rows[i].score;
+    text += (i == 0 ? "" : ", ") + std::string(rows[i].name) + " " + rows[i].score;
   }
-  return text + ".";
+  return translated(QT_TRANSLATE_NOOP("HelpPictures", "A score list with the headings Name and Score: %1."))
+      .arg(QString::fromStdString(text))
+      .toStdString();
 }
 
 }  // namespace
 
 PictureWords describePicture(HelpPicture picture) {
   switch (picture) {
-    case HelpPicture::StandardBoard: return {"Example board of the standard mode", describeBoard(kStandardExample)};
-    case HelpPicture::StandardScores: return {"Example score list", describeScores(kStandardScoresSize, kStandardScores)};
-    case HelpPicture::ExpertBoard: return {"Example board of the expert mode", describeBoard(kExpertExample)};
+    case HelpPicture::StandardBoard:
+      return {translated(QT_TRANSLATE_NOOP("HelpPictures", "Example board of the standard mode")).toStdString(),
+              describeBoard(kStandardExample)};
+    case HelpPicture::StandardScores:
+      return {translated(QT_TRANSLATE_NOOP("HelpPictures", "Example score list")).toStdString(),
+              describeScores(kStandardScoresSize, kStandardScores)};
+    case HelpPicture::ExpertBoard:
+      return {translated(QT_TRANSLATE_NOOP("HelpPictures", "Example board of the expert mode")).toStdString(),
+              describeBoard(kExpertExample)};
     case HelpPicture::ExpertScores:
-      return {"Example expert score list", describeScores(kExpertScoresSize, kExpertScores)};
+      return {translated(QT_TRANSLATE_NOOP("HelpPictures", "Example expert score list")).toStdString(),
+              describeScores(kExpertScoresSize, kExpertScores)};
   }
   return {};
 }

@@ -3,15 +3,17 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The texts of the help and About windows.
+// The texts of the help and About windows, in the player's language.
+
+#include <QString>
 
 namespace ui {
 
 extern const char* const kSupportLink;
-extern const char* const kStandardRules;
-extern const char* const kStandardScoreList;
-extern const char* const kExpertRules;
-extern const char* const kExpertScoreList;
-extern const char* const kAboutText;
+QString standardRules();
+QString standardScoreList();
+QString expertRules();
+QString expertScoreList();
+QString aboutText();
 
 }  // namespace ui

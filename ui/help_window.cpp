@@ -23,7 +23,7 @@ struct Part {
   Kind kind;
   QRect where;
   HelpPicture picture = HelpPicture::StandardBoard;  // of a picture
-  const char* text = nullptr;                        // of paragraphs
+  QString (*text)() = nullptr;                       // of paragraphs
 };
 
 struct Page {
@@ -35,23 +35,23 @@ struct Page {
 
 using Kind = Part::Kind;
 
-const Page kStandardPage = {"Help", {867, 737}, false, {
+const Page kStandardPage = {QT_TRANSLATE_NOOP("HelpWindow", "Help"), {867, 737}, false, {
     {Kind::Picture, {45, 36, 441, 370}, HelpPicture::StandardBoard},
-    {Kind::Paragraphs, {509, 36, 325, 485}, {}, kStandardRules},
+    {Kind::Paragraphs, {509, 36, 325, 485}, {}, standardRules},
     {Kind::Picture, {45, 524, 270, 183}, HelpPicture::StandardScores},
-    {Kind::Paragraphs, {327, 564, 379, 143}, {}, kStandardScoreList},
+    {Kind::Paragraphs, {327, 564, 379, 143}, {}, standardScoreList},
     {Kind::SupportLabel, {546, 535, 59, 20}},
     {Kind::SupportLink, {617, 533, 217, 25}},
     {Kind::Close, {734, 684, 100, 20}},
 }};
 
-const Page kExpertPage = {"Expert Help", {872, 739}, true, {
+const Page kExpertPage = {QT_TRANSLATE_NOOP("HelpWindow", "Expert Help"), {872, 739}, true, {
     {Kind::Picture, {20, 14, 538, 516}, HelpPicture::ExpertBoard},
-    {Kind::Paragraphs, {570, 14, 298, 575}, {}, kExpertRules},
+    {Kind::Paragraphs, {570, 14, 298, 575}, {}, expertRules},
     {Kind::SupportLabel, {288, 569, 59, 20}},
     {Kind::SupportLink, {359, 567, 199, 26}},
     {Kind::Picture, {20, 548, 270, 171}, HelpPicture::ExpertScores},
-    {Kind::Paragraphs, {302, 605, 416, 114}, {}, kExpertScoreList},
+    {Kind::Paragraphs, {302, 605, 416, 114}, {}, expertScoreList},
     {Kind::Close, {730, 679, 100, 20}},
 }};
 
@@ -67,7 +67,7 @@ void paintText(QLabel* label, const QColor& colour) {
 
 HelpWindow::HelpWindow(game::Mode mode) {
   const Page& page = mode == game::Mode::Standard ? kStandardPage : kExpertPage;
-  setWindowTitle(page.title);
+  setWindowTitle(tr(page.title));
   QWidget* closeText = nullptr;
   int paragraphs = 0;
   int pictures = 0;
@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::Paragraphs: {
-        auto* text = new QLabel(part.text, content());
+        auto* text = new QLabel(part.text(), content());
         fw::place(text, ++paragraphs == 1 ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
         text->setTextFormat(Qt::PlainText);
         text->setWordWrap(true);
@@ -92,7 +92,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::SupportLabel: {
-        auto* label = new QLabel("Support:", content());
+        auto* label = new QLabel(tr("Support:"), content());
         fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -109,7 +109,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::Close: {
-        auto* close = new fw::PressableText("CLOSE", content(), fw::Pressable::Role::Button, [this] { hide(); });
+        auto* close = new fw::PressableText(tr("CLOSE"), content(), fw::Pressable::Role::Button, [this] { hide(); });
         fw::place(close, "closeText", part.where, fw::layoutFont(14, true));
         close->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         paintText(close, kBlue);

@@ -6,12 +6,16 @@
 // The help of a mode: its pictures and texts, a support link and a "CLOSE"
 // that hides the window.
 
+#include <QCoreApplication>
+
 #include "framework/window/window.h"
 #include "game/game.h"
 
 namespace ui {
 
 class HelpWindow final : public fw::Window {
+  Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
 public:
   // The window is made and shown in front, modal, with the focus on "CLOSE".
   explicit HelpWindow(game::Mode mode);

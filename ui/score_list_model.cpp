@@ -4,6 +4,7 @@
 
 #include "ui/score_list_model.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -63,8 +64,8 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return QStringLiteral("Name");
-  if (section == 1) return QStringLiteral("Score");
+  if (section == 0) return QCoreApplication::translate("ScoreListModel", "Name");
+  if (section == 1) return QCoreApplication::translate("ScoreListModel", "Score");
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include "ui/score_lists.h"
 
 #include <chrono>
+#include <initializer_list>
 #include <cstdio>
 #include <new>
 #include <system_error>
@@ -27,6 +28,23 @@ void tell(const std::string& message, const std::string& explanation) {
   dialog.showModal();
 }
 
+// A translated text with %1, %2, ... replaced by values as they are: a path
+// is bytes, in whatever encoding the player's folder has.
+std::string fill(const QString& text, std::initializer_list<std::string> values) {
+  const std::string pattern = text.toStdString();
+  std::string filled;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t number = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+    if (pattern[i] == '%' && number < values.size()) {
+      filled += values.begin()[number];
+      ++i;
+    } else {
+      filled += pattern[i];
+    }
+  }
+  return filled;
+}
+
 // The work's result to come from a thread of its own, or where no thread can
 // be had (memory runs short), from the work done when the result is asked for.
 template <class Work>
@@ -43,14 +61,15 @@ enum class AfterFailedSave { TryAgain, CloseWithoutSaving, BackToTheGame };
 AfterFailedSave askAfterFailedSave(const std::string& failures) {
   fw::MessageDialog dialog;
   dialog.icon = fw::MessageDialog::Icon::Caution;
-  dialog.message = "Your scores could not be saved.";
-  dialog.explanation = failures +
-                       "\nTry again, quit without saving (the files keep the scores they had), "
-                       "or go back to the game.";
-  dialog.actionCaption = "Try Again";
+  dialog.message = ScoreLists::tr("Your scores could not be saved.").toStdString();
+  dialog.explanation = failures + "\n" +
+                       ScoreLists::tr("Try again, quit without saving (the files keep the scores they had), "
+                                      "or go back to the game.")
+                           .toStdString();
+  dialog.actionCaption = ScoreLists::tr("Try Again").toStdString();
   dialog.alternateVisible = true;
-  dialog.alternateCaption = "Quit Without Saving";
-  dialog.cancelCaption = "Back to the Game";
+  dialog.alternateCaption = ScoreLists::tr("Quit Without Saving").toStdString();
+  dialog.cancelCaption = ScoreLists::tr("Back to the Game").toStdString();
   switch (dialog.showModal()) {
     case fw::MessageDialog::Button::Action: return AfterFailedSave::TryAgain;
     case fw::MessageDialog::Button::Alternate: return AfterFailedSave::CloseWithoutSaving;
@@ -97,17 +116,19 @@ void ScoreLists::showRowsOnceRead() {
 
 void ScoreLists::tellLoadProblems() const {
   if (standard_.path().empty()) {
-    tell("The score lists cannot be kept in files.",
-         "Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no "
-         "file. Until it is started again with one of them set, scores recorded are kept in the lists only.");
+    tell(tr("The score lists cannot be kept in files.").toStdString(),
+         tr("Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no "
+            "file. Until it is started again with one of them set, scores recorded are kept in the lists only.")
+             .toStdString());
     return;
   }
   for (const scores::ScoreList* list : {&standard_, &expert_}) {
     if (list->problem().empty()) continue;
-    tell("A score list could not be read.",
-         list->path() + ": " + list->problem() +
-             ".\n\nThe file is left exactly as it is. Until the game is started again, scores recorded in this "
-             "list are kept in the list only, not in the file.");
+    tell(tr("A score list could not be read.").toStdString(),
+         list->path() + ": " + list->problem() + ".\n\n" +
+             tr("The file is left exactly as it is. Until the game is started again, scores recorded in this "
+                "list are kept in the list only, not in the file.")
+                 .toStdString());
   }
 }
 
@@ -143,7 +164,8 @@ bool ScoreLists::save() {
     }
     if (failures.empty()) return true;
     if (!fw::playerCanBeAsked()) {
-      std::fprintf(stderr, "veltrano: the scores could not be saved; the files keep what they had.\n%s",
+      std::fprintf(stderr, "veltrano: %s\n%s",
+                   tr("the scores could not be saved; the files keep what they had.").toLocal8Bit().constData(),
                    failures.c_str());
       return true;
     }
@@ -163,7 +185,8 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
   try {
     model(mode).addRow(name, score);
   } catch (const std::bad_alloc&) {
-    tell("Your score could not be recorded.", "There is not enough memory to add it to the list.");
+    tell(tr("Your score could not be recorded.").toStdString(),
+         tr("There is not enough memory to add it to the list.").toStdString());
     return;
   }
   // Taking the file's lock may wait for another game, and a file that
@@ -174,9 +197,10 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
   if (!inFile) {
     const bool retried = list.problem().empty();
     const std::string& path = list.path();
-    tell("Your score is kept only in the list for now.",
-         "It could not be added to " + (path.empty() ? "a file" : path) + ": " + reason + "." +
-             (retried ? "\n\nThe game tries again to save the list when it closes." : ""));
+    tell(tr("Your score is kept only in the list for now.").toStdString(),
+         (path.empty() ? fill(tr("It could not be added to a file: %1."), {reason})
+                       : fill(tr("It could not be added to %1: %2."), {path, reason})) +
+             (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
   }
 }
 

@@ -7,6 +7,8 @@
 // file and shown through its model, with what the player is told when a
 // file fails.
 
+#include <QCoreApplication>
+
 #include <array>
 #include <future>
 #include <string>
@@ -19,6 +21,8 @@
 namespace ui {
 
 class ScoreLists {
+  Q_DECLARE_TR_FUNCTIONS(ScoreLists)
+
 public:
   // Starts reading the lists' files, which lie in the folder (none when it
   // is empty), while the window is made.

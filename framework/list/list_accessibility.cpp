@@ -5,6 +5,7 @@
 #include "framework/list/list_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPointer>
 #include <QTimer>
@@ -18,8 +19,8 @@ namespace {
 // How a list is sorted by the heading, as a reader says it; empty for a heading it is not sorted by.
 QString sortOrderOf(const QHeaderView* heading, int column) {
   if (!heading->isSortIndicatorShown() || heading->sortIndicatorSection() != column) return {};
-  return heading->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("sorted ascending")
-                                                             : QStringLiteral("sorted descending");
+  return heading->sortIndicatorOrder() == Qt::AscendingOrder ? QCoreApplication::translate("fw::ListBox", "sorted ascending")
+                                                             : QCoreApplication::translate("fw::ListBox", "sorted descending");
 }
 
 // One child of a list's table: a cell, a column heading (row -1), or one of
@@ -242,7 +243,8 @@ public:
     if (t == QAccessible::Name) return heading()->model()->headerData(heading()->chosen(), Qt::Horizontal).toString();
     if (t == QAccessible::Description) {
       const QString order = sortOrderOf(heading(), heading()->chosen());
-      return (order.isEmpty() ? QString() : order + ". ") + QStringLiteral("Left and Right choose a heading; Space sorts by it.");
+      return (order.isEmpty() ? QString() : order + ". ") +
+             QCoreApplication::translate("fw::ListBox", "Left and Right choose a heading; Space sorts by it.");
     }
     return QAccessibleWidget::text(t);
   }

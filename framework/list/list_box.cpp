@@ -5,6 +5,7 @@
 #include "framework/list/list_box.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -199,8 +200,9 @@ void ListBox::sort(int column, Qt::SortOrder order) {
   } catch (const std::bad_alloc&) {
     MessageDialog dialog;
     dialog.icon = MessageDialog::Icon::Caution;
-    dialog.message = "The list could not be sorted.";
-    dialog.explanation = "There is not enough memory to sort it. Its rows are left in their order.";
+    dialog.message = QCoreApplication::translate("fw::ListBox", "The list could not be sorted.").toStdString();
+    dialog.explanation = QCoreApplication::translate(
+        "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
     dialog.cancelVisible = false;
     dialog.showModal();
     return;

@@ -10,6 +10,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 
 #include <atomic>
@@ -166,6 +167,12 @@ void runWithoutFreezing(const std::function<void()>& work) {
 namespace {
 
 QStringList heldMessages;
+const QTranslator* noDisplayLanguage = nullptr;
+
+QString inLanguage(const char* text) {
+  const QString translated = noDisplayLanguage ? noDisplayLanguage->translate("fw::Application", text) : QString();
+  return translated.isEmpty() ? QString(text) : translated;
+}
 
 void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type != QtFatalMsg) {
@@ -173,15 +180,23 @@ void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString
     return;
   }
   const QByteArray display = qgetenv("DISPLAY");
-  const QByteArray problem = display.isEmpty() ? "no display found" : "cannot open the display " + display;
-  std::fprintf(stderr, "veltrano: %s; run it on a desktop, or headless with: xvfb-run -a veltrano\n",
-               problem.constData());
+  const QString problem =
+      display.isEmpty()
+          ? inLanguage(QT_TRANSLATE_NOOP("fw::Application",
+                                         "no display found; run it on a desktop, or headless with: xvfb-run -a veltrano"))
+          : inLanguage(QT_TRANSLATE_NOOP("fw::Application", "cannot open the display %1; run it on a desktop, or "
+                                                            "headless with: xvfb-run -a veltrano"))
+                .arg(QString::fromLocal8Bit(display));
+  std::fprintf(stderr, "veltrano: %s\n", problem.toLocal8Bit().constData());
   std::_Exit(1);
 }
 
 }  // namespace
 
-void sayNoDisplayInOneLine() { qInstallMessageHandler(holdOrSayNoDisplay); }
+void sayNoDisplayInOneLine(const QTranslator* language) {
+  noDisplayLanguage = language;
+  qInstallMessageHandler(holdOrSayNoDisplay);
+}
 
 void displayOpened() {
   qInstallMessageHandler(nullptr);
@@ -195,8 +210,11 @@ void openLink(const std::string& url) {
   if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) {
     MessageDialog dialog;
     const std::string address = url.starts_with("mailto:") ? url.substr(7) : url;
-    dialog.message = "The game runs as root, so it opens no other program.";
-    dialog.explanation = "Write to " + address + " from your own account.";
+    dialog.message = QCoreApplication::translate("fw::Application", "The game runs as root, so it opens no other program.")
+                         .toStdString();
+    dialog.explanation = QCoreApplication::translate("fw::Application", "Write to %1 from your own account.")
+                             .arg(QString::fromStdString(address))
+                             .toStdString();
     dialog.cancelVisible = false;
     dialog.showModal();
     return;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+class QTranslator;
+
 namespace fw {
 
 // Ends the application at the player's request: ends any dialog that is
@@ -43,7 +45,9 @@ void runWithoutFreezing(const std::function<void()>& work);
 // these two calls, around making the application object, that is one line
 // on standard error and exit status 1 instead; Qt's other messages of that
 // time are shown once it has started.
-void sayNoDisplayInOneLine();
+// The line is told in the language of the catalogue, as no application is
+// there yet to translate it.
+void sayNoDisplayInOneLine(const QTranslator* language = nullptr);
 void displayOpened();
 
 // Opens a link (such as "mailto:") with the desktop's handler for it.

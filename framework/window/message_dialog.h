@@ -5,6 +5,8 @@
 #pragma once
 // The modal message dialog: a message, an explanation and up to three buttons.
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <string>
 
@@ -18,8 +20,8 @@ public:
   Icon icon = Icon::Note;
   std::string message;
   std::string explanation;
-  std::string actionCaption = "OK";
-  std::string cancelCaption = "Cancel";
+  std::string actionCaption = QCoreApplication::translate("fw::MessageDialog", "OK").toStdString();
+  std::string cancelCaption = QCoreApplication::translate("fw::MessageDialog", "Cancel").toStdString();
   std::string alternateCaption;
   bool cancelVisible = true;
   bool alternateVisible = false;

@@ -245,8 +245,8 @@ private slots:
     QTest::addColumn<QString>("rules");
     QTest::addColumn<int>("ruleParagraphs");
     QTest::addColumn<QString>("scoreList");
-    QTest::newRow("standard") << false << QString(ui::kStandardRules) << 8 << QString(ui::kStandardScoreList);
-    QTest::newRow("expert") << true << QString(ui::kExpertRules) << 9 << QString(ui::kExpertScoreList);
+    QTest::newRow("standard") << false << ui::standardRules() << 8 << ui::standardScoreList();
+    QTest::newRow("expert") << true << ui::expertRules() << 9 << ui::expertScoreList();
   }
   void helpWindowsShowTheirTextsAndPictures() {
     QFETCH(bool, expert);
@@ -260,7 +260,7 @@ private slots:
     QCOMPARE(shownText(help, "supportLink"), QString(ui::kSupportLink));
     QCOMPARE(shownText(help, "closeText"), QString("CLOSE"));
     // Both modes explain the heading clicks alike; the expert rules add the calculator.
-    QVERIFY(QString(ui::kExpertScoreList).endsWith(ui::kStandardScoreList));
+    QVERIFY(ui::expertScoreList().endsWith(ui::standardScoreList()));
     QVERIFY(rules.contains(expert ? "You can use the calculator at the top to help with the multiplication."
                                   : "When you start you will be given the numbers like 18, 15,"));
     for (const char* name : {"boardPicture", "scoresPicture"}) {

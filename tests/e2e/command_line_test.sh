@@ -27,11 +27,28 @@ cases=(
   "-x|2||Usage: "
   "extra|2||unexpected argument 'extra'"
   "-style|2||Missing value after '-style'."
+  # The language: --language's, else LANGUAGE, LC_ALL, LC_MESSAGES and LANG in turn; Qt's words too.
+  "LANG=de_DE.UTF-8 --help|0|Diese Hilfe zeigen|"
+  "LANG=de_DE.UTF-8 --bogus|2||Unbekannte Option 'bogus'."
+  "LANGUAGE=fr:de LANG=de_DE.UTF-8 --help|0|Afficher cette aide|"
+  "LC_ALL=es_ES.UTF-8 LANG=fr_FR.UTF-8 extra|2||argumento inesperado «extra»"
+  "LC_ALL=C LANG=de_DE.UTF-8 --help|0|Show this help and exit.|"
+  "LANG=it_IT.UTF-8 --help|0|Show this help and exit.|"
+  "LANG=de_DE.UTF-8 --language en --help|0|--language <language>  Show the game in this language: de, en, es, fr.|"
+  "--language es --help|0|Muestra esta ayuda|"
+  "LANG=de_DE.UTF-8 --language=fr -x|2||Option inconnue"
+  "--language xx|2||there is no language 'xx'; choose one of: de, en, es, fr."
+  "--language|2||Missing value after '--language'."
+  "LANG=fr_FR.UTF-8|1||aucun affichage trouvé"  # the game, which finds no display
 )
 for entry in "${cases[@]}"; do
   IFS='|' read -r args want_status want_out want_err <<<"$entry"
   # shellcheck disable=SC2086  # the arguments are meant to split
-  env -i PATH=/usr/bin:/bin HOME=/nonexistent "$game" $args >"$out" 2>"$err"
+  set -- $args
+  # Leading NAME=value words are the environment.
+  vars=()
+  while [ $# -gt 0 ] && [[ $1 == [A-Z_]*=* ]]; do vars+=("$1"); shift; done
+  env -i PATH=/usr/bin:/bin HOME=/nonexistent "${vars[@]}" "$game" "$@" >"$out" 2>"$err"
   status=$?
   ok=true
   [ "$status" -eq "$want_status" ] || ok=false

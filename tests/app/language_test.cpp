@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Veltrano developers
+//
+// SPDX-License-Identifier: MIT
+
+// The language the game speaks: the desktop's, as gettext reads it, among those it has.
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+
+#include "app/app.h"
+#include "app/language.h"
+#include "framework/list/list_box.h"
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  // English and a language for each catalogue in translations/, built in.
+  void theCataloguesBuiltInAreTheLanguages() {
+    QStringList expected{"en"};
+    for (const QString& file : QDir(VELTRANO_TRANSLATIONS_DIR).entryList({"veltrano_*.ts"})) {
+      expected << file.mid(9).chopped(3);
+    }
+    expected.sort();
+    QCOMPARE(availableLanguages(), expected);
+    for (const char* language : {"de", "es", "fr"}) QVERIFY(expected.contains(language));
+  }
+
+  void theDesktopsLanguage_data() {
+    QTest::addColumn<QString>("languageList");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << "" << "" << "" << "" << "en";
+    QTest::newRow("LANG") << "" << "" << "" << "de_DE.UTF-8" << "de";
+    QTest::newRow("territory, codeset and modifier") << "" << "" << "" << "fr_BE.ISO-8859-15@euro" << "fr";
+    QTest::newRow("a language alone") << "" << "" << "" << "es" << "es";
+    QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "es_ES.UTF-8" << "de_DE.UTF-8" << "es";
+    QTest::newRow("LC_ALL over LC_MESSAGES") << "" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "de_DE.UTF-8" << "fr";
+    QTest::newRow("LANGUAGE over all") << "de" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "fr_FR.UTF-8" << "de";
+    QTest::newRow("LANGUAGE, the first it has") << "it:pt_BR:es:de" << "" << "" << "fr_FR.UTF-8" << "es";
+    QTest::newRow("LANGUAGE of none it has") << "it:pt" << "" << "" << "de_DE.UTF-8" << "en";
+    QTest::newRow("English asked for first") << "en_GB:de" << "" << "" << "" << "en";
+    QTest::newRow("C") << "" << "C" << "" << "de_DE.UTF-8" << "en";
+    QTest::newRow("C.UTF-8") << "" << "" << "" << "C.UTF-8" << "en";
+    QTest::newRow("POSIX") << "" << "" << "POSIX" << "fr_FR.UTF-8" << "en";
+    QTest::newRow("a language it lacks") << "" << "" << "" << "it_IT.UTF-8" << "en";
+    QTest::newRow("a locale not installed, as read by its name") << "" << "" << "" << "de_CH.UTF-8" << "de";
+    QTest::newRow("upper case") << "" << "" << "" << "DE_de" << "de";
+  }
+  void theDesktopsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, languageList);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    std::map<QByteArray, QByteArray> environment = {{"LANGUAGE", languageList.toUtf8()}, {"LC_ALL", lcAll.toUtf8()},
+                                                    {"LC_MESSAGES", lcMessages.toUtf8()}, {"LANG", lang.toUtf8()}};
+    const auto read = [&](const char* variable) { return environment[variable]; };
+    QCOMPARE(desktopLanguage(availableLanguages(), read), language);
+  }
+
+  // The catalogue of each language is built in and speaks it; English speaks as the code does.
+  void eachLanguageSpeaksItsOwn_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("quit");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("en") << "en" << "Quit" << "OK";
+    QTest::newRow("de") << "de" << "Beenden" << "OK";
+    QTest::newRow("fr") << "fr" << "Quitter" << "OK";
+    QTest::newRow("es") << "es" << "Salir" << "Aceptar";
+  }
+  void eachLanguageSpeaksItsOwn() {
+    QFETCH(QString, language);
+    QFETCH(QString, quit);
+    QFETCH(QString, ok);
+    Language catalogues(language);
+    catalogues.install();
+    QCOMPARE(QCoreApplication::translate("App", "Quit"), quit);
+    QCOMPARE(QCoreApplication::translate("fw::MessageDialog", "OK"), ok);
+  }
+
+  // A score recorded in one language is the same line of the same file in
+  // every other, and reads the same there.
+  void scoreFilesAreTheSameInEveryLanguage() {
+    QTemporaryDir folder;
+    QByteArray before;
+    int recorded = 0;
+    for (const QString& language : availableLanguages()) {
+      Language catalogues(language);
+      catalogues.install();
+      game::RandomShuffler shuffler(11);
+      App app(shuffler, folder.path().toStdString());
+      ui::GameWindow& game = app.gameWindow();
+      auto* list = game.content()->findChild<fw::ListBox*>("standardList");
+      QCOMPARE(list->rowCount(), recorded);  // the lines recorded in the other languages
+      game.content()->findChild<QPushButton*>("startButton")->click();
+      // Five of the nine digits right: 56 of 100 points.
+      for (int square = 0; square < 5; ++square) {
+        game.content()->findChild<QLineEdit*>(QString("square%1").arg(square))
+            ->setText(QString::number(game.game().solution[static_cast<std::size_t>(square)]));
+      }
+      game.content()->findChild<QPushButton*>("doneButton")->click();
+      game.content()->findChild<QPushButton*>("scoreButton")->click();
+      game.content()->findChild<QLineEdit*>("nameField")->setText(QString::fromUtf8("Zoë ") + language);
+      game.content()->findChild<QPushButton*>("recordButton")->click();
+      QFile file(folder.filePath("Veltrano.prefs"));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QByteArray lines = file.readAll();
+      QCOMPARE(lines, before + "Zo\xc3\xab " + language.toUtf8() + ",56\n");
+      QVERIFY(game.saveScores());
+      QFile saved(folder.filePath("Veltrano.prefs"));
+      QVERIFY(saved.open(QIODevice::ReadOnly));
+      QCOMPARE(saved.readAll(), lines);  // written back as it was
+      before = lines;
+      ++recorded;
+    }
+  }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
