@@ -10,6 +10,8 @@
 #include "app/edit_commands.h"
 #include "framework/window/application.h"
 
+namespace app {
+
 namespace {
 
 struct EditItem {
@@ -35,7 +37,7 @@ App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
       gameWindow_([this, &shuffler, scoresFolder] {
         return std::make_unique<ui::GameWindow>(shuffler, scoresFolder, [this] { showHelp(); });
       }),
-      aboutWindow_([this] { return std::make_unique<ui::AboutWindow>([this] { gameWindow().showInFront(); }); }),
+      aboutWindow_([this] { return std::make_unique<ui::AboutWindow>([this] { showGame(); }); }),
       standardHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Standard); }),
       expertHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Expert); }) {
   makeMenus();
@@ -75,9 +77,13 @@ void App::updateEditItems() {
   }
 }
 
+void App::showGame() { gameWindow().open(); }
+
 void App::showHelp() {
   const game::Mode mode = gameWindow().game().mode;
-  helpWindow(mode).showInFront();
+  (mode == game::Mode::Standard ? standardHelp_ : expertHelp_).get().showInFront();
 }
 
-void App::showAbout() { aboutWindow().showInFront(); }
+void App::showAbout() { aboutWindow_.get().showInFront(); }
+
+}  // namespace app

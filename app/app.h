@@ -18,6 +18,8 @@
 #include "ui/game_window.h"
 #include "ui/help_window.h"
 
+namespace app {
+
 class App {
   Q_DECLARE_TR_FUNCTIONS(App)
 
@@ -29,17 +31,11 @@ public:
   App& operator=(const App&) = delete;
 
   ui::GameWindow& gameWindow() { return gameWindow_.get(); }
-  ui::AboutWindow& aboutWindow() { return aboutWindow_.get(); }
-  ui::HelpWindow& helpWindow(game::Mode mode) { return (mode == game::Mode::Standard ? standardHelp_ : expertHelp_).get(); }
-  // The windows that exist now, or nullptr.
+  // The game window if it exists now, or nullptr.
   ui::GameWindow* existingGameWindow() const { return gameWindow_.existing(); }
-  ui::HelpWindow* existingHelpWindow(game::Mode mode) const {
-    return (mode == game::Mode::Standard ? standardHelp_ : expertHelp_).existing();
-  }
 
-  QMenu& fileMenu() { return fileMenu_; }
-  QMenu& editMenu() { return editMenu_; }
-
+  // Shows the game window, made anew if it was closed.
+  void showGame();
   // Shows the help window of the mode that is on.
   void showHelp();
   void showAbout();
@@ -58,3 +54,5 @@ private:
   fw::SingleWindow<ui::HelpWindow> standardHelp_;
   fw::SingleWindow<ui::HelpWindow> expertHelp_;
 };
+
+}  // namespace app

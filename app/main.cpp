@@ -37,10 +37,10 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   QApplication::setWindowIcon(QIcon(":/veltrano.png"));
   game::RandomShuffler shuffler;
-  App app(shuffler, fw::configurationFolder());
+  app::App app(shuffler, fw::configurationFolder());
   fw::quitOnTerminationRequests([&app] {
     if (ui::GameWindow* game = app.existingGameWindow()) game->saveScores();
   });
-  app.gameWindow();
+  app.showGame();
   return QApplication::exec();
 }

@@ -122,6 +122,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<ui::GameWindow> window;
   const auto openWindow = [&] {
     window = std::make_unique<ui::GameWindow>(shuffler, scoresFolder);
+    window->open();
     QApplication::processEvents();
   };
   const double load = medianOf(runs, [&] { window.reset(); }, openWindow);

@@ -174,7 +174,8 @@ int runGame(int argc, char* argv[], const std::string& folder, int rows, long lo
   QApplication::setDesktopFileName("example.veltrano.Veltrano");
   TimedGame timed(rows);
   game::RandomShuffler shuffler(1);
-  App app(shuffler, folder);
+  app::App app(shuffler, folder);
+  app.showGame();
   ui::GameWindow* window = &app.gameWindow();
   fw::ListBox* list = window->content()->findChild<fw::ListBox*>("standardList");
   timed.waitForPaint();

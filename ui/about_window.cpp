@@ -33,7 +33,6 @@ AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_
   setContentSize(363, 359);
   setWindowModality(Qt::ApplicationModal);
   setFocusOnShow(close);
-  showInFront();
 }
 
 void AboutWindow::whenClosed() {

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <utility>
+
 #include "framework/window/application.h"
 #include "framework/window/message_dialog.h"
 #include "framework/window/widgets.h"
@@ -54,13 +56,18 @@ void showBackground(QLineEdit* field, QRgb colour) {
 
 GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
     : shuffler_(shuffler), showHelp_(std::move(showHelp)), scores_(std::make_unique<ScoreLists>(scoresFolder)) {
-  // The score files are read meanwhile, and are in before the window handles any event.
+  // The score files are read meanwhile.
   setWindowTitle("Veltrano3");
   setContentSize(902, 673);
   makeControls();
   scores_->show(*standardList_, *expertList_);
   showGame();
+}
+
+void GameWindow::open() {
   showInFront();
+  if (std::exchange(opened_, true)) return;
+  // The score files' rows are in before the window takes any input.
   scores_->showRowsOnceRead();
   // Told from the event loop, over the game window, rather than before it shows.
   runSoon([this] { scores_->tellLoadProblems(); });
@@ -182,8 +189,9 @@ void GameWindow::showScores() {
   const QString scoreButtonName = game_.score ? tr("Score, your score: %1").arg(*game_.score) : QString();
   if (scoreButton_->accessibleName() != scoreButtonName) scoreButton_->setAccessibleName(scoreButtonName);
   // Done disables itself; Qt would hand its focus on to a buy button, where
-  // the next Space would buy a digit in a finished game.
-  if (!game_.canFinish && doneButton_->hasFocus()) scoreButton_->setFocus(Qt::OtherFocusReason);
+  // the next Space would buy a digit in a finished game. The window's focus
+  // is meant, also while a dialog has the keyboard.
+  if (!game_.canFinish && focusWidget() == doneButton_) scoreButton_->setFocus(Qt::OtherFocusReason);
   doneButton_->setEnabled(game_.canFinish);
   if (game_.clockRunning != clock_->isActive()) game_.clockRunning ? clock_->start() : clock_->stop();
   staticVersionBox_->setChecked(game_.clockFrozen);
@@ -194,8 +202,9 @@ void GameWindow::showBuyButtons() {
     QRadioButton* radio = buyButtons_[button];
     const bool usable = static_cast<int>(button) < game_.usableBuyButtons;
     // A new game disables the focused buy button: its focus stays in the group,
-    // where Qt would hand it on past the group, to HELP.
-    if (!usable && radio->hasFocus()) buyButtons_[0]->setFocus(Qt::OtherFocusReason);
+    // where Qt would hand it on past the group, to HELP; also when the new
+    // game comes from the game-over dialog, which has the keyboard.
+    if (!usable && focusWidget() == radio) buyButtons_[0]->setFocus(Qt::OtherFocusReason);
     radio->setEnabled(usable);
     fw::setChecked(radio, game_.chosenBuyButton == static_cast<int>(button));
     // Told apart by their order, and saying where their digit went, as a

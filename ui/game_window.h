@@ -33,10 +33,13 @@ class GameWindow final : public fw::Window {
   Q_DECLARE_TR_FUNCTIONS(GameWindow)
 
 public:
-  // The window is made with its layout, its score lists loaded from their
-  // files in scoresFolder, and shown. showHelp shows the help of the current mode.
+  // The window is made with its layout, its score lists read from their
+  // files in scoresFolder meanwhile. showHelp shows the help of the current mode.
   GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp = {});
   ~GameWindow() override;
+  // Shows the window in front; the first time, with its score lists' rows
+  // once their files are read, and what could not be read told.
+  void open();
 
   const game::Game& game() const { return game_; }
 
@@ -109,6 +112,7 @@ private:
   QTimer* clock_ = nullptr;
   fw::Announcer* announcer_ = nullptr;
   std::unique_ptr<ScoreLists> scores_;
+  bool opened_ = false;
 };
 
 }  // namespace ui

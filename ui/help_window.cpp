@@ -127,7 +127,6 @@ HelpWindow::HelpWindow(game::Mode mode) {
   // new e-mail; on a small screen the help opens at its top, with "CLOSE" in view.
   setFocusOnShow(closeText);
   keepInView(closeText);
-  showInFront();
 }
 
 }  // namespace ui

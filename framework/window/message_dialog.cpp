@@ -14,16 +14,9 @@ namespace fw {
 
 namespace {
 
-MessageDialog::Answerer& answerer() {
-  static MessageDialog::Answerer instance;
-  return instance;
-}
-
 QMessageBox::Icon iconOf(MessageDialog::Icon icon) {
   switch (icon) {
     case MessageDialog::Icon::Caution: return QMessageBox::Warning;
-    case MessageDialog::Icon::Stop: return QMessageBox::Critical;
-    case MessageDialog::Icon::Question: return QMessageBox::Question;
     case MessageDialog::Icon::Note: break;
   }
   return QMessageBox::Information;
@@ -31,11 +24,7 @@ QMessageBox::Icon iconOf(MessageDialog::Icon icon) {
 
 }  // namespace
 
-void MessageDialog::setAnswerer(Answerer a) { answerer() = std::move(a); }
-
 MessageDialog::Button MessageDialog::showModal() const {
-  if (answerer()) return answerer()(*this);
-
   QMessageBox box(QApplication::activeWindow());
   box.setIcon(iconOf(icon));
   box.setText(QString::fromStdString(message));

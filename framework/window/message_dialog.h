@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 
-#include <functional>
 #include <string>
 
 namespace fw {
@@ -15,7 +14,7 @@ namespace fw {
 class MessageDialog {
 public:
   enum class Button { Action, Cancel, Alternate };
-  enum class Icon { Note = 0, Caution = 1, Stop = 2, Question = 3 };
+  enum class Icon { Note, Caution };
 
   Icon icon = Icon::Note;
   std::string message;
@@ -28,11 +27,6 @@ public:
 
   // Shows the dialog modally and returns the button pressed.
   Button showModal() const;
-
-  // Tests answer dialogs through this instead of a screen; an empty answerer
-  // brings the real dialog back.
-  using Answerer = std::function<Button(const MessageDialog&)>;
-  static void setAnswerer(Answerer answerer);
 };
 
 }  // namespace fw

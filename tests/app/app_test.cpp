@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../ui/dialog_answers.h"
 #include "app/app.h"
 #include "framework/window/application.h"
 #include "framework/window/message_dialog.h"
@@ -28,13 +31,31 @@ class AppTest : public QObject {
 private:
   QTemporaryDir preferences_;
   game::RandomShuffler shuffler_{5};
-  std::unique_ptr<App> app_;
+  std::unique_ptr<app::App> app_;
 
+  // A menu item, as the game window's menu bar holds it.
   QAction* item(const char* name) {
-    for (QMenu* menu : {&app_->fileMenu(), &app_->editMenu()}) {
-      if (auto* action = menu->findChild<QAction*>(name)) return action;
+    for (QAction* menu : app_->gameWindow().menuBar()->actions()) {
+      if (QAction* found = menu->menu() ? menu->menu()->findChild<QAction*>(name) : nullptr) return found;
     }
     qFatal("no menu item %s", name);
+  }
+  // Opens the menu of the item as far as the game cares: its items are brought up to date.
+  void openMenuOf(const char* name) { emit static_cast<QMenu*>(item(name)->parent())->aboutToShow(); }
+  // The window of that title among the application's, as the player finds it; none before it is made.
+  template <class W>
+  W* window(const QString& title) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* found = dynamic_cast<W*>(widget); found && widget->windowTitle() == title) return found;
+    }
+    return nullptr;
+  }
+  ui::HelpWindow* helpWindow(game::Mode mode) {
+    return window<ui::HelpWindow>(mode == game::Mode::Standard ? "Help" : "Expert Help");
+  }
+  ui::AboutWindow& shownAbout() {
+    app_->showAbout();
+    return *window<ui::AboutWindow>("About");
   }
   template <class W = QWidget>
   W* gameControl(const char* name) {
@@ -48,8 +69,8 @@ private:
 
 private slots:
   void init() {
-    app_ = std::make_unique<App>(shuffler_, preferences_.path().toStdString());
-    app_->gameWindow();
+    app_ = std::make_unique<app::App>(shuffler_, preferences_.path().toStdString());
+    app_->showGame();
   }
   void cleanup() { app_.reset(); }
 
@@ -63,23 +84,23 @@ private slots:
     QTest::keyClicks(cell, "42");
     cell->selectAll();
     QApplication::clipboard()->clear();
-    app_->editMenu().aboutToShow();  // as the menu does when it opens
+    openMenuOf("copyItem");
     QVERIFY(item("copyItem")->isEnabled());
     QVERIFY(item("undoItem")->isEnabled());
     QVERIFY(!item("pasteItem")->isEnabled());
     item("cutItem")->trigger();
     QCOMPARE(cell->text(), QString());
-    app_->editMenu().aboutToShow();
+    openMenuOf("copyItem");
     QVERIFY(item("pasteItem")->isEnabled());
     QVERIFY(!item("copyItem")->isEnabled());
     item("pasteItem")->trigger();
     item("pasteItem")->trigger();
     QCOMPARE(cell->text(), QString("4242"));
     cell->selectAll();
-    app_->editMenu().aboutToShow();
+    openMenuOf("copyItem");
     item("clearItem")->trigger();
     QCOMPARE(cell->text(), QString());
-    app_->editMenu().aboutToShow();
+    openMenuOf("copyItem");
     item("undoItem")->trigger();
     QCOMPARE(cell->text(), QString("4242"));
     QCOMPARE(app_->gameWindow().game().squares[0], "4242");
@@ -87,18 +108,17 @@ private slots:
 
   void helpShowsTheWindowOfTheModeOn() {
     item("helpItem")->trigger();
-    QVERIFY(app_->existingHelpWindow(game::Mode::Standard)->isVisible());
-    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard)->windowTitle(), QString("Help"));
-    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard)->windowModality(), Qt::ApplicationModal);
-    QVERIFY(!app_->existingHelpWindow(game::Mode::Expert));
-    app_->helpWindow(game::Mode::Standard).hide();
+    ui::HelpWindow* standard = helpWindow(game::Mode::Standard);
+    QVERIFY(standard && standard->isVisible());
+    QCOMPARE(standard->windowModality(), Qt::ApplicationModal);
+    QVERIFY(!helpWindow(game::Mode::Expert));
+    standard->hide();
 
     chooseExpert();
     clickHelpButton();
-    ui::HelpWindow* expert = app_->existingHelpWindow(game::Mode::Expert);
+    ui::HelpWindow* expert = helpWindow(game::Mode::Expert);
     QVERIFY(expert && expert->isVisible());
-    QCOMPARE(expert->windowTitle(), QString("Expert Help"));
-    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard)->isVisible());
+    QVERIFY(!standard->isVisible());
 
     // F1, in any window, without a word of it in the menus.
     expert->hide();
@@ -112,24 +132,24 @@ private slots:
 
   void hidingKeepsTheWindowAndItsPlaceAndClosingMakesItAnew() {
     item("aboutItem")->trigger();
-    ui::AboutWindow& about = app_->aboutWindow();
+    ui::AboutWindow& about = *window<ui::AboutWindow>("About");
     about.move(40, 50);
     about.content()->findChild<QPushButton*>("closeButton")->click();
     item("aboutItem")->trigger();
     QCOMPARE(about.pos(), QPoint(40, 50));
 
     clickHelpButton();
-    ui::HelpWindow* first = app_->existingHelpWindow(game::Mode::Standard);
+    QPointer<ui::HelpWindow> first = helpWindow(game::Mode::Standard);
     QTest::mouseClick(first->content()->findChild<QLabel*>("closeText"), Qt::LeftButton);
     QVERIFY(!first->isVisible());
     clickHelpButton();
-    QCOMPARE(app_->existingHelpWindow(game::Mode::Standard), first);
+    QCOMPARE(helpWindow(game::Mode::Standard), first);
     QVERIFY(first->isVisible());
 
     first->close();
-    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard));
     clickHelpButton();
-    QVERIFY(app_->existingHelpWindow(game::Mode::Standard)->isVisible());
+    QVERIFY(!first);  // gone, and a new one shown
+    QVERIFY(helpWindow(game::Mode::Standard)->isVisible());
   }
 
   void keysCloseHelpAndAbout_data() {
@@ -148,10 +168,13 @@ private slots:
     QFETCH(QString, window);
     QFETCH(int, key);
     QFETCH(QString, focused);
-    fw::Window* shown = window == "Help"          ? static_cast<fw::Window*>(&app_->helpWindow(game::Mode::Standard))
-                        : window == "Expert Help" ? static_cast<fw::Window*>(&app_->helpWindow(game::Mode::Expert))
-                                                  : static_cast<fw::Window*>(&app_->aboutWindow());
-    shown->showInFront();
+    if (window == "About") {
+      app_->showAbout();
+    } else {
+      if (window == "Expert Help") chooseExpert();
+      app_->showHelp();
+    }
+    fw::Window* shown = this->window<fw::Window>(window);
     QVERIFY(QTest::qWaitForWindowActive(shown));
     if (!focused.isEmpty()) {
       QWidget* target = shown->content()->findChild<QWidget*>(focused);
@@ -167,8 +190,8 @@ private slots:
   void helpAndAboutTakeTheFocusToCloseAtEveryShowing() {
     for (const char* name : {"help", "about"}) {
       const bool help = std::string(name) == "help";
-      fw::Window& window = help ? static_cast<fw::Window&>(app_->helpWindow(game::Mode::Standard))
-                                : static_cast<fw::Window&>(app_->aboutWindow());
+      help ? app_->showHelp() : app_->showAbout();
+      fw::Window& window = *this->window<fw::Window>(help ? "Help" : "About");
       const char* close = help ? "closeText" : "closeButton";
       QVERIFY(QTest::qWaitForWindowActive(&window));
       // The focus goes elsewhere: to the support link, or nowhere where nothing else takes it.
@@ -188,7 +211,8 @@ private slots:
   // view, and CLOSE stays in view however the window is sized and scrolled.
   void helpOpensAtItsTopWithCloseInView() {
     chooseExpert();
-    ui::HelpWindow& help = app_->helpWindow(game::Mode::Expert);
+    app_->showHelp();
+    ui::HelpWindow& help = *helpWindow(game::Mode::Expert);
     auto* scroller = help.findChild<QScrollArea*>();
     QWidget* close = help.content()->findChild<QWidget*>("closeText");
     const auto closeInView = [&] {
@@ -224,7 +248,7 @@ private slots:
   void aWindowMadeShorterGrowsByItsScrollBarRatherThanScrollSideways() {
     QFETCH(int, narrower);
     QFETCH(bool, grows);
-    ui::AboutWindow& about = app_->aboutWindow();
+    ui::AboutWindow& about = shownAbout();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     auto* scroller = about.findChild<QScrollArea*>();
     const QSize whole = about.size();
@@ -253,7 +277,9 @@ private slots:
     QFETCH(QString, rules);
     QFETCH(int, ruleParagraphs);
     QFETCH(QString, scoreList);
-    ui::HelpWindow& help = app_->helpWindow(expert ? game::Mode::Expert : game::Mode::Standard);
+    if (expert) chooseExpert();
+    app_->showHelp();
+    ui::HelpWindow& help = *helpWindow(expert ? game::Mode::Expert : game::Mode::Standard);
     QCOMPARE(shownText(help, "rulesText"), rules);
     QCOMPARE(rules.split("\n\n").size(), ruleParagraphs);
     QCOMPARE(shownText(help, "scoreListText"), scoreList);
@@ -275,7 +301,7 @@ private slots:
     static_cast<QPushButton*>(gameControl("startButton"))->click();
     const std::string target = game->game().targets[0];
     item("aboutItem")->trigger();
-    ui::AboutWindow& about = app_->aboutWindow();
+    ui::AboutWindow& about = *window<ui::AboutWindow>("About");
     QVERIFY(about.isVisible());
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
     QCOMPARE(shownText(about, "aboutText"), QString("Veltrano ver 3.2"));
@@ -290,7 +316,7 @@ private slots:
     chooseExpert();
     app_->gameWindow().close();
     QVERIFY(!app_->existingGameWindow());
-    app_->aboutWindow().close();
+    shownAbout().close();
     ui::GameWindow* fresh = app_->existingGameWindow();
     QVERIFY(fresh && fresh->isVisible());
     QCOMPARE(fresh->game().mode, game::Mode::Standard);
@@ -302,7 +328,7 @@ private slots:
     app_->gameWindow().close();
     item("helpItem")->trigger();
     QVERIFY(app_->existingGameWindow());
-    QVERIFY(app_->helpWindow(game::Mode::Standard).isVisible());
+    QVERIFY(helpWindow(game::Mode::Standard)->isVisible());
   }
 
   // Last: the application stays quitting afterwards.
@@ -311,21 +337,16 @@ private slots:
     static_cast<QPushButton*>(gameControl("scoreButton"))->click();
     gameControl<QLineEdit>("nameField")->setText("Ann");
     static_cast<QPushButton*>(gameControl("recordButton"))->click();
-    app_->helpWindow(game::Mode::Standard).showInFront();
-    bool asked = false;
-    fw::MessageDialog::setAnswerer([&asked](const fw::MessageDialog&) {
-      asked = true;
-      return fw::MessageDialog::Button::Cancel;
-    });
+    app_->showHelp();
+    testing_support::DialogAnswers dialogs([](const auto&, QMessageBox&) { return fw::MessageDialog::Button::Cancel; });
     // And the save fails, a folder in the file's place: nobody is there to choose.
     QDir folder(preferences_.path());
     QVERIFY(folder.remove("Veltrano.prefs") && folder.mkdir("Veltrano.prefs"));
     QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
     QCoreApplication::processEvents();
-    fw::MessageDialog::setAnswerer({});
-    QVERIFY(!asked);
+    QVERIFY(dialogs.shown().empty());
     QVERIFY(!app_->existingGameWindow());
-    QVERIFY(!app_->existingHelpWindow(game::Mode::Standard));
+    QVERIFY(!helpWindow(game::Mode::Standard)->isVisible());
     QVERIFY(fw::isQuitting());
   }
 };

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +28,7 @@
 #include <map>
 #include <set>
 
+#include "../ui/dialog_answers.h"
 #include "app/app.h"
 #include "app/language.h"
 #include "framework/window/message_dialog.h"
@@ -183,21 +185,13 @@ Sight look(const QString& name, QWidget* top, QWidget* area) {
   return sight;
 }
 
-// A dialog as the game asks for it, shown for real and looked at.
-Sight lookAtDialog(const QString& name, const fw::MessageDialog& dialog) {
-  Sight sight;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    sight = look(name, box, box);
-    // A dialog grows with its texts, up to the screen's width.
-    if (box->width() > box->screen()->availableSize().width()) sight.misfits << "wider than the screen";
-    // The buttons are in a box of their own; none may cover another.
-    for (const QString& pair : overlaps(box->findChild<QDialogButtonBox*>())) sight.overlaps.insert(pair);
-    box->reject();
-  });
-  fw::MessageDialog::setAnswerer({});
-  dialog.showModal();
+// A dialog as the game shows it, looked at before it is answered.
+Sight lookAtDialog(const QString& name, QMessageBox& box) {
+  Sight sight = look(name, &box, &box);
+  // A dialog grows with its texts, up to the screen's width.
+  if (box.width() > box.screen()->availableSize().width()) sight.misfits << "wider than the screen";
+  // The buttons are in a box of their own; none may cover another.
+  for (const QString& pair : overlaps(box.findChild<QDialogButtonBox*>())) sight.overlaps.insert(pair);
   return sight;
 }
 
@@ -225,15 +219,17 @@ std::vector<Sight> lookAtEverything() {
   // The standard list's file is a folder: the game says it cannot read it,
   // save it or record into it.
   QDir(preferences.path()).mkdir("Veltrano.prefs");
-  std::vector<fw::MessageDialog> asked;
-  // Every dialog answered by its cancel button: the game goes on.
-  fw::MessageDialog::setAnswerer([&](const fw::MessageDialog& dialog) {
-    asked.push_back(dialog);
+  // Every dialog looked at, and answered by its cancel button: the game goes on.
+  int number = 0;
+  testing_support::DialogAnswers dialogs([&](const testing_support::DialogAnswers::Shown& said, QMessageBox& box) {
+    sights.push_back(lookAtDialog(QString("dialog %1, \"%2\"").arg(++number).arg(said.message.c_str()), box));
     return fw::MessageDialog::Button::Cancel;
   });
+  const auto& asked = dialogs.shown();
   {
     game::RandomShuffler shuffler(7);
-    App app(shuffler, preferences.path().toStdString());
+    app::App app(shuffler, preferences.path().toStdString());
+    app.showGame();
     ui::GameWindow& game = app.gameWindow();
     waitFor("the dialog of the file that could not be read", [&] { return !asked.empty(); });
     sights.push_back(look("game window", &game, game.content()));
@@ -245,15 +241,17 @@ std::vector<Sight> lookAtEverything() {
     game.content()->findChild<QRadioButton*>("expertButton")->click();
     sights.push_back(look("game window, expert", &game, game.content()));
     for (const game::Mode mode : {game::Mode::Standard, game::Mode::Expert}) {
-      ui::HelpWindow& help = app.helpWindow(mode);
+      ui::HelpWindow help(mode);
+      help.showInFront();
       sights.push_back(look(help.windowTitle(), &help, help.content()));
-      help.hide();
     }
-    ui::AboutWindow& about = app.aboutWindow();
+    ui::AboutWindow about([] {});
+    about.showInFront();
     sights.push_back(look("about", &about, about.content()));
     about.hide();
-    sights.push_back(lookAtMenu("file menu", app.fileMenu()));
-    sights.push_back(lookAtMenu("edit menu", app.editMenu()));
+    const QList<QAction*> menus = game.menuBar()->actions();
+    sights.push_back(lookAtMenu("file menu", *menus.at(0)->menu()));
+    sights.push_back(lookAtMenu("edit menu", *menus.at(1)->menu()));
 
     // The clock runs out at once.
     auto* clock = game.findChild<QTimer*>();
@@ -266,16 +264,11 @@ std::vector<Sight> lookAtEverything() {
   }
   {
     game::RandomShuffler shuffler(7);
-    App app(shuffler, "");  // no folder for the files at all
-    app.gameWindow();
+    app::App app(shuffler, "");  // no folder for the files at all
+    app.showGame();
     const std::size_t before = asked.size();
     waitFor("the dialog of no folder for the files", [&] { return asked.size() > before; });
   }
-  int number = 0;
-  for (const fw::MessageDialog& dialog : asked) {
-    sights.push_back(lookAtDialog(QString("dialog %1, \"%2\"").arg(++number).arg(dialog.message.c_str()), dialog));
-  }
-  fw::MessageDialog::setAnswerer({});
   return sights;
 }
 

@@ -96,7 +96,8 @@ private slots:
       Language catalogues(language);
       catalogues.install();
       game::RandomShuffler shuffler(11);
-      App app(shuffler, folder.path().toStdString());
+      app::App app(shuffler, folder.path().toStdString());
+      app.showGame();
       ui::GameWindow& game = app.gameWindow();
       auto* list = game.content()->findChild<fw::ListBox*>("standardList");
       QCOMPARE(list->rowCount(), recorded);  // the lines recorded in the other languages

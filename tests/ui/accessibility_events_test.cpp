@@ -64,6 +64,7 @@ private slots:
   }
   void init() {
     window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    window_->open();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     shuffler_.next({2, 9, 4, 7, 5, 3, 6, 1, 8});

@@ -62,7 +62,7 @@ class AccessibilityTest : public QObject {
 private:
   QTemporaryDir preferences_;
   game::RandomShuffler shuffler_{3};
-  std::unique_ptr<App> app_;
+  std::unique_ptr<app::App> app_;
 
   ui::GameWindow& game() { return app_->gameWindow(); }
   QAccessibleInterface* gameWindow() { return QAccessible::queryAccessibleInterface(&game()); }
@@ -81,7 +81,8 @@ private:
 
 private slots:
   void init() {
-    app_ = std::make_unique<App>(shuffler_, preferences_.path().toStdString());
+    app_ = std::make_unique<app::App>(shuffler_, preferences_.path().toStdString());
+    app_->showGame();
     QVERIFY(QTest::qWaitForWindowExposed(&game()));
   }
   void cleanup() { app_.reset(); }
@@ -137,8 +138,9 @@ private slots:
     for (const QString& name : names) QVERIFY2(!name.contains("Rule"), qPrintable(name));
     QVERIFY(names.contains("buyGroup"));  // a frame with a caption groups its buttons
 
-    app_->showAbout();
-    walk(QAccessible::queryAccessibleInterface(&app_->aboutWindow()), [](QAccessibleInterface* iface) {
+    ui::AboutWindow about([] {});
+    about.showInFront();
+    walk(QAccessible::queryAccessibleInterface(&about), [](QAccessibleInterface* iface) {
       QVERIFY(!iface->object() || iface->object()->objectName() != "panel");
     });
   }
@@ -249,7 +251,8 @@ private slots:
   }
 
   void helpTextsThatActArePressable() {
-    ui::HelpWindow& help = app_->helpWindow(game::Mode::Standard);
+    ui::HelpWindow help(game::Mode::Standard);
+    help.showInFront();
     QAccessibleInterface* close = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("closeText"));
     QCOMPARE(close->role(), QAccessible::Button);
     QCOMPARE(close->text(QAccessible::Name), QString("CLOSE"));
@@ -262,28 +265,27 @@ private slots:
   }
 
   void helpPicturesAreDescribed() {
-    for (game::Mode mode : {game::Mode::Standard, game::Mode::Expert}) {
-      ui::HelpWindow& help = app_->helpWindow(mode);
+    ui::HelpWindow standard(game::Mode::Standard);
+    ui::HelpWindow expert(game::Mode::Expert);
+    for (ui::HelpWindow* help : {&standard, &expert}) {
       for (const char* name : {"boardPicture", "scoresPicture"}) {
-        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>(name));
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(help->content()->findChild<QLabel*>(name));
         QCOMPARE(picture->role(), QAccessible::Graphic);
         QVERIFY(!picture->text(QAccessible::Name).isEmpty());
         QVERIFY(!picture->text(QAccessible::Description).isEmpty());
       }
-      help.hide();
     }
-    const QString board = QAccessible::queryAccessibleInterface(
-                              app_->helpWindow(game::Mode::Standard).content()->findChild<QLabel*>("boardPicture"))
-                              ->text(QAccessible::Description);
+    const QString board =
+        QAccessible::queryAccessibleInterface(standard.content()->findChild<QLabel*>("boardPicture"))->text(QAccessible::Description);
     QVERIFY2(board.contains("row 2 6") && board.contains("column 1 19") && board.contains("falling diagonal 18"),
              qPrintable(board));
     // A list picture names the rows it draws: six in the standard help, five in the shorter expert one.
-    const auto scores = [this](game::Mode mode) {
-      return QAccessible::queryAccessibleInterface(app_->helpWindow(mode).content()->findChild<QLabel*>("scoresPicture"))
+    const auto scores = [](ui::HelpWindow& help) {
+      return QAccessible::queryAccessibleInterface(help.content()->findChild<QLabel*>("scoresPicture"))
           ->text(QAccessible::Description);
     };
-    QVERIFY(scores(game::Mode::Standard).endsWith("Elena 92, Finn 56."));
-    QVERIFY2(scores(game::Mode::Expert).endsWith("Dev 64, Elena 85."), qPrintable(scores(game::Mode::Expert)));
+    QVERIFY(scores(standard).endsWith("Elena 92, Finn 56."));
+    QVERIFY2(scores(expert).endsWith("Dev 64, Elena 85."), qPrintable(scores(expert)));
   }
 };
 

@@ -23,10 +23,18 @@
 #include <memory>
 
 #include "../game/scripted_shuffler.h"
+#include "dialog_answers.h"
 #include "framework/list/list_box.h"
 #include "framework/window/message_dialog.h"
 #include "ui/game_window.h"
 #include "ui/score_list_model.h"
+
+// The game-over dialog as the player saw it.
+struct GameOver {
+  std::string message;
+  std::string explanation;
+  QStringList buttons;  // the captions, in the dialog's order
+};
 
 class GameWindowTest : public QObject {
   Q_OBJECT
@@ -78,12 +86,10 @@ private:
 private slots:
   void init() {
     window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    window_->open();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() {
-    window_.reset();
-    fw::MessageDialog::setAnswerer({});
-  }
+  void cleanup() { window_.reset(); }
 
   void windowHasItsTitleAndKeepsItsLayoutWhenResized() {
     QCOMPARE(window_->windowTitle(), QString("Veltrano3"));
@@ -217,31 +223,37 @@ private slots:
 
   // The clock runs out within a second: the game is over at the tick after the maximum reaches 0.
   // The game played on when startsAGame is false.
-  std::vector<fw::MessageDialog> runTheClockOut(fw::MessageDialog::Button answer, bool startsAGame = true) {
-    std::vector<fw::MessageDialog> shown;
-    fw::MessageDialog::setAnswerer([this, &shown, answer](const fw::MessageDialog& dialog) {
-      shown.push_back(dialog);
-      QTest::qWait(30);  // ticks keep coming while the dialog waits
+  std::vector<GameOver> runTheClockOut(fw::MessageDialog::Button answer, bool startsAGame = true) {
+    std::vector<GameOver> shown;
+    auto* clock = window_->findChild<QTimer*>();
+    int ticks = 0;
+    const QMetaObject::Connection counting = connect(clock, &QTimer::timeout, [&ticks] { ++ticks; });
+    testing_support::DialogAnswers dialogs([&](const testing_support::DialogAnswers::Shown& said, QMessageBox& box) {
+      QStringList buttons;
+      for (QAbstractButton* each : box.buttons()) buttons << each->text();
+      shown.push_back({said.message, said.explanation, buttons});
+      // Ticks keep coming while the dialog waits.
+      const int tickedBefore = ticks;
+      [[maybe_unused]] const bool ticked = QTest::qWaitFor([&] { return ticks > tickedBefore + 3; });
       shuffler_.next({5, 3, 8, 1, 9, 2, 4, 7, 6});
       return answer;
     });
-    window_->findChild<QTimer*>()->setInterval(1);
+    clock->setInterval(1);
     if (startsAGame) button("startButton")->click();
     [[maybe_unused]] const bool over = QTest::qWaitFor([&] { return !shown.empty(); }, 10000);
-    window_->findChild<QTimer*>()->setInterval(3600000);
-    fw::MessageDialog::setAnswerer({});
+    clock->setInterval(3600000);
+    disconnect(counting);
     return shown;
   }
 
   void playAgainStartsANewGameAfterOneDialog() {
-    const std::vector<fw::MessageDialog> shown = runTheClockOut(fw::MessageDialog::Button::Alternate);
+    const std::vector<GameOver> shown = runTheClockOut(fw::MessageDialog::Button::Alternate);
     QCOMPARE(shown.size(), std::size_t{1});
-    const fw::MessageDialog& d = shown.front();
+    const GameOver& d = shown.front();
     QCOMPARE(d.message, std::string("The game is over."));
     QCOMPARE(d.explanation, std::string("You can quit or play again. "));
-    QCOMPARE(d.actionCaption, std::string("Quit"));
-    QCOMPARE(d.alternateCaption, std::string("Play Again"));
-    QVERIFY(!d.cancelVisible && d.alternateVisible);
+    QCOMPARE(d.buttons.size(), 2);  // no Cancel
+    QVERIFY(d.buttons.contains("Quit") && d.buttons.contains("Play Again"));
     QCOMPARE(window_->game().solution, (std::array<int, 9>{5, 3, 8, 1, 9, 2, 4, 7, 6}));
     QVERIFY(window_->game().clockRunning);
   }
@@ -427,7 +439,10 @@ private slots:
     QCOMPARE(focusName(), QString(buyButtons[bought - 1]));
     if (playAgain) {
       runTheClockOut(fw::MessageDialog::Button::Alternate, false);
-      QCOMPARE(focusName(), QString("firstBuyButton"));  // not HELP: the focus stays in its group
+      // Where the focus is once the window is active again: not HELP, it stays in its group.
+      QCOMPARE(window_->focusWidget()->objectName(), QString("firstBuyButton"));
+      window_->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     } else {
       focus(button("startButton"));
       QTest::keyClick(button("startButton"), Qt::Key_Space);
