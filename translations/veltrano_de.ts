@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Veltrano</translation>
     </message>
     <message>
         <source>Close</source>
@@ -86,11 +86,11 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Die Version zeigen und beenden.</translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the game in this language: %1. Without it, the game speaks the desktop&apos;s language, or English.</source>
@@ -103,8 +103,8 @@
     <message>
         <source>A number puzzle against the clock: fill the 3 x 3 grid with the digits 1 to 9
 so that every row, column and diagonal meets its target.</source>
-        <translation>Ein Zahlenrätsel gegen die Uhr: Fülle das 3 x 3-Gitter so mit den Ziffern
-1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</translation>
+        <translation>Ein Zahlenrätsel gegen die Uhr: Fülle das Gitter aus 3 x 3 Feldern so mit den
+Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>
@@ -159,7 +159,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>%1 added to %2</source>
-        <translation>%1 in %2 eingetragen</translation>
+        <translation>%1 in die %2 eingetragen</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -239,7 +239,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>%1 removed from %2</source>
-        <translation>%1 aus %2 entfernt</translation>
+        <translation>%1 aus der %2 entfernt</translation>
     </message>
     <message>
         <source>Start</source>
@@ -259,7 +259,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Standard scores</source>
-        <translation>Bestenliste Standard</translation>
+        <translation>Standard-Bestenliste</translation>
     </message>
     <message>
         <source>Scores</source>
@@ -279,7 +279,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Expert scores</source>
-        <translation>Bestenliste Experte</translation>
+        <translation>Experten-Bestenliste</translation>
     </message>
     <message>
         <source>Static Version</source>
@@ -291,11 +291,11 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>%1 sorted by %2, ascending</source>
-        <translation>%1 nach %2 sortiert, aufsteigend</translation>
+        <translation>%1 nach „%2“ aufsteigend sortiert</translation>
     </message>
     <message>
         <source>%1 sorted by %2, descending</source>
-        <translation>%1 nach %2 sortiert, absteigend</translation>
+        <translation>%1 nach „%2“ absteigend sortiert</translation>
     </message>
 </context>
 <context>
@@ -318,7 +318,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Example board of the standard mode</source>
-        <translation>Beispielfeld im Standardmodus</translation>
+        <translation>Beispiel eines Spielfelds im Standardmodus</translation>
     </message>
     <message>
         <source>Example score list</source>
@@ -326,7 +326,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Example board of the expert mode</source>
-        <translation>Beispielfeld im Expertenmodus</translation>
+        <translation>Beispiel eines Spielfelds im Expertenmodus</translation>
     </message>
     <message>
         <source>Example expert score list</source>
@@ -337,7 +337,7 @@ so that every row, column and diagonal meets its target.</source>
     <name>HelpTexts</name>
     <message>
         <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation>Beim Start bekommst du Zahlen wie 18, 15, 18, 6, 21, 11, 15 und 19, wie im Bild links.</translation>
+        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 18, 15, 18, 6, 21, 11, 15 und 19.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
@@ -349,11 +349,11 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation>Beim Start bekommst du Zahlen wie 126, 28, 108, 112, 30, 48, 315 und 24, wie im Bild links.</translation>
+        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 126, 28, 108, 112, 30, 48, 315 und 24.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Trage die Zahlen 1 bis 9 so in die neun mittleren Felder ein, dass jede Zeile, Spalte und Diagonale multipliziert die Zahl an ihrem Ende ergibt, wie im Bild links und unten erklärt.</translation>
+        <translation>Trage die Zahlen 1 bis 9 so in die neun mittleren Felder ein, dass das Produkt jeder Zeile, Spalte und Diagonale die Zahl an ihrem Ende ergibt, wie im Bild links und unten erklärt.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
@@ -385,7 +385,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
-        <translation>Ein Klick auf „Punkte“ oben rechts in der Liste sortiert sie von der niedrigsten zur höchsten Punktzahl, ein weiterer Klick wieder von oben nach unten. Ein Klick auf „Name“ sortiert sie alphabetisch rückwärts, ein zweiter Klick wieder alphabetisch.</translation>
+        <translation>Ein Klick auf „Punkte“ oben rechts in der Liste sortiert sie von der niedrigsten zur höchsten Punktzahl, ein weiterer Klick umgekehrt. Ein Klick auf „Name“ sortiert sie alphabetisch rückwärts, ein zweiter Klick wieder alphabetisch.</translation>
     </message>
     <message>
         <source>When you switch to the expert mode you get a different set of scores which apply to this mode only.</source>
@@ -434,7 +434,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
-        <translation>Versuche es noch einmal, beende ohne zu speichern (die Dateien behalten ihre bisherigen Punkte) oder kehre zum Spiel zurück.</translation>
+        <translation>Versuche es noch einmal, beende, ohne zu speichern (die Dateien bleiben, wie sie waren), oder kehre zum Spiel zurück.</translation>
     </message>
     <message>
         <source>Try Again</source>

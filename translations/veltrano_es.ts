@@ -288,15 +288,15 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>New game, maximum possible score %1</source>
-        <translation>Partida nueva, puntuación máxima posible %1</translation>
+        <translation>Nueva partida, puntuación máxima posible %1</translation>
     </message>
     <message>
         <source>%1 sorted by %2, ascending</source>
-        <translation>%1 ordenadas por %2, de menor a mayor</translation>
+        <translation>%1 en orden ascendente por %2</translation>
     </message>
     <message>
         <source>%1 sorted by %2, descending</source>
-        <translation>%1 ordenadas por %2, de mayor a menor</translation>
+        <translation>%1 en orden descendente por %2</translation>
     </message>
 </context>
 <context>
@@ -338,7 +338,7 @@ alcance su objetivo.</translation>
     <name>HelpTexts</name>
     <message>
         <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation>Al empezar recibes números como 18, 15, 18, 6, 21, 11, 15 y 19, como los de la imagen de la izquierda.</translation>
+        <translation>Al empezar recibes números como los de la imagen de la izquierda: 18, 15, 18, 6, 21, 11, 15 y 19.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
@@ -350,7 +350,7 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation>Al empezar recibes números como 126, 28, 108, 112, 30, 48, 315 y 24, como los de la imagen de la izquierda.</translation>
+        <translation>Al empezar recibes números como los de la imagen de la izquierda: 126, 28, 108, 112, 30, 48, 315 y 24.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
@@ -455,7 +455,7 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation>Ni XDG_CONFIG_HOME ni HOME indican una carpeta con su ruta completa, así que el juego no escribe ningún archivo. Hasta que se vuelva a iniciar con una de ellas definida, las puntuaciones anotadas solo se guardan en las listas.</translation>
+        <translation>Ni XDG_CONFIG_HOME ni HOME indican una carpeta con su ruta completa, así que el juego no escribe ningún archivo. Hasta que se vuelva a iniciar con una de ellas definida, las puntuaciones anotadas solo se conservan en las listas.</translation>
     </message>
     <message>
         <source>A score list could not be read.</source>
@@ -463,7 +463,7 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation>El archivo se deja tal como está. Hasta que el juego se vuelva a iniciar, las puntuaciones anotadas en esta lista solo se guardan en la lista, no en el archivo.</translation>
+        <translation>El archivo se deja tal como está. Hasta que el juego se vuelva a iniciar, las puntuaciones anotadas en esta lista solo se conservan en la lista, no en el archivo.</translation>
     </message>
     <message>
         <source>Your score could not be recorded.</source>
@@ -525,7 +525,7 @@ alcance su objetivo.</translation>
     </message>
     <message>
         <source>There is not enough memory to sort it. Its rows are left in their order.</source>
-        <translation>No hay memoria suficiente para ordenarla. Sus filas se quedan en su orden.</translation>
+        <translation>No hay memoria suficiente para ordenarla. Las filas conservan su orden.</translation>
     </message>
     <message>
         <source>sorted ascending</source>

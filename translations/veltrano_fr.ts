@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Show the game in this language: %1. Without it, the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou sinon l’anglais.</translation>
+        <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou à défaut l’anglais.</translation>
     </message>
     <message>
         <source>language</source>
@@ -338,7 +338,7 @@ atteigne sa cible.</translation>
     <name>HelpTexts</name>
     <message>
         <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation>Au départ, vous recevez des nombres comme 18, 15, 18, 6, 21, 11, 15 et 19, comme sur l’image de gauche.</translation>
+        <translation>Au départ, vous recevez des nombres comme ceux de l’image de gauche&#xa0;: 18, 15, 18, 6, 21, 11, 15 et 19.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
@@ -350,11 +350,11 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation>Au départ, vous recevez des nombres comme 126, 28, 108, 112, 30, 48, 315 et 24, comme sur l’image de gauche.</translation>
+        <translation>Au départ, vous recevez des nombres comme ceux de l’image de gauche&#xa0;: 126, 28, 108, 112, 30, 48, 315 et 24.</translation>
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que le produit de chaque ligne, colonne et diagonale donne le nombre à son bout, comme sur l’image et ci-dessous.</translation>
+        <translation>Le but est de placer les chiffres de 1 à 9 dans les neuf cases du milieu pour que le produit de chaque ligne, colonne et diagonale donne le nombre à son extrémité, comme sur l’image et ci-dessous.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
@@ -455,7 +455,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation>Ni XDG_CONFIG_HOME ni HOME n’indique de dossier par son chemin complet&#xa0;: le jeu n’écrit donc aucun fichier. Tant qu’il n’est pas relancé avec l’une de ces variables, les scores enregistrés ne sont gardés que dans les listes.</translation>
+        <translation>Ni XDG_CONFIG_HOME ni HOME n’indique de dossier par son chemin complet&#xa0;: le jeu n’écrit donc aucun fichier. Tant qu’il n’est pas relancé avec l’une de ces variables, les scores inscrits ne sont gardés que dans les listes.</translation>
     </message>
     <message>
         <source>A score list could not be read.</source>
@@ -463,11 +463,11 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation>Le fichier est laissé tel quel. Jusqu’au prochain lancement du jeu, les scores enregistrés dans cette liste ne sont gardés que dans la liste, pas dans le fichier.</translation>
+        <translation>Le fichier est laissé tel quel. Jusqu’au prochain lancement du jeu, les scores inscrits dans cette liste ne sont gardés que dans la liste, pas dans le fichier.</translation>
     </message>
     <message>
         <source>Your score could not be recorded.</source>
-        <translation>Votre score n’a pas pu être enregistré.</translation>
+        <translation>Votre score n’a pas pu être inscrit.</translation>
     </message>
     <message>
         <source>There is not enough memory to add it to the list.</source>
@@ -506,7 +506,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>The game runs as root, so it opens no other program.</source>
-        <translation>Le jeu tourne en tant que root ; il n’ouvre donc aucun autre programme.</translation>
+        <translation>Le jeu tourne en tant que root&#xa0;; il n’ouvre donc aucun autre programme.</translation>
     </message>
     <message>
         <source>Write to %1 from your own account.</source>
@@ -517,7 +517,7 @@ atteigne sa cible.</translation>
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Gauche et Droite choisissent une colonne&#xa0;; Espace trie selon elle.</translation>
+        <translation>Gauche et Droite choisissent une colonne&#xa0;; Espace trie selon celle-ci.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>
