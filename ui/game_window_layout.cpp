@@ -21,6 +21,7 @@
 #include "framework/window/widgets.h"
 #include "scores/score_file.h"
 #include "ui/board_layout.h"
+#include "ui/control_places.h"
 #include "ui/game_window.h"
 
 namespace ui {
@@ -126,24 +127,22 @@ void GameWindow::makeConnectors() {
 }
 
 void GameWindow::makeBuyButtons() {
-  const QRect places[] = {{608, 147, 177, 28}, {608, 196, 177, 28}, {608, 250, 177, 28}, {613, 315, 192, 28}};
   const char* names[] = {"firstBuyButton", "secondBuyButton", "thirdBuyButton", "fourthBuyButton"};
   QList<QAbstractButton*> group;
   for (std::size_t button = 0; button < buyButtons_.size(); ++button) {
     QFont font = kPlain;
     font.setItalic(button == 1);  // as the layout has it
-    QRadioButton* radio =
-        makeRadioButton(content(), names[button], places[button], buyCaption(game::kBuyButtons[button].cost), font);
+    QRadioButton* radio = makeRadioButton(content(), names[button], kControlPlaces.buyButtons[button],
+                                          buyCaption(game::kBuyButtons[button].cost), font);
     connect(radio, &QRadioButton::clicked, this, [this, button] { onBuy(static_cast<int>(button)); });
     buyButtons_[button] = radio;
     group << radio;
   }
   fw::groupRadioButtons(content(), group);
-  makeGroupBox(content(), "buyGroup", {587, 129, 252, 224}, tr("Buy a number. Cost:"));
+  makeGroupBox(content(), "buyGroup", kControlPlaces.buyGroup, tr("Buy a number. Cost:"));
 }
 
 void GameWindow::makeCalculator() {
-  const int lefts[] = {198, 268, 338};
   const char* names[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
   const char* spokenNames[] = {QT_TRANSLATE_NOOP("GameWindow", "first factor"),
                                QT_TRANSLATE_NOOP("GameWindow", "second factor"),
@@ -151,7 +150,7 @@ void GameWindow::makeCalculator() {
   const char* signNames[] = {"firstTimesSign", "secondTimesSign", "equalsSign"};
   for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
     auto* menu = new QComboBox(content());
-    fw::place(menu, names[factor], {lefts[factor], 29, 40, 20}, kPlain);
+    fw::place(menu, names[factor], kControlPlaces.factorMenus[factor], kPlain);
     menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
     menu->setAccessibleName(tr(spokenNames[factor]));
     fw::chooseBeforeClosing(menu);
@@ -164,10 +163,10 @@ void GameWindow::makeCalculator() {
     });
     factorMenus_[factor] = menu;
     const bool last = factor + 1 == factorMenus_.size();
-    calculatorSigns_[factor] = makeLabel(signNames[factor], {lefts[factor] + 47, 29, 11, 19}, last ? "=" : "X",
+    calculatorSigns_[factor] = makeLabel(signNames[factor], kControlPlaces.calculatorSigns[factor], last ? "=" : "X",
                                          fw::layoutFont(12, last), Qt::AlignHCenter);
   }
-  productLabel_ = makeLabel("productLabel", {402, 29, 100, 20}, "", kPlain);
+  productLabel_ = makeLabel("productLabel", kControlPlaces.productLabel, "", kPlain);
 }
 
 fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QString& spokenName) {
@@ -192,59 +191,60 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QStr
 void GameWindow::makeControls() {
   makeBoard();
 
-  startButton_ = makeButton("startButton", {408, 547, 69, 20}, tr("Start"), &GameWindow::onStart);
+  startButton_ = makeButton("startButton", kControlPlaces.startButton, tr("Start"), &GameWindow::onStart);
   setDefaultButton(startButton_);
 
   makeConnectors();
 
-  doneButton_ = makeButton("doneButton", {501, 547, 69, 20}, tr("Done"), &GameWindow::onDone);
+  doneButton_ = makeButton("doneButton", kControlPlaces.doneButton, tr("Done"), &GameWindow::onDone);
   // The values carry their captions for a reader, who would otherwise hear each twice.
-  fw::keepFromAssistiveTools(makeLabel("maximumScoreCaption", {582, 19, 178, 30}, tr("Maximum Possible Score:"), kLabelFont));
-  maximumScoreLabel_ = makeLabel("maximumScoreLabel", {765, 22, 69, 20}, "", kScoreFont);
+  fw::keepFromAssistiveTools(
+      makeLabel("maximumScoreCaption", kControlPlaces.maximumScoreCaption, tr("Maximum Possible Score:"), kLabelFont));
+  maximumScoreLabel_ = makeLabel("maximumScoreLabel", kControlPlaces.maximumScoreLabel, "", kScoreFont);
   clock_ = new QTimer(this);
   clock_->setInterval(game::kSecondsPerPoint * 1000);
   // A coarse timer lets the system batch the game clock with other wake-ups.
   clock_->setTimerType(Qt::CoarseTimer);
   connect(clock_, &QTimer::timeout, this, &GameWindow::onTick);
-  fw::keepFromAssistiveTools(makeLabel("scoreCaption", {587, 66, 178, 30}, tr("Your Score:"), kLabelFont));
-  scoreLabel_ = makeLabel("scoreLabel", {770, 69, 69, 20}, "", kScoreFont);
+  fw::keepFromAssistiveTools(makeLabel("scoreCaption", kControlPlaces.scoreCaption, tr("Your Score:"), kLabelFont));
+  scoreLabel_ = makeLabel("scoreLabel", kControlPlaces.scoreLabel, "", kScoreFont);
 
   makeBuyButtons();
 
-  helpButton_ = makeButton("helpButton", {229, 547, 69, 20}, tr("HELP"), &GameWindow::onHelp);
-  QPushButton* quitButton = makeButton("quitButton", {319, 547, 69, 20}, tr("Quit"), &GameWindow::onQuit);
+  helpButton_ = makeButton("helpButton", kControlPlaces.helpButton, tr("HELP"), &GameWindow::onHelp);
+  QPushButton* quitButton = makeButton("quitButton", kControlPlaces.quitButton, tr("Quit"), &GameWindow::onQuit);
 
-  standardList_ = makeScoreList("standardList", {615, 502, 235, 130}, tr("Standard scores"));
-  makeLabel("scoresHeading", {655, 475, 100, 20}, tr("Scores"), kPlain);
+  standardList_ = makeScoreList("standardList", kControlPlaces.standardList, tr("Standard scores"));
+  makeLabel("scoresHeading", kControlPlaces.scoresHeading, tr("Scores"), kPlain);
 
-  scoreButton_ = makeButton("scoreButton", {135, 547, 69, 20}, tr("Score"), &GameWindow::onScore);
-  nameCaption_ = makeLabel("nameCaption", {104, 590, 100, 20}, tr("Name"), kPlain, Qt::AlignRight);
+  scoreButton_ = makeButton("scoreButton", kControlPlaces.scoreButton, tr("Score"), &GameWindow::onScore);
+  nameCaption_ = makeLabel("nameCaption", kControlPlaces.nameCaption, tr("Name"), kPlain, Qt::AlignRight);
   nameCaption_->hide();
-  nameField_ = makeField(content(), "nameField", {216, 589, 179, 30}, kPlain);
+  nameField_ = makeField(content(), "nameField", kControlPlaces.nameField, kPlain);
   nameField_->hide();
   fw::refuseCharacters(nameField_, QString::fromLatin1(scores::kNotInAName.data(), scores::kNotInAName.size()));
   nameCaption_->setBuddy(nameField_);
-  recordButton_ = makeButton("recordButton", {417, 590, 69, 20}, tr("Record"), &GameWindow::onRecord);
+  recordButton_ = makeButton("recordButton", kControlPlaces.recordButton, tr("Record"), &GameWindow::onRecord);
   recordButton_->hide();
   // Return after typing a name records it, rather than starting a new game
   // that would empty the score about to be recorded.
   setReturnButton(nameField_, recordButton_);
 
-  standardButton_ = makeRadioButton(content(), "standardButton", {627, 436, 80, 20}, tr("standard"));
+  standardButton_ = makeRadioButton(content(), "standardButton", kControlPlaces.standardButton, tr("standard"));
   standardButton_->setChecked(true);
   fw::onTurnedOn(standardButton_, [this] { onModeChosen(game::Mode::Standard); });
-  expertButton_ = makeRadioButton(content(), "expertButton", {750, 436, 80, 20}, tr("expert"));
+  expertButton_ = makeRadioButton(content(), "expertButton", kControlPlaces.expertButton, tr("expert"));
   fw::onTurnedOn(expertButton_, [this] { onModeChosen(game::Mode::Expert); });
   fw::groupRadioButtons(content(), {standardButton_, expertButton_});
-  makeGroupBox(content(), "modeGroup", {587, 415, 263, 54}, tr("Choices"));
+  makeGroupBox(content(), "modeGroup", kControlPlaces.modeGroup, tr("Choices"));
 
   makeCalculator();
   // The layout's capital S stays until the first switch of mode.
-  modeLabel_ = makeLabel("modeLabel", {720, 475, 100, 20}, tr("Standard"), kPlain);
+  modeLabel_ = makeLabel("modeLabel", kControlPlaces.modeLabel, tr("Standard"), kPlain);
 
-  expertList_ = makeScoreList("expertList", {620, 507, 235, 130}, tr("Expert scores"));
+  expertList_ = makeScoreList("expertList", kControlPlaces.expertList, tr("Expert scores"));
   staticVersionBox_ = new QCheckBox(tr("Static Version"), content());
-  fw::place(staticVersionBox_, "staticVersionBox", {620, 376, 145, 27}, fw::layoutFont(12, true));
+  fw::place(staticVersionBox_, "staticVersionBox", kControlPlaces.staticVersionBox, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
   announcer_ = new fw::Announcer(content());
 

@@ -31,6 +31,7 @@
 #include "../ui/dialog_answers.h"
 #include "app/app.h"
 #include "app/language.h"
+#include "framework/look/focus_ring.h"
 #include "framework/window/message_dialog.h"
 
 namespace {
@@ -138,12 +139,13 @@ QRect drawnRect(QWidget* control) {
   return control->geometry();
 }
 
-// The pairs of controls that draw over each other, by their names.
+// The pairs of controls that draw over each other, by their names. The focus
+// ring is drawn round another control by design, wherever the focus is.
 std::set<QString> overlaps(QWidget* area) {
   std::set<QString> pairs;
   QList<QWidget*> controls;
   for (QWidget* control : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (control->isVisibleTo(area)) controls << control;
+    if (control->isVisibleTo(area) && !qobject_cast<fw::FocusRing*>(control)) controls << control;
   }
   for (int a = 0; a < controls.size(); ++a) {
     for (int b = a + 1; b < controls.size(); ++b) {
