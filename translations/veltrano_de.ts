@@ -419,16 +419,16 @@ so that every row, column and diagonal meets its target.</source>
     <name>Reasons</name>
     <message>
         <source>it is a link, not a file</source>
-        <translation>das ist eine Verknüpfung, keine Datei</translation>
+        <translation>das ist ein Link, keine Datei</translation>
     </message>
     <message>
         <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
-        <translation>das ist eine Verknüpfung, und ein als root gestartetes Spiel folgt keiner Verknüpfung in einem Ordner, in den auch andere schreiben dürfen</translation>
+        <translation>das ist ein Link, und ein als root gestartetes Spiel folgt keinem Link in einem Ordner, in den auch andere schreiben dürfen</translation>
     </message>
     <message>
         <source>%1 (it is a link to %2)</source>
         <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
-        <translation>%1 (das ist eine Verknüpfung auf %2)</translation>
+        <translation>%1 (das ist ein Link auf %2)</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
