@@ -448,7 +448,7 @@ so that every row, column and diagonal meets its target.</source>
     </message>
     <message>
         <source>it would be larger than 1 GiB</source>
-        <translation>die Datei würde größer als 1 GiB</translation>
+        <translation>die Datei würde größer als 1 GiB werden</translation>
     </message>
     <message>
         <source>it would have more than 16 million lines</source>
@@ -484,7 +484,7 @@ so that every row, column and diagonal meets its target.</source>
     <message>
         <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
         <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>die Datei ist durch eine Sperrdatei gesperrt, die das Spiel weder lesen noch entfernen darf: %1 (%2); sobald sie entfernt ist, kann das Spiel die Liste verwenden</translation>
+        <translation>die Datei ist durch eine Sperrdatei gesperrt, die das Spiel weder lesen noch entfernen darf: %1 (%2); sobald die Sperrdatei entfernt ist, kann das Spiel die Liste verwenden</translation>
     </message>
     <message>
         <source>its lock file %1 is in the way: %2</source>

@@ -485,7 +485,7 @@ alcance su objetivo.</translation>
     <message>
         <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
         <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>el archivo está bloqueado por un archivo de bloqueo que el juego no puede leer ni borrar, %1 (%2); en cuanto se borre, el juego podrá usar la lista</translation>
+        <translation>el archivo está bloqueado por un archivo de bloqueo que el juego no puede leer ni borrar, %1 (%2); en cuanto se borre el archivo de bloqueo, el juego podrá usar la lista</translation>
     </message>
     <message>
         <source>its lock file %1 is in the way: %2</source>

@@ -445,7 +445,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>the game could not take on the rights of the folder&apos;s owner</source>
-        <translation>le jeu n’a pas pu prendre les droits du propriétaire du dossier</translation>
+        <translation>le jeu n’a pas pu obtenir les droits du propriétaire du dossier</translation>
     </message>
     <message>
         <source>it would be larger than 1 GiB</source>
