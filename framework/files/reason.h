@@ -25,7 +25,8 @@ class Reason {
 public:
   // No reason: nothing failed.
   Reason() = default;
-  // A text marked QT_TRANSLATE_NOOP("Reasons", ...), its %1, %2, ... standing for the parts in turn.
+  // A literal marked QT_TRANSLATE_NOOP("Reasons", ...), kept by its address,
+  // its %1, %2, ... standing for the parts in turn.
   explicit Reason(const char* text, std::vector<Reason> parts = {});
   // Words said as they are in every language: a path, a name, the system's own words.
   static Reason verbatim(std::string words);
@@ -34,7 +35,7 @@ public:
   // The reason in a language, each text as `translate` gives it, with its
   // parts' words put in as the bytes they are.
   std::string words(const std::function<std::string(const char* text)>& translate) const;
-  // In the words of the code, for standard error and the tests.
+  // In the code's own English, as the tests read it.
   std::string english() const;
 
 private:
