@@ -108,7 +108,7 @@ ScoreList::ScoreList(const std::string& folder, const std::string& fileName, int
 
 void ScoreList::load() { rows_ = store_.load(); }
 
-bool ScoreList::addToFile(std::string_view name, std::string_view score, std::string* reason) {
+bool ScoreList::addToFile(std::string_view name, std::string_view score, fw::Reason* reason) {
   return store_.record(name, score, reason);
 }
 

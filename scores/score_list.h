@@ -28,7 +28,7 @@ public:
   // cannot be read gives none, and problem() says why.
   void load();
   const std::string& path() const { return store_.path(); }
-  const std::string& problem() const { return store_.problem(); }
+  const fw::Reason& problem() const { return store_.problem(); }
 
   std::size_t size() const { return rows_.size(); }
   std::string_view cell(std::size_t row, int column) const { return rows_.cell(row, column); }
@@ -42,7 +42,7 @@ public:
   void append(RowTable rows) { rows_.append(std::move(rows)); }
   // The row's line appended to the file, under its lock; false, with the
   // reason, when the file has not got it.
-  bool addToFile(std::string_view name, std::string_view score, std::string* reason);
+  bool addToFile(std::string_view name, std::string_view score, fw::Reason* reason);
   void remove(std::size_t row);
 
   // The rows' order sorted stably by a column, in the natural order of its

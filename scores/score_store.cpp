@@ -22,8 +22,11 @@ constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 30;
 // gigabytes to hold, and could end the game before its window opens.
 constexpr std::uint64_t kMaxRows = std::uint64_t{1} << 24;
 
-const char* const kNoFolder = "there is no preferences folder";
-const char* const kNoRights = "the game could not take on the rights of the folder's owner";
+// The reasons are said in the player's language by the window that tells them.
+using fw::Reason;
+
+const char* const kNoFolder = QT_TRANSLATE_NOOP("Reasons", "there is no preferences folder");
+const char* const kNoRights = QT_TRANSLATE_NOOP("Reasons", "the game could not take on the rights of the folder's owner");
 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
@@ -38,25 +41,46 @@ bool mayHoldTooManyRows(std::uint64_t size) { return (size + 1) / 3 > kMaxRows; 
 bool tooManyRows(std::uint64_t size, std::uint64_t lineEnds) { return mayHoldTooManyRows(size) && lineEnds >= kMaxRows; }
 
 // What the game writes must be a file it reads back.
-const char* const kWouldBeTooLarge = "it would be larger than 1 GiB";
-const char* const kWouldHaveTooManyRows = "it would have more than 16 million lines";
+const char* const kWouldBeTooLarge = QT_TRANSLATE_NOOP("Reasons", "it would be larger than 1 GiB");
+const char* const kWouldHaveTooManyRows = QT_TRANSLATE_NOOP("Reasons", "it would have more than 16 million lines");
 
-const char* const kHasTooManyRows = "it has more than 16 million lines";
+const char* const kHasTooManyRows = QT_TRANSLATE_NOOP("Reasons", "it has more than 16 million lines");
 
 // Why the game will not take a file's contents as a list; empty when it will.
-std::string contentsRefusal(const fw::FileContents& file, bool countRows = true) {
+Reason contentsRefusal(const fw::FileContents& file, bool countRows = true) {
   switch (file.status) {
     case fw::FileContents::Status::Unreadable: return file.reason;
-    case fw::FileContents::Status::TooLarge: return "it is larger than 1 GiB";
+    case fw::FileContents::Status::TooLarge: return Reason(QT_TRANSLATE_NOOP("Reasons", "it is larger than 1 GiB"));
     case fw::FileContents::Status::Read:
     case fw::FileContents::Status::Missing: break;
   }
   // Counted only where the size leaves room for too many.
   const bool tooMany = countRows && mayHoldTooManyRows(file.bytes.size()) && lineEndsIn(file.bytes) >= kMaxRows;
-  return tooMany ? kHasTooManyRows : "";
+  return tooMany ? Reason(kHasTooManyRows) : Reason();
 }
 
-std::string outOfMemory() { return std::strerror(ENOMEM); }
+// The system's words, as for any other error.
+Reason outOfMemory() { return Reason::verbatim(std::strerror(ENOMEM)); }
+
+// Who holds the lock, as far as its lock file says: a whole sentence for each
+// case, so that every language can put the words where they belong.
+Reason heldElsewhere(const fw::FileLock& held) {
+  const Reason process = Reason::verbatim(std::to_string(held.holderProcess()));
+  const Reason host = Reason::verbatim(held.holderHost());
+  if (held.holderProcess() > 0 && !held.holderHost().empty()) {
+    //: %1 is a process number, %2 the name of another computer.
+    return Reason(QT_TRANSLATE_NOOP("Reasons", "another game, process %1 on %2, kept it locked"), {process, host});
+  }
+  if (held.holderProcess() > 0) {
+    //: %1 is a process number.
+    return Reason(QT_TRANSLATE_NOOP("Reasons", "another game, process %1, kept it locked"), {process});
+  }
+  if (!held.holderHost().empty()) {
+    //: %1 is the name of another computer.
+    return Reason(QT_TRANSLATE_NOOP("Reasons", "another game on %1, kept it locked"), {host});
+  }
+  return Reason(QT_TRANSLATE_NOOP("Reasons", "another game, kept it locked"));
+}
 
 }  // namespace
 
@@ -73,28 +97,31 @@ fw::FileRights ScoreStore::rights(bool makeFolder) const {
   return fw::rightsInFolder(folder_);
 }
 
-std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
+std::unique_ptr<fw::FileLock> ScoreStore::lock(Reason* reason) const {
   const std::string lockPath = path_ + ".lock";
   auto held = std::make_unique<fw::FileLock>(lockPath, lockWait_);
   switch (held->outcome()) {
     case fw::FileLock::Outcome::Locked: return held;
-    case fw::FileLock::Outcome::HeldElsewhere:
-      *reason = "another game";
-      if (held->holderProcess() > 0) *reason += ", process " + std::to_string(held->holderProcess());
-      if (!held->holderHost().empty()) *reason += " on " + held->holderHost();
-      *reason += ", kept it locked";
-      break;
+    case fw::FileLock::Outcome::HeldElsewhere: *reason = heldElsewhere(*held); break;
     case fw::FileLock::Outcome::Abandoned:
       // Where it is, so that the player can remove it.
-      *reason = "it is locked by a lock file that the game may neither read nor remove, " + lockPath + " (" +
-                held->reason() + "); once it is removed, the game can use the list";
+      //: %1 is the lock file's path, %2 the system's reason.
+      *reason = Reason(QT_TRANSLATE_NOOP("Reasons", "it is locked by a lock file that the game may neither read nor "
+                                                    "remove, %1 (%2); once it is removed, the game can use the list"),
+                       {Reason::verbatim(lockPath), held->reason()});
       break;
     case fw::FileLock::Outcome::InTheWay:
-      *reason = "its lock file " + path_.substr(path_.rfind('/') + 1) + ".lock is in the way: " + held->reason();
+      //: %1 is the lock file's name, %2 what stands in its place.
+      *reason = Reason(QT_TRANSLATE_NOOP("Reasons", "its lock file %1 is in the way: %2"),
+                       {Reason::verbatim(lockPath.substr(lockPath.rfind('/') + 1)), held->reason()});
       break;
     case fw::FileLock::Outcome::NotMade:
-      *reason = "its lock file could not be made";
-      if (!held->reason().empty()) *reason += ": " + held->reason();
+      if (held->reason().empty()) {
+        *reason = Reason(QT_TRANSLATE_NOOP("Reasons", "its lock file could not be made"));
+      } else {
+        //: %1 is the system's reason.
+        *reason = Reason(QT_TRANSLATE_NOOP("Reasons", "its lock file could not be made: %1"), {held->reason()});
+      }
       break;
   }
   return nullptr;
@@ -102,12 +129,12 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(std::string* reason) const {
 
 scores::RowTable ScoreStore::load() {
   if (path_.empty()) {
-    problem_ = kNoFolder;
+    problem_ = Reason(kNoFolder);
     return scores::RowTable(2);
   }
   const fw::ActingWith acting(rights(false));
   if (!acting.taken()) {
-    problem_ = kNoRights;
+    problem_ = Reason(kNoRights);
     return scores::RowTable(2);
   }
   try {
@@ -119,7 +146,7 @@ scores::RowTable ScoreStore::load() {
     const auto text = std::make_shared<const std::string>(std::move(file.bytes));
     scores::RowTable rows = parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX);
     if (tooManyRows(text->size(), lineEnds_)) {
-      problem_ = kHasTooManyRows;
+      problem_ = Reason(kHasTooManyRows);
       return scores::RowTable(2);
     }
     base_ = rows;
@@ -133,18 +160,18 @@ scores::RowTable ScoreStore::load() {
   }
 }
 
-bool ScoreStore::record(std::string_view name, std::string_view score, std::string* reason) {
+bool ScoreStore::record(std::string_view name, std::string_view score, Reason* reason) {
   if (path_.empty()) {
-    *reason = kNoFolder;
+    *reason = Reason(kNoFolder);
     return false;
   }
   if (!problem_.empty()) {
-    *reason = "it could not be read when the game started, so it is left as it is";
+    *reason = Reason(QT_TRANSLATE_NOOP("Reasons", "it could not be read when the game started, so it is left as it is"));
     return false;
   }
   const fw::ActingWith acting(rights(true));
   if (!acting.taken()) {
-    *reason = kNoRights;
+    *reason = Reason(kNoRights);
     return false;
   }
   const auto held = lock(reason);
@@ -162,13 +189,13 @@ bool ScoreStore::record(std::string_view name, std::string_view score, std::stri
       const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
       const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
       if (grown > kMaxFileBytes) {
-        *reason = kWouldBeTooLarge;
+        *reason = Reason(kWouldBeTooLarge);
         return false;
       }
       std::uint64_t lineEnds = lineEnds_;
       if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, reason)) return false;
       if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) {
-        *reason = kWouldHaveTooManyRows;
+        *reason = Reason(kWouldHaveTooManyRows);
         return false;
       }
     }
@@ -199,12 +226,12 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
     return saved;
   }
   if (path_.empty()) {
-    saved.reason = kNoFolder;
+    saved.reason = Reason(kNoFolder);
     return saved;
   }
   const fw::ActingWith acting(rights(true));
   if (!acting.taken()) {
-    saved.reason = kNoRights;
+    saved.reason = Reason(kNoRights);
     return saved;
   }
   const auto held = lock(&saved.reason);
@@ -230,7 +257,7 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       if (bytes <= kMaxFileBytes) file.write(line);
     });
     if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
-      saved.reason = bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows;
+      saved.reason = Reason(bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows);
       saved.others = {};
       return saved;
     }

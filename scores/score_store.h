@@ -17,6 +17,7 @@
 #include "framework/files/files.h"
 #include "framework/files/folder.h"
 #include "framework/files/lock.h"
+#include "framework/files/reason.h"
 #include "scores/row_table.h"
 #include "scores/score_merge.h"
 
@@ -43,11 +44,11 @@ public:
   // unless another game changed it. False, with the reason, when the file
   // has not got it, as when it would take the file past what reading takes:
   // the game writes no file it would refuse to read.
-  bool record(std::string_view name, std::string_view score, std::string* reason);
+  bool record(std::string_view name, std::string_view score, fw::Reason* reason);
 
   struct Saved {
     bool ok = false;
-    std::string reason;    // when not ok
+    fw::Reason reason;     // when not ok
     OthersChanges others;  // what other games did, now in the file beside ours
   };
   // Writes our rows back, atomically and under the file's lock, with what
@@ -58,11 +59,11 @@ public:
 
   const std::string& path() const { return path_; }
   // Why the file is left alone; empty when it was read (or was missing).
-  const std::string& problem() const { return problem_; }
+  const fw::Reason& problem() const { return problem_; }
 
 private:
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
-  std::unique_ptr<fw::FileLock> lock(std::string* reason) const;
+  std::unique_ptr<fw::FileLock> lock(fw::Reason* reason) const;
   // The rights the file work takes, asked anew each time: those of the
   // folder's owner as the folder is now, made first where it must be.
   fw::FileRights rights(bool makeFolder) const;
@@ -78,7 +79,7 @@ private:
   fw::FileState left_;
   std::uint64_t lineEnds_ = 0;
   bool endsInLineBreak_ = true;
-  std::string problem_;
+  fw::Reason problem_;
 };
 
 }  // namespace scores

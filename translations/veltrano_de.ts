@@ -416,6 +416,96 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>das ist ein Link, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
+        <translation>das ist ein Link, und ein als root gestartetes Spiel folgt keinem Link in einem Ordner, in den auch andere schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>%1 (it is a link to %2)</source>
+        <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
+        <translation>%1 (das ist ein Link auf %2)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>there is no preferences folder</source>
+        <translation>es gibt keinen Einstellungsordner</translation>
+    </message>
+    <message>
+        <source>the game could not take on the rights of the folder&apos;s owner</source>
+        <translation>das Spiel konnte die Rechte des Ordnerbesitzers nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>it would be larger than 1 GiB</source>
+        <translation>die Datei würde größer als 1 GiB werden</translation>
+    </message>
+    <message>
+        <source>it would have more than 16 million lines</source>
+        <translation>die Datei hätte mehr als 16 Millionen Zeilen</translation>
+    </message>
+    <message>
+        <source>it has more than 16 million lines</source>
+        <translation>die Datei hat mehr als 16 Millionen Zeilen</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GiB</source>
+        <translation>die Datei ist größer als 1 GiB</translation>
+    </message>
+    <message>
+        <source>another game, process %1 on %2, kept it locked</source>
+        <extracomment>%1 is a process number, %2 the name of another computer.</extracomment>
+        <translation>ein anderes Spiel (Prozess %1 auf %2) hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game, process %1, kept it locked</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>ein anderes Spiel (Prozess %1) hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game on %1, kept it locked</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation>ein anderes Spiel auf %1 hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game, kept it locked</source>
+        <translation>ein anderes Spiel hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
+        <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>die Datei ist durch eine Sperrdatei gesperrt, die das Spiel weder lesen noch entfernen darf: %1 (%2); sobald die Sperrdatei entfernt ist, kann das Spiel die Liste verwenden</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is in the way: %2</source>
+        <extracomment>%1 is the lock file&apos;s name, %2 what stands in its place.</extracomment>
+        <translation>die Sperrdatei %1 steht im Weg: %2</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made</source>
+        <translation>die Sperrdatei ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>die Sperrdatei ließ sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read when the game started, so it is left as it is</source>
+        <translation>die Datei ließ sich beim Start des Spiels nicht lesen und bleibt darum, wie sie ist</translation>
+    </message>
+</context>
+<context>
     <name>ScoreListModel</name>
     <message>
         <source>Name</source>
@@ -491,6 +581,11 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     <message>
         <source>the scores could not be saved; the files keep what they had.</source>
         <translation>die Punkte konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,96 @@ alcance su objetivo.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>es un enlace, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
+        <translation>es un enlace, y un juego ejecutado como root no sigue enlaces en una carpeta en la que otros pueden escribir</translation>
+    </message>
+    <message>
+        <source>%1 (it is a link to %2)</source>
+        <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
+        <translation>%1 (es un enlace a %2)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>there is no preferences folder</source>
+        <translation>no hay carpeta de preferencias</translation>
+    </message>
+    <message>
+        <source>the game could not take on the rights of the folder&apos;s owner</source>
+        <translation>el juego no ha podido asumir los permisos del propietario de la carpeta</translation>
+    </message>
+    <message>
+        <source>it would be larger than 1 GiB</source>
+        <translation>el archivo ocuparía más de 1 GiB</translation>
+    </message>
+    <message>
+        <source>it would have more than 16 million lines</source>
+        <translation>el archivo tendría más de 16 millones de líneas</translation>
+    </message>
+    <message>
+        <source>it has more than 16 million lines</source>
+        <translation>el archivo tiene más de 16 millones de líneas</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GiB</source>
+        <translation>el archivo ocupa más de 1 GiB</translation>
+    </message>
+    <message>
+        <source>another game, process %1 on %2, kept it locked</source>
+        <extracomment>%1 is a process number, %2 the name of another computer.</extracomment>
+        <translation>otro juego (proceso %1 en %2) tenía el archivo bloqueado</translation>
+    </message>
+    <message>
+        <source>another game, process %1, kept it locked</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>otro juego (proceso %1) tenía el archivo bloqueado</translation>
+    </message>
+    <message>
+        <source>another game on %1, kept it locked</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation>otro juego en %1 tenía el archivo bloqueado</translation>
+    </message>
+    <message>
+        <source>another game, kept it locked</source>
+        <translation>otro juego tenía el archivo bloqueado</translation>
+    </message>
+    <message>
+        <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
+        <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>el archivo está bloqueado por un archivo de bloqueo que el juego no puede leer ni borrar, %1 (%2); en cuanto se borre el archivo de bloqueo, el juego podrá usar la lista</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is in the way: %2</source>
+        <extracomment>%1 is the lock file&apos;s name, %2 what stands in its place.</extracomment>
+        <translation>el archivo de bloqueo %1 lo impide: %2</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made</source>
+        <translation>no se ha podido crear el archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>no se ha podido crear el archivo de bloqueo: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read when the game started, so it is left as it is</source>
+        <translation>no se pudo leer al iniciarse el juego, así que se deja tal como está</translation>
+    </message>
+</context>
+<context>
     <name>ScoreListModel</name>
     <message>
         <source>Name</source>
@@ -492,6 +582,11 @@ alcance su objetivo.</translation>
     <message>
         <source>the scores could not be saved; the files keep what they had.</source>
         <translation>no se han podido guardar las puntuaciones; los archivos conservan lo que tenían.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>

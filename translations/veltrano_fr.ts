@@ -417,6 +417,96 @@ atteigne sa cible.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>c’est un lien, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
+        <translation>c’est un lien, et un jeu lancé en tant que root ne suit aucun lien dans un dossier où d’autres peuvent écrire</translation>
+    </message>
+    <message>
+        <source>%1 (it is a link to %2)</source>
+        <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
+        <translation>%1 (c’est un lien vers %2)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>there is no preferences folder</source>
+        <translation>il n’y a pas de dossier de préférences</translation>
+    </message>
+    <message>
+        <source>the game could not take on the rights of the folder&apos;s owner</source>
+        <translation>le jeu n’a pas pu obtenir les droits du propriétaire du dossier</translation>
+    </message>
+    <message>
+        <source>it would be larger than 1 GiB</source>
+        <translation>le fichier dépasserait 1 Gio</translation>
+    </message>
+    <message>
+        <source>it would have more than 16 million lines</source>
+        <translation>le fichier compterait plus de 16 millions de lignes</translation>
+    </message>
+    <message>
+        <source>it has more than 16 million lines</source>
+        <translation>le fichier compte plus de 16 millions de lignes</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GiB</source>
+        <translation>le fichier dépasse 1 Gio</translation>
+    </message>
+    <message>
+        <source>another game, process %1 on %2, kept it locked</source>
+        <extracomment>%1 is a process number, %2 the name of another computer.</extracomment>
+        <translation>un autre jeu (processus %1 sur %2) gardait le fichier verrouillé</translation>
+    </message>
+    <message>
+        <source>another game, process %1, kept it locked</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>un autre jeu (processus %1) gardait le fichier verrouillé</translation>
+    </message>
+    <message>
+        <source>another game on %1, kept it locked</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation>un autre jeu sur %1 gardait le fichier verrouillé</translation>
+    </message>
+    <message>
+        <source>another game, kept it locked</source>
+        <translation>un autre jeu gardait le fichier verrouillé</translation>
+    </message>
+    <message>
+        <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
+        <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>le fichier est verrouillé par un fichier de verrouillage que le jeu ne peut ni lire ni supprimer, %1 (%2)&#xa0;; une fois celui-ci supprimé, le jeu pourra utiliser la liste</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is in the way: %2</source>
+        <extracomment>%1 is the lock file&apos;s name, %2 what stands in its place.</extracomment>
+        <translation>le fichier de verrouillage %1 fait obstacle&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made</source>
+        <translation>le fichier de verrouillage n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>le fichier de verrouillage n’a pas pu être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read when the game started, so it is left as it is</source>
+        <translation>le fichier n’a pas pu être lu au lancement du jeu&#xa0;; il reste donc tel quel</translation>
+    </message>
+</context>
+<context>
     <name>ScoreListModel</name>
     <message>
         <source>Name</source>
@@ -492,6 +582,11 @@ atteigne sa cible.</translation>
     <message>
         <source>the scores could not be saved; the files keep what they had.</source>
         <translation>les scores n’ont pas pu être enregistrés&#xa0;; les fichiers gardent ce qu’ils contenaient.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include "ui/score_lists.h"
 
 #include <chrono>
-#include <initializer_list>
 #include <cstdio>
 #include <new>
 #include <system_error>
@@ -30,19 +29,20 @@ void tell(const std::string& message, const std::string& explanation) {
 
 // A translated text with %1, %2, ... replaced by values as they are: a path
 // is bytes, in whatever encoding the player's folder has.
-std::string fill(const QString& text, std::initializer_list<std::string> values) {
-  const std::string pattern = text.toStdString();
-  std::string filled;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const std::size_t number = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
-    if (pattern[i] == '%' && number < values.size()) {
-      filled += values.begin()[number];
-      ++i;
-    } else {
-      filled += pattern[i];
-    }
-  }
-  return filled;
+std::string fill(const QString& text, const std::vector<std::string>& values) {
+  return fw::filled(text.toStdString(), values);
+}
+
+// Why a file failed, in the player's language; the system's words and the
+// paths in it stay as they are.
+std::string said(const fw::Reason& reason) {
+  return reason.words([](const char* text) { return QCoreApplication::translate("Reasons", text).toStdString(); });
+}
+
+// A file and why it failed, as a sentence of its own.
+std::string fileAndReason(const std::string& path, const fw::Reason& reason) {
+  //: %1 is a file's path, %2 why it failed.
+  return fill(QCoreApplication::translate("ScoreLists", "%1: %2."), {path, said(reason)});
 }
 
 // The work's result to come from a thread of its own, or where no thread can
@@ -125,7 +125,7 @@ void ScoreLists::tellLoadProblems() const {
   for (const scores::ScoreList* list : {&standard_, &expert_}) {
     if (list->problem().empty()) continue;
     tell(tr("A score list could not be read.").toStdString(),
-         list->path() + ": " + list->problem() + ".\n\n" +
+         fileAndReason(list->path(), list->problem()) + "\n\n" +
              tr("The file is left exactly as it is. Until the game is started again, scores recorded in this "
                 "list are kept in the list only, not in the file.")
                  .toStdString());
@@ -155,7 +155,7 @@ bool ScoreLists::save() {
     for (std::size_t i = 0; i < kept_.size(); ++i) {
       if (!toSave[i]) continue;
       if (!results[i].ok) {
-        failures += kept_[i].list.path() + ": " + results[i].reason + ".\n";
+        failures += fileAndReason(kept_[i].list.path(), results[i].reason) + "\n";
         continue;
       }
       toSave[i] = false;
@@ -191,15 +191,15 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
   }
   // Taking the file's lock may wait for another game, and a file that
   // another game changed may be counted through: not on the window's thread.
-  std::string reason;
+  fw::Reason reason;
   bool inFile = false;
   fw::runWithoutFreezing([&] { inFile = list.addToFile(name, score, &reason); });
   if (!inFile) {
     const bool retried = list.problem().empty();
     const std::string& path = list.path();
     tell(tr("Your score is kept only in the list for now.").toStdString(),
-         (path.empty() ? fill(tr("It could not be added to a file: %1."), {reason})
-                       : fill(tr("It could not be added to %1: %2."), {path, reason})) +
+         (path.empty() ? fill(tr("It could not be added to a file: %1."), {said(reason)})
+                       : fill(tr("It could not be added to %1: %2."), {path, said(reason)})) +
              (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
   }
 }

@@ -45,7 +45,7 @@ FileState stateOf(const std::string& path) {
 
 namespace {
 
-FileContents unreadable(std::string reason) {
+FileContents unreadable(Reason reason) {
   FileContents contents;
   contents.status = FileContents::Status::Unreadable;
   contents.reason = std::move(reason);
@@ -107,7 +107,7 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
   if (file.get() < 0) return errno == ENOENT ? FileContents{} : unreadable(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return unreadable(systemReason(errno));
-  if (std::string refusal = refusalOf(info); !refusal.empty()) return unreadable(std::move(refusal));
+  if (Reason refusal = refusalOf(info); !refusal.empty()) return unreadable(std::move(refusal));
   if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return tooLarge();
 
   FileContents contents;
@@ -136,7 +136,7 @@ FileContents readFile(const std::string& path, std::size_t maxBytes) {
   return contents;
 }
 
-bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, std::string* reason) {
+bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, Reason* reason) {
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | linkFlags()));
   if (file.get() < 0) {
     *reason = reasonFor(path, errno);
@@ -159,7 +159,7 @@ bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* c
 FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   struct stat old {};
   if (!followsLinksHere() && ::lstat(path.c_str(), &old) == 0 && S_ISLNK(old.st_mode)) {
-    fail(kLinkNotFollowed);
+    fail(Reason(kLinkNotFollowed));
     return;
   }
   // The file a link leads to is the one replaced, as an editor replaces it.
@@ -170,7 +170,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   makeFolderOf(target_);
   const bool existed = ::stat(target_.c_str(), &old) == 0;
   if (existed) {
-    if (std::string refusal = refusalOf(old); !refusal.empty()) {
+    if (Reason refusal = refusalOf(old); !refusal.empty()) {
       fail(std::move(refusal));
       return;
     }
@@ -207,7 +207,7 @@ FileReplacement::~FileReplacement() {
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
-bool FileReplacement::fail(std::string why) {
+bool FileReplacement::fail(Reason why) {
   if (reason_.empty()) reason_ = std::move(why);
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
@@ -254,7 +254,7 @@ bool FileReplacement::commit() {
   return true;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason) {
+bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason) {
   FileReplacement file(path);
   file.write(bytes);
   if (file.commit()) return true;
@@ -264,7 +264,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 
 Appended appendLine(const std::string& path, std::string_view line) {
   Appended appended;
-  const auto fail = [&appended](std::string why) {
+  const auto fail = [&appended](Reason why) {
     appended.reason = std::move(why);
     return appended;
   };
@@ -274,7 +274,7 @@ Appended appendLine(const std::string& path, std::string_view line) {
   if (file.get() < 0) return fail(reasonFor(path, errno));
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(systemReason(errno));
-  if (std::string refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));
+  if (Reason refusal = refusalOf(info); !refusal.empty()) return fail(std::move(refusal));
 
   const off_t oldSize = info.st_size;
   char last = '\n';
@@ -285,7 +285,7 @@ Appended appendLine(const std::string& path, std::string_view line) {
   bytes.append(line);
   bytes += '\n';
   if (!writeAll(file.get(), bytes)) {
-    const std::string why = systemReason(errno);
+    const Reason why = systemReason(errno);
     // Half a line would read back later as a row with the wrong score.
     [[maybe_unused]] const int cut = ::ftruncate(file.get(), oldSize);
     return fail(why);

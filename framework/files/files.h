@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/files/reason.h"
+
 namespace fw {
 
 // What a file was when we last looked at it, to tell whether it has changed since.
@@ -41,7 +43,7 @@ struct FileContents {
   enum class Status { Read, Missing, TooLarge, Unreadable };
   Status status = Status::Missing;
   std::string bytes;   // when read
-  std::string reason;  // when unreadable: the system's reason
+  Reason reason;       // when unreadable
   FileState state;     // when read: the file as it was read
 };
 
@@ -53,7 +55,7 @@ FileContents readFile(const std::string& path, std::size_t maxBytes);
 
 // Counts the bytes of the file for which `counted` is true, reading it a piece
 // at a time; false, with the reason, when it cannot be read.
-bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, std::string* reason);
+bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, Reason* reason);
 
 // A file replaced atomically: the new bytes are written beside it under a
 // temporary name, in pieces, and take its place only once all of them have
@@ -71,24 +73,24 @@ public:
   // True once the new file has taken the old one's place; otherwise reason()
   // says why, and the old file is as it was.
   bool commit();
-  const std::string& reason() const { return reason_; }
+  const Reason& reason() const { return reason_; }
   // The new file as committed.
   const FileState& state() const { return state_; }
 
 private:
   bool flush();
-  bool fail(std::string why);
+  bool fail(Reason why);
 
   std::string target_;
   std::string temporary_;
   int fd_ = -1;
   std::string buffer_;
-  std::string reason_;
+  Reason reason_;
   FileState state_;
 };
 
 // The whole file replaced by the bytes at once, as FileReplacement does it.
-bool replaceFile(const std::string& path, std::string_view bytes, std::string* reason);
+bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason);
 
 // Appends one line and its LF in a single write, creating the file if needed.
 // A file that does not end in a line break gets one first, so no two lines are
@@ -97,7 +99,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string* r
 struct Appended {
   bool ok = false;
   bool lineBreakFirst = false;  // the file lacked its last line break
-  std::string reason;           // when not ok
+  Reason reason;                // when not ok
   FileState state;              // when ok: the file after the line
 };
 Appended appendLine(const std::string& path, std::string_view line);

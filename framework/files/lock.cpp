@@ -26,6 +26,8 @@ using namespace files;
 
 namespace {
 
+const char* const kLinkInTheWay = QT_TRANSLATE_NOOP("Reasons", "it is a link, not a file");
+
 std::string hostName() {
   char name[HOST_NAME_MAX + 1] = {};
   ::gethostname(name, sizeof name - 1);
@@ -95,7 +97,7 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lo
     const bool there = ::lstat(lockPath.c_str(), &info) == 0;
     if (there && !S_ISREG(info.st_mode)) {
       outcome_ = Outcome::InTheWay;
-      reason_ = S_ISLNK(info.st_mode) ? std::string("it is a link, not a file") : refusalOf(info);
+      reason_ = S_ISLNK(info.st_mode) ? Reason(kLinkInTheWay) : refusalOf(info);
       return;
     }
     constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
@@ -109,7 +111,7 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lo
     if (fd < 0) {
       if (error == ELOOP) {
         outcome_ = Outcome::InTheWay;
-        reason_ = "it is a link, not a file";
+        reason_ = Reason(kLinkInTheWay);
         return;
       }
       if ((error != EACCES && error != EPERM) || !there) {

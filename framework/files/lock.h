@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "framework/files/reason.h"
+
 namespace fw {
 
 // Holds a lock file for as long as it lives, waiting at most the given time
@@ -27,7 +29,7 @@ public:
   Outcome outcome() const { return outcome_; }
   // InTheWay: what stands in the lock's place; Abandoned and NotMade: the
   // system's reason, where it gave one.
-  const std::string& reason() const { return reason_; }
+  const Reason& reason() const { return reason_; }
   // HeldElsewhere: the holder's process, 0 when its lock file does not name
   // it (yet), and its host when that is another machine.
   long long holderProcess() const { return holderProcess_; }
@@ -37,7 +39,7 @@ private:
   std::string path_;
   int fd_ = -1;
   Outcome outcome_ = Outcome::NotMade;
-  std::string reason_;
+  Reason reason_;
   long long holderProcess_ = 0;
   std::string holderHost_;
 };

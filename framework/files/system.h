@@ -16,10 +16,12 @@
 #include <vector>
 
 #include "framework/files/folder.h"
+#include "framework/files/reason.h"
 
 namespace fw::files {
 
-inline std::string systemReason(int error) { return std::strerror(error); }
+// The system's own words for an error, in the language its locale gives them.
+inline Reason systemReason(int error) { return Reason::verbatim(std::strerror(error)); }
 
 inline std::string folderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -42,19 +44,21 @@ inline bool followLinks(std::string& path) {
 // Opening flags that keep a thread that follows no links from following one.
 inline int linkFlags() { return followsLinksHere() ? 0 : O_NOFOLLOW; }
 
-inline const char* const kLinkNotFollowed = "it is a link, which a game run as root does not follow in a folder others may write to";
+inline const char* const kLinkNotFollowed =
+    QT_TRANSLATE_NOOP("Reasons", "it is a link, which a game run as root does not follow in a folder others may write to");
 
 // The system's reason, and where the path is a link the game was not let
 // through, the file it leads to: the player then knows which file was left alone.
-inline std::string reasonFor(const std::string& path, int error) {
+inline Reason reasonFor(const std::string& path, int error) {
   struct stat info {};
   const bool link = ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-  if (error == ELOOP && link && !followsLinksHere()) return kLinkNotFollowed;
-  std::string reason = systemReason(error);
+  if (error == ELOOP && link && !followsLinksHere()) return Reason(kLinkNotFollowed);
+  Reason reason = systemReason(error);
   if ((error != EACCES && error != EPERM) || !link) return reason;
   std::string target = path;
   followLinks(target);
-  return reason + " (it is a link to " + target + ")";
+  //: %1 is the system's reason, %2 the file the link leads to.
+  return Reason(QT_TRANSLATE_NOOP("Reasons", "%1 (it is a link to %2)"), {reason, Reason::verbatim(target)});
 }
 
 // A descriptor closed when it goes out of scope.
@@ -74,10 +78,10 @@ private:
 };
 
 // Why a file of this kind cannot be one of ours; empty for a regular file.
-inline std::string refusalOf(const struct stat& info) {
+inline Reason refusalOf(const struct stat& info) {
   if (S_ISREG(info.st_mode)) return {};
-  if (S_ISDIR(info.st_mode)) return "it is a folder, not a file";
-  return "it is not a regular file";
+  if (S_ISDIR(info.st_mode)) return Reason(QT_TRANSLATE_NOOP("Reasons", "it is a folder, not a file"));
+  return Reason(QT_TRANSLATE_NOOP("Reasons", "it is not a regular file"));
 }
 
 inline void makeFolderOf(const std::string& path) { makeFolder(folderOf(path)); }

@@ -6,15 +6,21 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <map>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/app.h"
 #include "app/language.h"
 #include "framework/list/list_box.h"
+#include "framework/window/message_dialog.h"
 
 class LanguageTest : public QObject {
   Q_OBJECT
@@ -84,6 +90,71 @@ private slots:
     catalogues.install();
     QCOMPARE(QCoreApplication::translate("App", "Quit"), quit);
     QCOMPARE(QCoreApplication::translate("fw::MessageDialog", "OK"), ok);
+  }
+
+  // Why a score file failed is told whole in the language, with its path,
+  // whether it fails as the game starts or as a score is recorded.
+  void whyAFileFailedIsToldInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("told");  // PATH, LOCK and PROCESS stand for what they name
+    const QString folder = "a folder in the file's place", fifo = "a FIFO in the file's place",
+                  lockFolder = "a folder in the lock file's place", held = "the lock held by another game",
+                  noFolder = "no preferences folder";
+    QTest::newRow("de, folder") << "de" << folder << "PATH: das ist ein Ordner, keine Datei.";
+    QTest::newRow("de, lock file a folder")
+        << "de" << lockFolder
+        << "Die Punkte konnten nicht in PATH eingetragen werden: die Sperrdatei LOCK steht im Weg: das ist ein "
+           "Ordner, keine Datei.";
+    QTest::newRow("de, lock held") << "de" << held << "ein anderes Spiel (Prozess PROCESS) hielt die Datei gesperrt.";
+    QTest::newRow("fr, FIFO") << "fr" << fifo << QString("PATH\u00a0: ce n’est pas un fichier ordinaire.");
+    QTest::newRow("fr, lock file a folder")
+        << "fr" << lockFolder
+        << QString("le fichier de verrouillage LOCK fait obstacle\u00a0: c’est un dossier, pas un fichier.");
+    QTest::newRow("fr, lock held") << "fr" << held << "un autre jeu (processus PROCESS) gardait le fichier verrouillé.";
+    QTest::newRow("es, folder") << "es" << folder << "PATH: es una carpeta, no un archivo.";
+    QTest::newRow("es, no folder")
+        << "es" << noFolder << "No se ha podido añadir a un archivo: no hay carpeta de preferencias.";
+    QTest::newRow("es, lock held") << "es" << held << "otro juego (proceso PROCESS) tenía el archivo bloqueado.";
+    QTest::newRow("en, lock file a folder")
+        << "en" << lockFolder << "It could not be added to PATH: its lock file LOCK is in the way: it is a folder, not a file.";
+  }
+  void whyAFileFailedIsToldInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, failure);
+    QFETCH(QString, told);
+    Language catalogues(language);
+    catalogues.install();
+    QTemporaryDir temporary;
+    // A folder's name is the player's: what looks like a placeholder in it is said as it is.
+    const QString preferences = temporary.filePath("100%2 %1");
+    QVERIFY(QDir().mkdir(preferences));
+    const QString path = preferences + "/Veltrano.prefs";
+    if (failure.contains("folder in the file's")) QVERIFY(QDir().mkdir(path));
+    if (failure.contains("FIFO")) QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    if (failure.contains("lock file's")) QVERIFY(QDir().mkdir(path + ".lock"));
+    QLockFile otherGame(path + ".lock");
+    if (failure.contains("another game")) QVERIFY(otherGame.tryLock());
+    QStringList dialogs;
+    fw::MessageDialog::setAnswerer([&](const fw::MessageDialog& dialog) {
+      dialogs << QString::fromStdString(dialog.message + "\n" + dialog.explanation);
+      return fw::MessageDialog::Button::Action;
+    });
+    const auto realDialogs = qScopeGuard([] { fw::MessageDialog::setAnswerer({}); });
+    {
+      game::RandomShuffler shuffler(3);
+      App app(shuffler, failure.contains("no preferences") ? "" : preferences.toStdString());
+      ui::GameWindow& game = app.gameWindow();
+      // A file that cannot be read is told as the game starts; any other failure when a score is recorded.
+      if (failure.contains("in the file's place")) {
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs.isEmpty(); }));
+      } else {
+        game.content()->findChild<QPushButton*>("scoreButton")->click();
+        game.content()->findChild<QPushButton*>("recordButton")->click();
+      }
+    }
+    told.replace("PATH", path).replace("LOCK", "Veltrano.prefs.lock").replace("PROCESS", QString::number(::getpid()));
+    QVERIFY2(!dialogs.filter(told).isEmpty(), qPrintable(dialogs.join("\n---\n")));
   }
 
   // A score recorded in one language is the same line of the same file in

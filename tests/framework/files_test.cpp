@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });
 
 TEST_F(Files, ReplacingWritesTheWholeFileAndItsFolder) {
-  std::string reason;
+  fw::Reason reason;
   const std::string path = write("list", "old,1\nolder,2\n");
   ASSERT_TRUE(fw::replaceFile(path, "new,3\n", &reason));
   EXPECT_EQ(bytesOf(path), "new,3\n");
@@ -143,7 +143,7 @@ bool withFilesNoLargerThan(rlim_t bytes, const std::function<bool()>& work) {
 // A full disk fails the write before the new file takes the old one's place.
 TEST_F(Files, AReplacementThatCannotBeWrittenLeavesTheOldFileWhole) {
   const std::string path = write("kept", "Ann,87\nBob,64\n");
-  std::string reason;
+  fw::Reason reason;
   const bool saved = withFilesNoLargerThan(3, [&] { return fw::replaceFile(path, "a longer list,0\n", &reason); });
   EXPECT_FALSE(saved);
   EXPECT_EQ(reason, "File too large");
@@ -154,7 +154,7 @@ TEST_F(Files, AReplacementThatCannotBeWrittenLeavesTheOldFileWhole) {
 // A sync that fails is a save that failed, however well the writing went.
 TEST_F(Files, AReplacementWhoseSyncFailsLeavesTheOldFileWhole) {
   const std::string path = write("kept", "Ann,87\n");
-  std::string reason;
+  fw::Reason reason;
   failingSyncs = 1;
   EXPECT_FALSE(fw::replaceFile(path, "Bob,64\n", &reason));
   failingSyncs = 0;
@@ -189,7 +189,7 @@ TEST_F(Files, AnAppendThatFailsPartWayIsCutBack) {
 }
 
 TEST_F(Files, WritingWhereAFolderStandsFailsWithoutHarm) {
-  std::string reason;
+  fw::Reason reason;
   const std::string path = pathOf("folder");
   fs::create_directory(path);
   EXPECT_FALSE(fw::appendLine(path, "x,1").ok);
@@ -223,7 +223,7 @@ TEST_F(Files, AnythingButAFileInTheLocksPlaceIsRefusedAtOnce) {
 
 // A rewritten list keeps its owner, group and mode, also when root rewrites it.
 TEST_F(Files, RewrittenFilesKeepTheirOwnerGroupAndMode) {
-  std::string reason;
+  fw::Reason reason;
   const std::string kept = write("kept", "Ann,87\n");
   ASSERT_EQ(::chmod(kept.c_str(), 0200), 0);
   ASSERT_TRUE(fw::replaceFile(kept, "Bob,64\n", &reason)) << reason;
@@ -283,7 +283,7 @@ TEST_F(Files, ARootGameInAPlayersFolderHasThePlayersRights) {
   EXPECT_EQ(fw::rightsInFolder(pathOf("x/y")).user, 0u);
   const fw::FileRights rights = fw::rightsInFolder(config);
   EXPECT_EQ(rights.user, kPlayer);
-  std::string reason;
+  fw::Reason reason;
   {
     const fw::ActingWith acting(rights);
     ASSERT_TRUE(acting.taken());
@@ -343,7 +343,7 @@ TEST_F(Files, AnotherUsersLockThatThisUserMayNotReadIsHeldAsLongAsItsGameHoldsIt
 TEST_F(Files, AReplacementRemovesTheTemporariesOfOnesCutShort) {
   const std::string path = write("list", "Ann,87\n");
   for (const char* left : {"list.123.new", "list.4567.new", "list.x.new", "other.1.new"}) write(left, "");
-  std::string reason;
+  fw::Reason reason;
   ASSERT_TRUE(fw::replaceFile(path, "Bob,64\n", &reason)) << reason;
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename());

@@ -47,7 +47,7 @@ TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
 
 // What the player is told when a record cannot take the file's lock.
 TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
-  std::string reason;
+  fw::Reason reason;
   scores::ScoreStore nowhere("", scores::kStandardFile);
   EXPECT_FALSE(nowhere.record("Ann", "1", &reason));
   EXPECT_EQ(reason, "there is no preferences folder");
@@ -68,7 +68,7 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
 // Record and save never write a file that the next start would refuse.
 TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   constexpr std::size_t kRows = (std::size_t{1} << 24) - 1;
-  std::string reason;
+  fw::Reason reason;
   {
     std::ofstream(path(), std::ios::binary) << rows(kRows);
     scores::ScoreStore store(folder(), scores::kStandardFile);
@@ -122,7 +122,7 @@ TEST_F(ScoreStoreTest, ARootGameFollowsNoLinkThatAnotherUserCouldHavePut) {
   std::filesystem::create_symlink(secret, sticky + "/mine/" + scores::kStandardFile);
   ASSERT_EQ(::lchown((sticky + "/mine/" + scores::kStandardFile).c_str(), 65534, 65534), 0);
   ASSERT_EQ(::chown((sticky + "/mine").c_str(), 65534, 65534), 0);
-  std::string reason;
+  fw::Reason reason;
   EXPECT_FALSE(later.record("Root", "0", &reason));
   EXPECT_EQ(reason, "Permission denied (it is a link to " + secret + ")");
   std::ifstream kept(secret);
@@ -142,8 +142,8 @@ TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
   const auto recordAsAnotherUser = [this] {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
     scores::ScoreStore store(folder(), scores::kStandardFile, 0);
-    std::string why;
-    std::fprintf(stderr, "%s\n", store.record("Ann", "1", &why) ? "recorded" : why.c_str());
+    fw::Reason why;
+    std::fprintf(stderr, "%s\n", store.record("Ann", "1", &why) ? "recorded" : why.english().c_str());
     std::_Exit(0);
   };
   EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0), "recorded");
