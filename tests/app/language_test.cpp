@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "../ui/dialog_answers.h"
 #include "app/app.h"
 #include "app/language.h"
 #include "framework/list/list_box.h"
@@ -135,26 +135,26 @@ private slots:
     if (failure.contains("lock file's")) QVERIFY(QDir().mkdir(path + ".lock"));
     QLockFile otherGame(path + ".lock");
     if (failure.contains("another game")) QVERIFY(otherGame.tryLock());
-    QStringList dialogs;
-    fw::MessageDialog::setAnswerer([&](const fw::MessageDialog& dialog) {
-      dialogs << QString::fromStdString(dialog.message + "\n" + dialog.explanation);
-      return fw::MessageDialog::Button::Action;
-    });
-    const auto realDialogs = qScopeGuard([] { fw::MessageDialog::setAnswerer({}); });
+    testing_support::DialogAnswers dialogs;
     {
       game::RandomShuffler shuffler(3);
-      App app(shuffler, failure.contains("no preferences") ? "" : preferences.toStdString());
+      app::App app(shuffler, failure.contains("no preferences") ? "" : preferences.toStdString());
+      app.showGame();
       ui::GameWindow& game = app.gameWindow();
       // A file that cannot be read is told as the game starts; any other failure when a score is recorded.
       if (failure.contains("in the file's place")) {
-        QVERIFY(QTest::qWaitFor([&] { return !dialogs.isEmpty(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs.shown().empty(); }));
       } else {
         game.content()->findChild<QPushButton*>("scoreButton")->click();
         game.content()->findChild<QPushButton*>("recordButton")->click();
       }
     }
+    QStringList said;
+    for (std::size_t dialog = 0; dialog < dialogs.shown().size(); ++dialog) {
+      said << QString::fromStdString(dialogs.said(dialog));
+    }
     told.replace("PATH", path).replace("LOCK", "Veltrano.prefs.lock").replace("PROCESS", QString::number(::getpid()));
-    QVERIFY2(!dialogs.filter(told).isEmpty(), qPrintable(dialogs.join("\n---\n")));
+    QVERIFY2(!said.filter(told).isEmpty(), qPrintable(said.join("\n---\n")));
   }
 
   // A score recorded in one language is the same line of the same file in
