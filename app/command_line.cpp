@@ -84,7 +84,12 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
     // Also when the rest is wrong: the error is told in the language asked for.
     (void)first.parse(core.arguments());
     const QString asked = languageOfLocaleName(first.value(options.language));
-    if (first.isSet(options.language) && available.contains(asked)) language = asked;
+    if (first.isSet(options.language) && available.contains(asked)) {
+      language = asked;
+      // The system's own words in a reason (a file "is a directory") follow
+      // it too: the C library reads LANGUAGE before the locale's language.
+      qputenv("LANGUAGE", asked.toLocal8Bit());
+    }
   }
   Language catalogues(language);
   catalogues.install();
