@@ -79,7 +79,7 @@ Reason heldElsewhere(const fw::FileLock& held) {
     //: %1 is the name of another computer.
     return Reason(QT_TRANSLATE_NOOP("Reasons", "another game on %1, kept it locked"), {host});
   }
-  return Reason(QT_TRANSLATE_NOOP("Reasons", "another game, kept it locked"));
+  return Reason(QT_TRANSLATE_NOOP("Reasons", "another game kept it locked"));
 }
 
 }  // namespace

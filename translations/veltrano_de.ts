@@ -478,7 +478,7 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <translation>ein anderes Spiel auf %1 hielt die Datei gesperrt</translation>
     </message>
     <message>
-        <source>another game, kept it locked</source>
+        <source>another game kept it locked</source>
         <translation>ein anderes Spiel hielt die Datei gesperrt</translation>
     </message>
     <message>

@@ -479,7 +479,7 @@ alcance su objetivo.</translation>
         <translation>otro juego en %1 tenía el archivo bloqueado</translation>
     </message>
     <message>
-        <source>another game, kept it locked</source>
+        <source>another game kept it locked</source>
         <translation>otro juego tenía el archivo bloqueado</translation>
     </message>
     <message>

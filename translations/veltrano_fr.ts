@@ -479,7 +479,7 @@ atteigne sa cible.</translation>
         <translation>un autre jeu sur %1 gardait le fichier verrouillé</translation>
     </message>
     <message>
-        <source>another game, kept it locked</source>
+        <source>another game kept it locked</source>
         <translation>un autre jeu gardait le fichier verrouillé</translation>
     </message>
     <message>
