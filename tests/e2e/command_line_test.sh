@@ -28,7 +28,7 @@ cases=(
   "extra|2||unexpected argument 'extra'"
   "-style|2||Missing value after '-style'."
   # The language: --language's, else LANGUAGE, LC_ALL, LC_MESSAGES and LANG in turn; Qt's words too.
-  "LANG=de_DE.UTF-8 --help|0|Diese Hilfe zeigen|"
+  "LANG=de_DE.UTF-8 --help|0|Diese Hilfe anzeigen|"
   "LANG=de_DE.UTF-8 --bogus|2||Unbekannte Option 'bogus'."
   "LANGUAGE=fr:de LANG=de_DE.UTF-8 --help|0|Afficher cette aide|"
   "LC_ALL=es_ES.UTF-8 LANG=fr_FR.UTF-8 extra|2||argumento inesperado «extra»"
