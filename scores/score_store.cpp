@@ -127,6 +127,13 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(Reason* reason) const {
   return nullptr;
 }
 
+scores::RowTable ScoreStore::base() const {
+  if (!readBytes_) return baseRows_;
+  scores::RowTable rows = parseScoreFile(readBytes_);
+  rows.append(scores::RowTable(baseRows_));
+  return rows;
+}
+
 scores::RowTable ScoreStore::load() {
   if (path_.empty()) {
     problem_ = Reason(kNoFolder);
@@ -149,13 +156,15 @@ scores::RowTable ScoreStore::load() {
       problem_ = Reason(kHasTooManyRows);
       return scores::RowTable(2);
     }
-    base_ = rows;
+    readBytes_ = text;
+    baseRows_ = scores::RowTable(2);
     left_ = file.state;
     endsInLineBreak_ = text->empty() || isLineEnd(text->back());
     return rows;
   } catch (const std::bad_alloc&) {
     problem_ = outOfMemory();
-    base_ = scores::RowTable(2);
+    readBytes_.reset();
+    baseRows_ = scores::RowTable(2);
     return scores::RowTable(2);
   }
 }
@@ -210,7 +219,7 @@ bool ScoreStore::record(std::string_view name, std::string_view score, Reason* r
     endsInLineBreak_ = true;
     // The line as a later reading takes it: a line without a score is no row.
     const Line read = readLine(line.data(), line.data() + line.size());
-    if (read.hasRow) base_.add({read.name, read.score});
+    if (read.hasRow) baseRows_.add({read.name, read.score});
     return true;
   } catch (const std::bad_alloc&) {
     *reason = outOfMemory();
@@ -242,7 +251,7 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
       saved.reason = contentsRefusal(current);
       if (!saved.reason.empty()) return saved;
-      saved.others = othersChanges(ours, base_, current.bytes);
+      saved.others = othersChanges(ours, base(), current.bytes);
     }
     scores::RowTable written = ours.without(saved.others.removed);
     written.append(scores::RowTable(saved.others.added));
@@ -266,7 +275,8 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       saved.others = {};
       return saved;
     }
-    base_ = std::move(written);
+    readBytes_.reset();
+    baseRows_ = std::move(written);
     left_ = file.state();
     lineEnds_ = lineEnds;
     endsInLineBreak_ = true;

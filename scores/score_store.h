@@ -71,9 +71,14 @@ private:
   std::string folder_;
   std::string path_;
   int lockWait_;
-  // The rows of the file as this game last read or wrote it, with those it
-  // has recorded since: what it expects to find there.
-  scores::RowTable base_{2};
+  // What this game expects to find in the file: the rows of the bytes it
+  // read (none once it has written the file), then baseRows_, the rows it
+  // last wrote or has recorded since.
+  scores::RowTable base() const;
+  // The bytes as read, made into rows only when another game changed the
+  // file: a list of millions of rows is not indexed twice while the game runs.
+  std::shared_ptr<const std::string> readBytes_;
+  scores::RowTable baseRows_{2};
   // The file as this game left it, with its line breaks: unknown once
   // another game changed it, until this game writes it again.
   fw::FileState left_;
