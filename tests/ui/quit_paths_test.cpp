@@ -17,7 +17,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,9 +24,8 @@
 #include <utility>
 #include <vector>
 
-#include <unistd.h>
-
 #include "dialog_answers.h"
+#include "standard_error_caught.h"
 #include "framework/list/list_box.h"
 #include "framework/window/application.h"
 #include "scores/score_store.h"
@@ -38,32 +36,6 @@ namespace {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// What the process writes to standard error while it lives.
-class StandardErrorCaught {
-public:
-  StandardErrorCaught() : caught_(std::tmpfile()), saved_(::dup(STDERR_FILENO)) {
-    std::fflush(stderr);
-    ::dup2(::fileno(caught_), STDERR_FILENO);
-  }
-  ~StandardErrorCaught() {
-    std::fflush(stderr);
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-    std::fclose(caught_);
-  }
-  std::string text() {
-    std::fflush(stderr);
-    std::string all;
-    std::rewind(caught_);
-    for (int c; (c = std::fgetc(caught_)) != EOF;) all += static_cast<char>(c);
-    return all;
-  }
-
-private:
-  std::FILE* caught_;
-  int saved_;
-};
 
 // The two lists of one game, kept in the folder, in a window that saves them
 // when it closes and stays open when the player goes back to the game.
@@ -181,7 +153,7 @@ private slots:
     whenAsked.start(10);
     std::string warning;
     {
-      StandardErrorCaught caught;
+      testing_support::StandardErrorCaught caught;
       fw::quitApplication(0);
       warning = caught.text();
     }

@@ -17,7 +17,6 @@
 #include <QWindow>
 #include <QtTest>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -27,6 +26,7 @@
 
 #include "../game/scripted_shuffler.h"
 #include "dialog_answers.h"
+#include "standard_error_caught.h"
 #include "framework/list/list_box.h"
 #include "framework/window/application.h"
 #include "framework/window/message_dialog.h"
@@ -40,32 +40,6 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 using Button = fw::MessageDialog::Button;
 
 bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// What the process writes to standard error while it lives.
-class StandardErrorCaught {
-public:
-  StandardErrorCaught() : caught_(std::tmpfile()), saved_(::dup(STDERR_FILENO)) {
-    std::fflush(stderr);
-    ::dup2(::fileno(caught_), STDERR_FILENO);
-  }
-  ~StandardErrorCaught() {
-    std::fflush(stderr);
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-    std::fclose(caught_);
-  }
-  std::string text() {
-    std::fflush(stderr);
-    std::string all;
-    std::rewind(caught_);
-    for (int c; (c = std::fgetc(caught_)) != EOF;) all += static_cast<char>(c);
-    return all;
-  }
-
-private:
-  std::FILE* caught_;
-  int saved_;
-};
 
 }  // namespace
 
@@ -466,7 +440,7 @@ private slots:
     breakFiles();
     std::string warning;
     {
-      StandardErrorCaught caught;
+      testing_support::StandardErrorCaught caught;
       fw::handleSaveRequest();
       warning = caught.text();
     }
