@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -45,8 +46,10 @@ constexpr std::size_t kLimit = std::size_t{1} << 30;
 class Files : public testing::Test {
 protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("veltrano-files-" + std::to_string(::getpid()) + "-" +
-                                          testing::UnitTest::GetInstance()->current_test_info()->name());
+    // One folder a test: a parameterised test's name holds a '/', which would nest it.
+    std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(test.begin(), test.end(), '/', '-');
+    folder_ = fs::temp_directory_path() / ("veltrano-files-" + std::to_string(::getpid()) + "-" + test);
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
