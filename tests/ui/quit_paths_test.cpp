@@ -15,6 +15,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <csignal>
 #include <filesystem>
@@ -104,17 +108,27 @@ private slots:
   }
 
   // Another game holds the lock only while it writes: Record waits for it.
+  // The other game lets go once Record has found the lock held (it closes the
+  // lock file it opened to try), so that Record has to wait however loaded
+  // the machine is.
   void aRecordWaitsForAGameThatHoldsTheLockForAMoment() {
     Game game(folder());
+    const std::string lockPath = path() + ".lock";
     std::atomic<bool> held = false;
-    std::thread otherGame([this, &held] {
-      QLockFile lock(QString::fromStdString(path() + ".lock"));
-      held = lock.tryLock();
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::atomic<bool> tried = false;
+    std::thread otherGame([&lockPath, &held, &tried] {
+      QLockFile lock(QString::fromStdString(lockPath));
+      const int watch = ::inotify_init1(IN_CLOEXEC);
+      held = lock.tryLock() && watch >= 0 && ::inotify_add_watch(watch, lockPath.c_str(), IN_CLOSE) >= 0;
+      // A generous limit, only so that a Record that never tries ends the test.
+      pollfd told{watch, POLLIN, 0};
+      tried = held && ::poll(&told, 1, 60'000) == 1;
+      if (watch >= 0) ::close(watch);
     });
     QVERIFY(QTest::qWaitFor([&held] { return held.load(); }));
     game.lists.record(game::Mode::Standard, "Ann", "87");
     otherGame.join();
+    QVERIFY(tried);
     QVERIFY(told().empty());
     QCOMPARE(fileBytes(), "Ann,87\n");
   }
