@@ -21,6 +21,45 @@ finish() {
   [ "$failed" -eq 0 ]
 }
 
+# Waits until the condition holds, however loaded the machine; false only if
+# it still does not after a minute. A test waits for what it needs (a window,
+# a file), never for a fixed time.
+eventually() {  # eventually CONDITION...
+  local end=$((SECONDS + 60))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+hidden() { ! visible "$1"; }
+# The game's windows on the screen: its window, and a dialog, a menu or Help
+# over it. A dialog has no name X tools can search by.
+windows_up() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge "$1" ]; }
+dialog_up() { windows_up 2; }
+wait_dialog() { eventually dialog_up; }
+
+# Opens a menu by its Alt key, and waits for it to be up.
+show_menu() {  # show_menu LETTER
+  xdotool key "alt+$1"
+  eventually windows_up 2
+}
+
+# No modal dialog is up over the game window: F1 there opens Help, which a
+# dialog would block, and Return on its CLOSE closes it again. F1 comes after
+# whatever the game was doing, so this needs no wait for a dialog that might
+# still come.
+no_dialog() {
+  xdotool windowfocus --sync "$window"
+  xdotool key F1
+  eventually visible '^Help$' || return 1
+  xdotool key Return
+  eventually hidden '^Help$' || return 1
+  # Without a window manager nobody gives the game window the keyboard back.
+  xdotool windowfocus --sync "$window"
+}
+
 # Height of a window's menu bar: its height less that of its content.
 menu_height() { echo $(( $(xdotool getwindowgeometry "$1" | awk -F'x' '/Geometry/{print $2}') - $2 )); }
 
@@ -41,7 +80,6 @@ launch_game() {
   xdotool windowmove --sync "$window" 0 0
   xdotool windowfocus --sync "$window"
   menu=$(menu_height "$window" 673)
-  sleep 0.3
 }
 
 # Plays the game of that process and window from now on.
@@ -50,13 +88,11 @@ use_game() {
   window=$2
   xdotool windowraise "$window"
   xdotool windowfocus --sync "$window"
-  sleep 0.2
 }
 
 # Clicks a point of the game window's content area.
 click() {
   xdotool mousemove --window "$window" "$1" "$(( $2 + menu ))" click 1
-  sleep 0.15
 }
 
 # The centre of each player cell, rows 1 to 3.
@@ -78,12 +114,11 @@ play_and_record() {  # play_and_record NAME: a game with nine wrong digits, reco
 }
 
 wait_exit() {  # waits for the game to end; true when it ended by itself with status 0
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; local status=$?; pid=; return "$status"; }
-    sleep 0.1
-  done
-  return 1
+  eventually eval '! kill -0 "$pid" 2>/dev/null' || return 1
+  wait "$pid"
+  local status=$?
+  pid=
+  return "$status"
 }
 
 file_is() { [ "$(od -An -tx1 "$config/$1")" = "$(printf '%b' "$2" | od -An -tx1)" ]; }
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }

@@ -61,6 +61,22 @@ cat > "$fonts/fonts.conf" <<EOF
 </fontconfig>
 EOF
 
+# Shoots a window once it is drawn: two shots in a row alike, and in more
+# colours than a window not drawn yet shows (one, or the screen's pattern of two).
+settled_shot() {  # settled_shot WINDOW FILE
+  local before=$work/before.png
+  import -window "$1" "$before"
+  for _ in $(seq 600); do
+    import -window "$1" "$2"
+    if [ "$(compare -metric AE "$before" "$2" null: 2>&1 | cut -d' ' -f1)" = 0 ] &&
+       [ "$(identify -format '%k' "$2")" -gt 16 ]; then
+      return 0
+    fi
+    mv "$2" "$before"
+  done
+  return 1
+}
+
 # Shoots the game window, then the Help window, as NAME-game.png and NAME-help.png.
 shoot() {  # shoot NAME [VAR=VALUE...]
   local name=$1; shift
@@ -72,15 +88,13 @@ shoot() {  # shoot NAME [VAR=VALUE...]
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Veltrano3$' | head -n1)
   xdotool windowmove --sync "$window" 0 0
-  sleep 1
-  import -window "$window" "$shots/$name-game.png"
+  settled_shot "$window" "$shots/$name-game.png"
   local menu=$(( $(xdotool getwindowgeometry "$window" | awk -F'x' '/Geometry/{print $2}') - 673 ))
   xdotool mousemove --window "$window" 263 $(( 557 + menu )) click 1  # HELP
   local help
   help=$(timeout 20 xdotool search --sync --onlyvisible --name '^Help$' | head -n1)
   xdotool mousemove 1270 1010
-  sleep 1
-  import -window "$help" "$shots/$name-help.png"
+  settled_shot "$help" "$shots/$name-help.png"
   kill "$pid"
   wait "$pid" 2>/dev/null
   pid=

@@ -23,9 +23,6 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/game_driver.sh"
 
-dialog_up() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]; }
-wait_dialog() { for _ in $(seq 300); do dialog_up && return 0; sleep 0.1; done; return 1; }
-
 rows=3000000
 config=$(mktemp -d -p "$work")
 seq "$rows" | sed 's/.*/Player &,&/' > "$config/Veltrano.prefs"

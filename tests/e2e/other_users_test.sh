@@ -18,9 +18,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 game=$1
 source "$here/game_driver.sh"
 
-dialog_up() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]; }
-wait_dialog() { for _ in $(seq 100); do dialog_up && return 0; sleep 0.1; done; return 1; }
-eventually() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 owned() { [ "$(stat -c '%U:%G %a' "$config/$1")" = "$2" ]; }
 
 # The other user runs a copy of the game it may read, and reaches the display with a copy of its key.

@@ -29,19 +29,16 @@ check "the window's class is the desktop entry's ($class)" bash -c \
 
 # Help and About open and hide.
 shown_then_hidden() {  # shown_then_hidden TITLE CONTENT_HEIGHT X Y: checks the window is up, clicks its content at X, Y
-  sleep 0.5
-  check "$1 opens" visible "^$1\$"
+  check "$1 opens" eventually visible "^$1\$"
   local shown
   shown=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
   xdotool mousemove --window "$shown" "$3" $(( $4 + $(menu_height "$shown" "$2") )) click 1
-  sleep 0.5
-  check "$1 hides" bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null"
+  check "$1 hides" eventually hidden "^$1\$"
 }
 click 263 557  # HELP
 shown_then_hidden Help 737 760 694  # its CLOSE text
 xdotool windowfocus --sync "$window"
-xdotool key alt+e
-sleep 0.3
+show_menu e
 xdotool key Up Return  # the Edit menu's last item, "About Veltrano"
 shown_then_hidden About 359 273 317  # its Close button
 

@@ -13,13 +13,7 @@ game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/game_driver.sh"
 
-# A dialog has no name X tools can search by: it is the game's second window.
-dialog_up() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]; }
-wait_dialog() { for _ in $(seq 300); do dialog_up && return 0; sleep 0.1; done; return 1; }
-
 list_row() { echo "700 $(( 526 + 15 * $1 ))"; }  # the centre of a score list row, from 0
-eventually() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
-no_dialog() { sleep 0.5; ! dialog_up; }
 
 # A display of the test's own, which it can take away: Qt then ends the game at once.
 outer_display=$DISPLAY
@@ -28,7 +22,7 @@ own_display() {
   Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   server=$!
   export DISPLAY=":$number"
-  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+  eventually eval 'xdotool getmouselocation >/dev/null 2>&1'
 }
 lose_display() {
   kill "$server"
@@ -75,15 +69,14 @@ for signal in TERM INT HUP; do
 done
 
 # Quitting while Help, About or a menu is open.
-open_help() { click 263 557; }
-open_about() { xdotool key alt+e; sleep 0.3; xdotool key Up Return; }
-open_menu() { xdotool key alt+f; }
+open_help() { click 263 557; eventually visible '^Help$'; }
+open_about() { show_menu e && xdotool key Up Return && eventually visible '^About$'; }
+open_menu() { show_menu f; }
 for case in "help TERM" "about HUP" "menu INT" "help ctrl+q"; do
   read -r opened quit <<<"$case"
   start_game 'Ann,87\nBob,64\n'
   click $(list_row 1)  # removes Bob
-  "open_$opened"
-  sleep 0.5
+  check "$opened is open when $quit comes" "open_$opened"
   if [ "$quit" = ctrl+q ]; then xdotool key ctrl+q; else kill -s "$quit" "$pid"; fi
   check "$quit with $opened open ends the game with status 0" wait_exit
   check "$quit with $opened open saves the removal" file_is Veltrano.prefs 'Ann,87\n'

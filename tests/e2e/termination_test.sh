@@ -21,7 +21,6 @@ end_with() {  # end_with SIGNAL PID; the game's exit status
     [ -n "$mask" ] && (( (16#$mask >> 14) & 1 )) && break
     sleep 0.05
   done
-  sleep 0.3
   kill -s "$1" "$2"
   wait "$2"
 }
