@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <new>
+#include <stdexcept>
 
 namespace scores {
 
@@ -179,9 +180,13 @@ void RowTable::append(RowTable&& other) {
 }
 
 void RowTable::permute(const std::vector<std::uint32_t>& order) {
+  if (order.size() != order_.size()) throw std::invalid_argument("an order of another count of rows");
   std::vector<std::uint32_t> ids;
   ids.reserve(order.size());
-  for (std::uint32_t from : order) ids.push_back(order_[from]);
+  for (std::uint32_t from : order) {
+    if (from >= order_.size()) throw std::invalid_argument("an order of other rows");
+    ids.push_back(order_[from]);
+  }
   order_ = std::move(ids);
 }
 

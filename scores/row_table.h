@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace scores {
@@ -41,7 +42,8 @@ public:
   // text is shared, not copied.
   RowTable without(const std::vector<std::size_t>& rows) const;
   void append(RowTable&& other);
-  // Reorders the rows: row i becomes the old row order[i].
+  // Reorders the rows: row i becomes the old row order[i]. An order that is
+  // not one of these rows (another count) is refused: std::invalid_argument.
   void permute(const std::vector<std::uint32_t>& order);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
@@ -53,10 +55,15 @@ public:
   // bytes of the rows ahead are fetched from memory meanwhile.
   template <class Visit>
   void forEachRow(Visit&& visit) const {
+    forEachRow(0, order_.size(), std::forward<Visit>(visit));
+  }
+  // The same for the rows from first up to end.
+  template <class Visit>
+  void forEachRow(std::size_t first, std::size_t end, Visit&& visit) const {
     constexpr std::size_t kAhead = 16;
     std::vector<std::string_view> cells(static_cast<std::size_t>(columns_));
-    for (std::size_t row = 0; row < order_.size(); ++row) {
-      if (row + kAhead < order_.size()) fetchAhead(row + kAhead);
+    for (std::size_t row = first; row < end; ++row) {
+      if (row + kAhead < end) fetchAhead(row + kAhead);
       rowCells(row, cells.data());
       visit(row, static_cast<const std::string_view*>(cells.data()));
     }

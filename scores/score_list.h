@@ -8,6 +8,7 @@
 // did, taken in at a save, all change them here; a window only shows them.
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,6 +19,9 @@
 #include "scores/score_store.h"
 
 namespace scores {
+
+// A sort asked to stop before it was done.
+struct SortStopped {};
 
 class ScoreList {
 public:
@@ -47,8 +51,9 @@ public:
 
   // The rows' order sorted stably by a column, in the natural order of its
   // texts: row i of the sorted list is the row now at order[i]. It only
-  // reads the rows, so it can run beside the window.
-  std::vector<std::uint32_t> sortedOrder(int column, bool descending) const;
+  // reads the rows, so it can run beside the window, and uses every core.
+  // Throws SortStopped once stop is asked for.
+  std::vector<std::uint32_t> sortedOrder(int column, bool descending, const std::stop_token& stop = {}) const;
   // Puts the rows in that order.
   void reorder(const std::vector<std::uint32_t>& order);
 

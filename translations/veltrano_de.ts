@@ -297,6 +297,50 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <source>%1 sorted by %2, descending</source>
         <translation>%1 nach „%2“ absteigend sortiert</translation>
     </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 gelesen</translation>
+    </message>
+    <message>
+        <source>Sorting…</source>
+        <translation>Wird sortiert…</translation>
+    </message>
+    <message>
+        <source>Sorting %1…</source>
+        <translation>%1 wird sortiert…</translation>
+    </message>
+    <message>
+        <source>%1 sorted</source>
+        <translation>%1 sortiert</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>%1 wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>%1 saved</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Recording…</source>
+        <translation>Wird eingetragen…</translation>
+    </message>
+    <message>
+        <source>Recording in %1…</source>
+        <translation>Eintrag in %1…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>

@@ -298,6 +298,50 @@ alcance su objetivo.</translation>
         <source>%1 sorted by %2, descending</source>
         <translation>%1 en orden descendente por %2</translation>
     </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1: lectura terminada</translation>
+    </message>
+    <message>
+        <source>Sorting…</source>
+        <translation>Ordenando…</translation>
+    </message>
+    <message>
+        <source>Sorting %1…</source>
+        <translation>Ordenando %1…</translation>
+    </message>
+    <message>
+        <source>%1 sorted</source>
+        <translation>%1: orden terminado</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Guardando %1…</translation>
+    </message>
+    <message>
+        <source>%1 saved</source>
+        <translation>%1: guardado terminado</translation>
+    </message>
+    <message>
+        <source>Recording…</source>
+        <translation>Anotando…</translation>
+    </message>
+    <message>
+        <source>Recording in %1…</source>
+        <translation>Anotando en %1…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>

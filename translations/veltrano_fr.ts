@@ -298,6 +298,50 @@ atteigne sa cible.</translation>
         <source>%1 sorted by %2, descending</source>
         <translation>%1 triés par %2, ordre décroissant</translation>
     </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1&#xa0;: lecture terminée</translation>
+    </message>
+    <message>
+        <source>Sorting…</source>
+        <translation>Tri…</translation>
+    </message>
+    <message>
+        <source>Sorting %1…</source>
+        <translation>Tri de %1…</translation>
+    </message>
+    <message>
+        <source>%1 sorted</source>
+        <translation>%1&#xa0;: tri terminé</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <source>%1 saved</source>
+        <translation>%1&#xa0;: enregistrement terminé</translation>
+    </message>
+    <message>
+        <source>Recording…</source>
+        <translation>Inscription…</translation>
+    </message>
+    <message>
+        <source>Recording in %1…</source>
+        <translation>Inscription dans %1…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 #include "framework/window/application.h"
@@ -61,23 +62,41 @@ GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder
   setContentSize(902, 673);
   makeControls();
   scores_->show(*standardList_, *expertList_);
+  showSteps(*standardList_, scores_->model(game::Mode::Standard));
+  showSteps(*expertList_, scores_->model(game::Mode::Expert));
   showGame();
 }
 
 void GameWindow::open() {
   showInFront();
   if (std::exchange(opened_, true)) return;
-  // The score files' rows are in before the window takes any input.
-  scores_->showRowsOnceRead();
-  // Told from the event loop, over the game window, rather than before it shows.
-  runSoon([this] { scores_->tellLoadProblems(); });
+  // The lists fill in as their files are read; what could not be read is
+  // told from the event loop, over the game window, rather than before it shows.
+  scores_->whenRead([this] { runSoon([this] { scores_->tellLoadProblems(); }); });
 }
 
 GameWindow::~GameWindow() = default;
 
-bool GameWindow::keepOpen() { return !saveScores(); }
+bool GameWindow::keepOpen() {
+  if (mayClose_) return false;
+  // Nobody there to wait for the save or answer for it: it is done here and now.
+  if (!fw::playerCanBeAsked()) {
+    saveScores();
+    return false;
+  }
+  // The window stays until the lists are saved, and on if the player goes
+  // back to the game after a failed save; a quit asked for goes on then.
+  closeQuits_ = closeQuits_ || fw::isQuitting();
+  scores_->save([this](bool mayClose) {
+    const bool quit = std::exchange(closeQuits_, false);
+    if (!mayClose) return;
+    mayClose_ = true;
+    quit ? fw::quitApplication(0) : void(close());
+  });
+  return true;
+}
 
-bool GameWindow::saveScores() { return scores_->save(); }
+void GameWindow::saveScores() { scores_->saveHere(); }
 
 QLineEdit*& GameWindow::fieldOf(game::Cell cell) {
   const auto index = static_cast<std::size_t>(cell.index);
@@ -114,13 +133,14 @@ void GameWindow::onTick() {
   dialog.message = tr("The game is over.").toStdString();
   dialog.explanation = tr("You can quit or play again. ").toStdString();
   gameOverShowing_ = true;
-  const fw::MessageDialog::Button chosen = dialog.showModal();
-  gameOverShowing_ = false;
-  switch (chosen) {
-    case fw::MessageDialog::Button::Action: fw::quitApplication(0); break;
-    case fw::MessageDialog::Button::Alternate: startButton_->click(); break;
-    case fw::MessageDialog::Button::Cancel: break;
-  }
+  dialog.open([this](fw::MessageDialog::Button chosen) {
+    gameOverShowing_ = false;
+    switch (chosen) {
+      case fw::MessageDialog::Button::Action: fw::quitApplication(0); break;
+      case fw::MessageDialog::Button::Alternate: startButton_->click(); break;
+      case fw::MessageDialog::Button::Cancel: break;
+    }
+  });
 }
 
 void GameWindow::onBuy(int button) {
@@ -153,17 +173,59 @@ void GameWindow::onScore() {
   nameField_->setFocus(Qt::OtherFocusReason);
 }
 
-void GameWindow::onRecord() {
-  const bool standard = game_.mode == game::Mode::Standard;
-  scores_->record(game_.mode, nameField_->text().toStdString(), textOf(game_.score).toStdString());
-  fw::ListBox* list = standard ? standardList_ : expertList_;
-  announcer_->announce(tr("%1 added to %2").arg(spokenRow(*list, list->rowCount() - 1), list->accessibleName()));
+void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
+  struct Said {
+    const char* shown;
+    const char* begun;
+    const char* done;
+  };
+  // What the list shows at its foot (150 pixels at most), and what a reader
+  // hears as the step begins and ends; %1 is the list's name, such as "Standard scores".
+  static constexpr Said kSteps[] = {
+      {QT_TRANSLATE_NOOP("GameWindow", "Reading…"), QT_TRANSLATE_NOOP("GameWindow", "Reading %1…"),
+       QT_TRANSLATE_NOOP("GameWindow", "%1 read")},
+      {QT_TRANSLATE_NOOP("GameWindow", "Sorting…"), QT_TRANSLATE_NOOP("GameWindow", "Sorting %1…"),
+       QT_TRANSLATE_NOOP("GameWindow", "%1 sorted")},
+      {QT_TRANSLATE_NOOP("GameWindow", "Saving…"), QT_TRANSLATE_NOOP("GameWindow", "Saving %1…"),
+       QT_TRANSLATE_NOOP("GameWindow", "%1 saved")},
+      // A record's own news says when it is done.
+      {QT_TRANSLATE_NOOP("GameWindow", "Recording…"), QT_TRANSLATE_NOOP("GameWindow", "Recording in %1…"), nullptr},
+  };
+  auto step = std::make_shared<int>(-1);
+  connect(&model, &ScoreListModel::stepChanged, &list, [&list, step](int now) {
+    if (now >= 0) *step = now;
+    list.showWork(now < 0 ? QString() : tr(kSteps[now].shown));
+  });
+  // A reader hears of a long step once as it begins and once as it ends.
+  connect(&list, &fw::ListBox::workShown, this, [this, &list, step](bool shown) {
+    if (*step < 0) return;
+    const char* news = shown ? kSteps[*step].begun : kSteps[*step].done;
+    if (news) announcer_->announce(tr(news).arg(list.accessibleName()));
+  });
+  connect(&model, &ScoreListModel::sortFailed, this, [] {
+    fw::MessageDialog dialog;
+    dialog.icon = fw::MessageDialog::Icon::Caution;
+    dialog.message = QCoreApplication::translate("fw::ListBox", "The list could not be sorted.").toStdString();
+    dialog.explanation = QCoreApplication::translate(
+        "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
+    dialog.cancelVisible = false;
+    dialog.open();
+  });
 }
 
 QString GameWindow::spokenRow(const fw::ListBox& list, int row) {
   const QString name = list.model()->index(row, 0).data().toString();
   const QString score = list.model()->index(row, 1).data().toString();
   return score.isEmpty() ? name : tr("%1, %2").arg(name, score);
+}
+
+void GameWindow::onRecord() {
+  const fw::ListBox* list = game_.mode == game::Mode::Standard ? standardList_ : expertList_;
+  const QString name = nameField_->text();
+  const QString score = textOf(game_.score);
+  // Said once the file step is done: a list being sorted or saved takes the row after.
+  const QString spoken = tr("%1 added to %2").arg(score.isEmpty() ? name : tr("%1, %2").arg(name, score), list->accessibleName());
+  scores_->record(game_.mode, name.toStdString(), score.toStdString(), [this, spoken] { announcer_->announce(spoken); });
 }
 
 void GameWindow::showGame() {

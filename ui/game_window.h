@@ -43,13 +43,14 @@ public:
 
   const game::Game& game() const { return game_; }
 
-  // Writes both score lists back; false when the player chose to go back to
-  // the game after a failed save.
-  bool saveScores();
+  // Writes both score lists back here and now, for when nobody waits for
+  // the window (the session asks, the program ends); a failure goes to
+  // standard error.
+  void saveScores();
 
 protected:
   // The lists are saved before the window closes, so that the player can
-  // keep it open when a save fails.
+  // keep it open when a save fails: the window stays open until then.
   bool keepOpen() override;
 
 private:
@@ -59,6 +60,8 @@ private:
   void makeBuyButtons();
   void makeCalculator();
   fw::ListBox* makeScoreList(const char* name, QRect where, const QString& spokenName);
+  // The list shows the steps its model runs beside the window, and a reader hears of the long ones.
+  void showSteps(fw::ListBox& list, ScoreListModel& model);
   // "Ann, 87": a row as a screen reader says it; "Ann" where it has no score.
   static QString spokenRow(const fw::ListBox& list, int row);
   QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
@@ -113,6 +116,10 @@ private:
   fw::Announcer* announcer_ = nullptr;
   std::unique_ptr<ScoreLists> scores_;
   bool opened_ = false;
+  // The lists are saved (or the player chose not to): the window may close.
+  bool mayClose_ = false;
+  // A quit waits for the save of the lists.
+  bool closeQuits_ = false;
 };
 
 }  // namespace ui

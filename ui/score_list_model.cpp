@@ -8,10 +8,11 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <utility>
 
-#include "framework/window/application.h"
+#include "scores/natural_order.h"
 
 namespace ui {
 
@@ -43,14 +44,15 @@ QString decode(std::string_view bytes) {
 
 }  // namespace
 
-int ScoreListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || !shown_ ? 0 : static_cast<int>(list_.size());
+ScoreListModel::ScoreListModel(scores::ScoreList& list, QObject* parent) : QAbstractTableModel(parent), list_(list) {
+  jobs_.setAfterEach([this] { applyWaiting(); });
+  connect(&jobs_, &fw::JobQueue::runningChanged, this, &ScoreListModel::stepChanged);
 }
 
-void ScoreListModel::showRows() {
-  beginResetModel();
-  shown_ = true;
-  endResetModel();
+ScoreListModel::~ScoreListModel() = default;
+
+int ScoreListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !shown_ ? 0 : static_cast<int>(list_.size());
 }
 
 int ScoreListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
@@ -69,36 +71,104 @@ QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, in
   return {};
 }
 
+void ScoreListModel::load(std::function<void()> then) {
+  jobs_.add(Reading, [this, then = std::move(then)](std::stop_token) -> fw::JobQueue::Then {
+    list_.load();
+    return [this, then] {
+      beginResetModel();
+      shown_ = true;
+      endResetModel();
+      if (then) then();
+    };
+  });
+}
+
 bool ScoreListModel::removeRows(int row, int count, const QModelIndex& parent) {
   if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) return false;
-  beginRemoveRows({}, row, row + count - 1);
-  for (int left = count; left > 0; --left) list_.remove(static_cast<std::size_t>(row));
-  endRemoveRows();
+  std::vector<std::size_t> rows;
+  for (int r = row; r < row + count; ++r) rows.push_back(static_cast<std::size_t>(r));
+  if (busy()) {
+    waitingRemovals_.insert(waitingRemovals_.end(), rows.begin(), rows.end());
+  } else {
+    removeNow(std::move(rows));
+  }
   return true;
+}
+
+void ScoreListModel::removeNow(std::vector<std::size_t> rows) {
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // Back to front, so that each row is where it was shown.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    const int at = static_cast<int>(*row);
+    beginRemoveRows({}, at, at);
+    list_.remove(*row);
+    ++changes_;
+    endRemoveRows();
+  }
 }
 
 void ScoreListModel::sort(int column, Qt::SortOrder order) {
   if (column < 0 || column >= kColumns) return;
-  // Millions of rows take a while to sort: the window goes on being drawn meanwhile.
-  std::vector<std::uint32_t> sorted;
-  fw::runWithoutFreezing([&] { sorted = list_.sortedOrder(column, order == Qt::DescendingOrder); });
-  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  // The last sort asked for is the one that counts.
+  jobs_.cancel(Sorting);
+  jobs_.add(Sorting, [this, column, order](std::stop_token stop) -> fw::JobQueue::Then {
+    try {
+      auto sorted = std::make_shared<std::vector<std::uint32_t>>(
+          list_.sortedOrder(column, order == Qt::DescendingOrder, stop));
+      return [this, sorted] { reorderNow(*sorted); };
+    } catch (const scores::SortStopped&) {
+      return {};
+    } catch (const std::bad_alloc&) {
+      return [this] { emit sortFailed(); };
+    }
+  });
+}
+
+void ScoreListModel::reorderNow(const std::vector<std::uint32_t>& order) {
+  // Where each row goes: the views' current row and selection, and the rows
+  // removed while the sort ran, stay with the same player.
+  std::vector<std::uint32_t> newRow;
+  const QModelIndexList persistent = persistentIndexList();
   try {
-    list_.reorder(sorted);
+    if (!persistent.isEmpty() || !waitingRemovals_.empty()) {
+      newRow.resize(order.size());
+      for (std::size_t at = 0; at < order.size(); ++at) newRow[order[at]] = static_cast<std::uint32_t>(at);
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    list_.reorder(order);
   } catch (const std::bad_alloc&) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);  // as it was
-    throw;
+    emit sortFailed();
+    return;
   }
+  ++changes_;
+  QModelIndexList moved;
+  for (const QModelIndex& index : persistent) moved.push_back(index.sibling(static_cast<int>(newRow[static_cast<std::size_t>(index.row())]), index.column()));
+  changePersistentIndexList(persistent, moved);
+  for (std::size_t& row : waitingRemovals_) row = newRow[row];
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void ScoreListModel::append(scores::RowTable rows) {
+  if (rows.size() == 0) return;
+  // While a job reads the rows they wait for it.
+  if (busy()) {
+    waitingRows_.reserveFor(rows);
+    waitingRows_.append(std::move(rows));
+    return;
+  }
+  appendNow(std::move(rows));
+}
+
+void ScoreListModel::appendNow(scores::RowTable rows) {
   if (rows.size() == 0) return;
   // The memory first: running out of it then leaves the list and its views as they were.
   list_.reserveFor(rows);
   const int first = rowCount();
   beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
   list_.append(std::move(rows));
+  ++changes_;
   endInsertRows();
 }
 
@@ -108,9 +178,47 @@ void ScoreListModel::addRow(std::string_view name, std::string_view score) {
   append(std::move(row));
 }
 
-void ScoreListModel::takeIn(scores::OthersChanges others) {
-  for (auto row = others.removed.rbegin(); row != others.removed.rend(); ++row) removeRow(static_cast<int>(*row));
-  append(std::move(others.added));
+void ScoreListModel::record(const std::string& name, const std::string& score,
+                            std::function<void(const Recorded&)> then) {
+  addRow(name, score);
+  jobs_.add(Recording, [this, name, score, then = std::move(then)](std::stop_token) -> fw::JobQueue::Then {
+    auto recorded = std::make_shared<Recorded>();
+    recorded->inFile = list_.addToFile(name, score, &recorded->reason);
+    return [recorded, then] {
+      if (then) then(*recorded);
+    };
+  });
+}
+
+void ScoreListModel::save(std::function<void(const scores::ScoreStore::Saved&)> then) {
+  jobs_.add(Saving, [this, then = std::move(then)](std::stop_token) -> fw::JobQueue::Then {
+    auto saved = std::make_shared<scores::ScoreStore::Saved>(list_.saveToFile());
+    return [this, saved, then] {
+      if (saved->ok) {
+        // What other games did, as the save wrote it: the list is the file now.
+        // Rows removed meanwhile were counted as shown before it.
+        const std::vector<std::size_t>& gone = saved->others.removed;
+        std::erase_if(waitingRemovals_, [&gone](std::size_t row) { return std::binary_search(gone.begin(), gone.end(), row); });
+        for (std::size_t& row : waitingRemovals_) row -= static_cast<std::size_t>(std::lower_bound(gone.begin(), gone.end(), row) - gone.begin());
+        removeNow(gone);
+        appendNow(std::move(saved->others.added));
+        savedAt_ = changes_;
+        ++saves_;
+      }
+      if (then) then(*saved);
+    };
+  });
+}
+
+void ScoreListModel::applyWaiting() {
+  if (!waiting()) return;
+  removeNow(std::exchange(waitingRemovals_, {}));
+  appendNow(std::exchange(waitingRows_, scores::RowTable(kColumns)));
+}
+
+void ScoreListModel::finishStepsHere() {
+  jobs_.cancel(Sorting);
+  jobs_.finishHere();
 }
 
 }  // namespace ui

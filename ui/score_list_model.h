@@ -6,18 +6,36 @@
 // A score list as Qt's views see it: a table of its rows under the headings
 // "Name" and "Score", its cells decoded for the screen. Every change of the
 // list comes through here, so that the views hear of it as Qt's models tell it.
+//
+// The list's long steps (reading its file, sorting, saving, the file step of
+// a record) run as jobs beside the window's thread, one at a time. The rule
+// that keeps them safe lives here: while a job runs, the list's rows do not
+// change. A removal or a row recorded meanwhile waits, by the row as shown,
+// and is applied once the job's own result is in, before the next job starts.
 
 #include <QAbstractTableModel>
 
+#include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "framework/files/reason.h"
+#include "framework/window/jobs.h"
 #include "scores/score_list.h"
 
 namespace ui {
 
 class ScoreListModel final : public QAbstractTableModel {
+  Q_OBJECT
+
 public:
-  explicit ScoreListModel(scores::ScoreList& list) : list_(list) {}
+  // The long steps, as the list shows them while they run.
+  enum Step { Reading, Sorting, Saving, Recording };
+
+  explicit ScoreListModel(scores::ScoreList& list, QObject* parent = nullptr);
+  ~ScoreListModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,22 +44,63 @@ public:
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
-  // A stable sort by the texts of the column, in their natural order; the
-  // window is drawn while a long list is sorted.
+  // A stable sort by the texts of the column, in their natural order, as a
+  // job: a later sort replaces one that has not finished.
   void sort(int column, Qt::SortOrder order) override;
 
-  // The list's rows are shown from now on: before, while the file is read
-  // beside the window, it has none.
-  void showRows();
+  // Reads the list's file, as the list's first job; its rows are shown from
+  // then on, and then runs.
+  void load(std::function<void()> then);
+  // A row at the bottom (out of memory: std::bad_alloc, the list unchanged).
   void addRow(std::string_view name, std::string_view score);
-  // What other games did, as a save wrote it to the file.
-  void takeIn(scores::OthersChanges others);
+
+  struct Recorded {
+    bool inFile = false;
+    fw::Reason reason;  // why not
+  };
+  // The row at the bottom, and its line in the file; then runs with whether
+  // the file got it. Out of memory for the row: std::bad_alloc, nothing done.
+  void record(const std::string& name, const std::string& score, std::function<void(const Recorded&)> then);
+  // Writes the list to its file, keeping what other games did to it, which
+  // then comes into the list; then runs with the outcome.
+  void save(std::function<void(const scores::ScoreStore::Saved&)> then);
+  // Whether the file holds the list as it is now, as far as this game
+  // knows: saved, and not changed since. How many saves succeeded.
+  bool saved() const { return savedAt_ == changes_; }
+  std::uint64_t saves() const { return saves_; }
+
+  // Whether a step runs, or waits to.
+  bool busy() const { return jobs_.busy(); }
+  // Stops a sort and does every other step here and now: for when the
+  // program ends and nobody waits for the window.
+  void finishStepsHere();
+
+signals:
+  // A step began (Step), or the last one ended (-1).
+  void stepChanged(int step);
+  // A sort found too little memory; the rows are in their order.
+  void sortFailed();
 
 private:
+  // Rows at the bottom: now, or after the job that runs.
   void append(scores::RowTable rows);
+  void appendNow(scores::RowTable rows);
+  void removeNow(std::vector<std::size_t> rows);
+  void reorderNow(const std::vector<std::uint32_t>& order);
+  // Applies what waited for the job that just ended.
+  void applyWaiting();
+  bool waiting() const { return !waitingRemovals_.empty() || waitingRows_.size() != 0; }
 
   scores::ScoreList& list_;
   bool shown_ = false;
+  // Rows removed (as shown while the job ran) and recorded while a job ran.
+  std::vector<std::size_t> waitingRemovals_;
+  scores::RowTable waitingRows_{2};
+  // Counts the changes of the rows; savedAt_ is the count the file last had.
+  std::uint64_t changes_ = 0;
+  std::uint64_t savedAt_ = UINT64_MAX;
+  std::uint64_t saves_ = 0;
+  fw::JobQueue jobs_;
 };
 
 }  // namespace ui

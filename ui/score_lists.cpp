@@ -4,11 +4,10 @@
 
 #include "ui/score_lists.h"
 
-#include <chrono>
 #include <cstdio>
 #include <new>
-#include <system_error>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/window/application.h"
@@ -18,13 +17,19 @@ namespace ui {
 
 namespace {
 
+// Shown over the window; with nobody there to see it (the game ends by a
+// signal), on standard error.
 void tell(const std::string& message, const std::string& explanation) {
+  if (!fw::playerCanBeAsked()) {
+    std::fprintf(stderr, "veltrano: %s\n%s\n", message.c_str(), explanation.c_str());
+    return;
+  }
   fw::MessageDialog dialog;
   dialog.icon = fw::MessageDialog::Icon::Caution;
   dialog.message = message;
   dialog.explanation = explanation;
   dialog.cancelVisible = false;
-  dialog.showModal();
+  dialog.open();
 }
 
 // A translated text with %1, %2, ... replaced by values as they are: a path
@@ -45,20 +50,9 @@ std::string fileAndReason(const std::string& path, const fw::Reason& reason) {
   return fill(QCoreApplication::translate("ScoreLists", "%1: %2."), {path, said(reason)});
 }
 
-// The work's result to come from a thread of its own, or where no thread can
-// be had (memory runs short), from the work done when the result is asked for.
-template <class Work>
-auto inThreadIfPossible(Work work) {
-  try {
-    return std::async(std::launch::async, work);
-  } catch (const std::system_error&) {
-    return std::async(std::launch::deferred, work);
-  }
-}
-
 enum class AfterFailedSave { TryAgain, CloseWithoutSaving, BackToTheGame };
 
-AfterFailedSave askAfterFailedSave(const std::string& failures) {
+void askAfterFailedSave(const std::string& failures, std::function<void(AfterFailedSave)> answered) {
   fw::MessageDialog dialog;
   dialog.icon = fw::MessageDialog::Icon::Caution;
   dialog.message = ScoreLists::tr("Your scores could not be saved.").toStdString();
@@ -70,48 +64,41 @@ AfterFailedSave askAfterFailedSave(const std::string& failures) {
   dialog.alternateVisible = true;
   dialog.alternateCaption = ScoreLists::tr("Quit Without Saving").toStdString();
   dialog.cancelCaption = ScoreLists::tr("Back to the Game").toStdString();
-  switch (dialog.showModal()) {
-    case fw::MessageDialog::Button::Action: return AfterFailedSave::TryAgain;
-    case fw::MessageDialog::Button::Alternate: return AfterFailedSave::CloseWithoutSaving;
-    case fw::MessageDialog::Button::Cancel: break;
-  }
-  return AfterFailedSave::BackToTheGame;
+  dialog.open([answered = std::move(answered)](fw::MessageDialog::Button button) {
+    switch (button) {
+      case fw::MessageDialog::Button::Action: answered(AfterFailedSave::TryAgain); return;
+      case fw::MessageDialog::Button::Alternate: answered(AfterFailedSave::CloseWithoutSaving); return;
+      case fw::MessageDialog::Button::Cancel: break;
+    }
+    answered(AfterFailedSave::BackToTheGame);
+  });
 }
 
 }  // namespace
 
 ScoreLists::ScoreLists(const std::string& folder)
-    : standard_(folder, scores::kStandardFile),
-      expert_(folder, scores::kExpertFile),
-      kept_{Kept{standard_, standardModel_, inThreadIfPossible([this] { standard_.load(); })},
-            Kept{expert_, expertModel_, inThreadIfPossible([this] { expert_.load(); })}} {}
-
-// A window closed before it showed its lists still waits for the reading, which uses the lists.
-ScoreLists::~ScoreLists() {
-  for (Kept& each : kept_) {
-    if (each.reading.valid()) each.reading.wait();
+    : standard_(folder, scores::kStandardFile), expert_(folder, scores::kExpertFile) {
+  for (ScoreListModel* model : models_) {
+    model->load([this] {
+      if (--reading_ == 0 && whenRead_) std::exchange(whenRead_, {})();
+    });
   }
 }
+
+// The models' jobs are stopped, and waited for, before the lists they use go.
+ScoreLists::~ScoreLists() = default;
 
 void ScoreLists::show(fw::ListBox& standardList, fw::ListBox& expertList) {
   standardList.setModel(&standardModel_);
   expertList.setModel(&expertModel_);
 }
 
-void ScoreLists::showRowsOnceRead() {
-  // Lists of millions of rows take a moment to read: the window is drawn meanwhile.
-  const auto read = [](const std::future<void>& reading) {
-    return reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-  };
-  if (!read(kept_[0].reading) || !read(kept_[1].reading)) {
-    fw::runWithoutFreezing([this] {
-      for (Kept& each : kept_) each.reading.wait();
-    });
+void ScoreLists::whenRead(std::function<void()> then) {
+  if (reading_ == 0) {
+    then();
+    return;
   }
-  for (Kept& each : kept_) {
-    each.reading.get();
-    each.model.showRows();
-  }
+  whenRead_ = std::move(then);
 }
 
 void ScoreLists::tellLoadProblems() const {
@@ -122,7 +109,7 @@ void ScoreLists::tellLoadProblems() const {
              .toStdString());
     return;
   }
-  for (const scores::ScoreList* list : {&standard_, &expert_}) {
+  for (const scores::ScoreList* list : lists_) {
     if (list->problem().empty()) continue;
     tell(tr("A score list could not be read.").toStdString(),
          fileAndReason(list->path(), list->problem()) + "\n\n" +
@@ -132,75 +119,107 @@ void ScoreLists::tellLoadProblems() const {
   }
 }
 
-std::array<scores::ScoreStore::Saved, 2> ScoreLists::saveFiles(const std::array<bool, 2>& toSave) {
-  // Side by side: at millions of rows each takes a good part of a second.
-  std::array<scores::ScoreStore::Saved, 2> results;
-  fw::runWithoutFreezing([&] {
-    std::array<std::future<scores::ScoreStore::Saved>, 2> saving;
-    for (std::size_t i = 0; i < kept_.size(); ++i) {
-      if (toSave[i]) saving[i] = inThreadIfPossible([&list = kept_[i].list] { return list.saveToFile(); });
-    }
-    for (std::size_t i = 0; i < kept_.size(); ++i) {
-      if (toSave[i]) results[i] = saving[i].get();
-    }
-  });
-  return results;
+void ScoreLists::save(std::function<void(bool mayClose)> done) {
+  const bool underWay = static_cast<bool>(saveDone_);
+  saveDone_ = std::move(done);
+  if (underWay) return;
+  toSave_ = {true, true};
+  saveAgain();
 }
 
-bool ScoreLists::save() {
-  std::array<bool, 2> toSave{true, true};
-  for (;;) {
-    std::array<scores::ScoreStore::Saved, 2> results = saveFiles(toSave);
-    std::string failures;
-    for (std::size_t i = 0; i < kept_.size(); ++i) {
-      if (!toSave[i]) continue;
-      if (!results[i].ok) {
-        failures += fileAndReason(kept_[i].list.path(), results[i].reason) + "\n";
-        continue;
-      }
-      toSave[i] = false;
-      // What was written is the list now, so that the next save starts from it.
-      kept_[i].model.takeIn(std::move(results[i].others));
-    }
-    if (failures.empty()) return true;
-    if (!fw::playerCanBeAsked()) {
-      std::fprintf(stderr, "veltrano: %s\n%s",
-                   tr("the scores could not be saved; the files keep what they had.").toLocal8Bit().constData(),
-                   failures.c_str());
-      return true;
-    }
-    switch (askAfterFailedSave(failures)) {
-      case AfterFailedSave::TryAgain: break;
-      case AfterFailedSave::CloseWithoutSaving: return true;
-      case AfterFailedSave::BackToTheGame:
-        // A signal may have ended the question; then nobody is there to go back.
-        if (!fw::playerCanBeAsked()) break;
-        return false;
-    }
+void ScoreLists::saveAgain() {
+  for (std::size_t i = 0; i < models_.size(); ++i) {
+    if (!toSave_[i]) continue;
+    ++saving_;
+    models_[i]->save([this, i](const scores::ScoreStore::Saved& result) {
+      results_[i].ok = result.ok;
+      results_[i].reason = result.reason;
+      // Judged once the rows that waited for the save are in too.
+      if (--saving_ == 0) QMetaObject::invokeMethod(&calls_, [this] { saved(); }, Qt::QueuedConnection);
+    });
   }
 }
 
-void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score) {
-  scores::ScoreList& list = mode == game::Mode::Standard ? standard_ : expert_;
+void ScoreLists::saved() {
+  // Taken over by a save here and now.
+  if (!saveDone_) return;
+  const auto finish = [this](bool mayClose) {
+    toSave_ = {};
+    std::exchange(saveDone_, {})(mayClose);
+  };
+  std::string failures;
+  for (std::size_t i = 0; i < models_.size(); ++i) {
+    if (!toSave_[i]) continue;
+    if (!results_[i].ok) {
+      failures += fileAndReason(lists_[i]->path(), results_[i].reason) + "\n";
+      continue;
+    }
+    // A row recorded or removed while it saved: once more, so that the file has it.
+    toSave_[i] = !models_[i]->saved();
+  }
+  if (failures.empty()) {
+    if (toSave_[0] || toSave_[1]) {
+      saveAgain();
+    } else {
+      finish(true);
+    }
+    return;
+  }
+  askAfterFailedSave(failures, [this, finish](AfterFailedSave answer) {
+    // A quit by a signal ended the question: it saves here and now instead.
+    if (!saveDone_ || !fw::playerCanBeAsked()) return;
+    switch (answer) {
+      case AfterFailedSave::TryAgain:
+        for (std::size_t i = 0; i < models_.size(); ++i) toSave_[i] = toSave_[i] || !models_[i]->saved();
+        saveAgain();
+        return;
+      case AfterFailedSave::CloseWithoutSaving: finish(true); return;
+      case AfterFailedSave::BackToTheGame: finish(false); return;
+    }
+  });
+}
+
+void ScoreLists::saveHere() {
+  saveDone_ = {};
+  // A save that was under way is done, and not done again.
+  std::array<std::uint64_t, 2> savesBefore{};
+  for (std::size_t i = 0; i < models_.size(); ++i) {
+    savesBefore[i] = models_[i]->saves();
+    models_[i]->finishStepsHere();
+  }
+  std::string failures;
+  // Side by side: at millions of rows each takes a good part of a second.
+  for (std::size_t i = 0; i < models_.size(); ++i) {
+    if (models_[i]->saves() != savesBefore[i] && models_[i]->saved()) continue;
+    models_[i]->save([this, i, &failures](const scores::ScoreStore::Saved& saved) {
+      if (!saved.ok) failures += fileAndReason(lists_[i]->path(), saved.reason) + "\n";
+    });
+  }
+  for (ScoreListModel* model : models_) model->finishStepsHere();
+  if (failures.empty()) return;
+  std::fprintf(stderr, "veltrano: %s\n%s",
+               tr("the scores could not be saved; the files keep what they had.").toLocal8Bit().constData(),
+               failures.c_str());
+}
+
+void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score, std::function<void()> then) {
+  const scores::ScoreList& list = mode == game::Mode::Standard ? standard_ : expert_;
+  const auto recorded = [&list, then = std::move(then)](const ScoreListModel::Recorded& outcome) {
+    if (!outcome.inFile) {
+      const bool retried = list.problem().empty();
+      const std::string& path = list.path();
+      tell(tr("Your score is kept only in the list for now.").toStdString(),
+           (path.empty() ? fill(tr("It could not be added to a file: %1."), {said(outcome.reason)})
+                         : fill(tr("It could not be added to %1: %2."), {path, said(outcome.reason)})) +
+               (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
+    }
+    if (then) then();
+  };
   try {
-    model(mode).addRow(name, score);
+    model(mode).record(name, score, recorded);
   } catch (const std::bad_alloc&) {
     tell(tr("Your score could not be recorded.").toStdString(),
          tr("There is not enough memory to add it to the list.").toStdString());
-    return;
-  }
-  // Taking the file's lock may wait for another game, and a file that
-  // another game changed may be counted through: not on the window's thread.
-  fw::Reason reason;
-  bool inFile = false;
-  fw::runWithoutFreezing([&] { inFile = list.addToFile(name, score, &reason); });
-  if (!inFile) {
-    const bool retried = list.problem().empty();
-    const std::string& path = list.path();
-    tell(tr("Your score is kept only in the list for now.").toStdString(),
-         (path.empty() ? fill(tr("It could not be added to a file: %1."), {said(reason)})
-                       : fill(tr("It could not be added to %1: %2."), {path, said(reason)})) +
-             (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
   }
 }
 

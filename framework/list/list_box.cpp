@@ -135,6 +135,41 @@ ListBox::ListBox(QWidget* parent)
 
 ListBox::~ListBox() = default;
 
+void ListBox::showWork(const QString& what) {
+  if (!work_) {
+    work_ = new QLabel(viewport());
+    work_->setAlignment(Qt::AlignCenter);
+    work_->setAutoFillBackground(true);
+    work_->setFrameShape(QFrame::Box);
+    work_->hide();
+    // What a reader hears of the work is told as news, by whoever knows what the list is.
+    work_->setAccessibleName(QString());
+    work_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    workDelay_ = new QTimer(this);
+    workDelay_->setSingleShot(true);
+    workDelay_->setInterval(500);
+    connect(workDelay_, &QTimer::timeout, this, [this] {
+      work_->setGeometry(0, viewport()->height() - rowHeight_ - 2, viewport()->width(), rowHeight_ + 2);
+      work_->show();
+      emit workShown(true);
+    });
+  }
+  if (what.isEmpty()) {
+    viewport()->unsetCursor();
+    header_->viewport()->unsetCursor();
+    workDelay_->stop();
+    if (work_->isVisible()) {
+      work_->hide();
+      emit workShown(false);
+    }
+    return;
+  }
+  work_->setText(what);
+  viewport()->setCursor(Qt::BusyCursor);
+  header_->viewport()->setCursor(Qt::BusyCursor);
+  if (!work_->isVisible() && !workDelay_->isActive()) workDelay_->start();
+}
+
 void ListBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     // Fonts of their own, not inherited ones: a style sheet forced on every
@@ -204,7 +239,7 @@ void ListBox::sort(int column, Qt::SortOrder order) {
     dialog.explanation = QCoreApplication::translate(
         "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
     dialog.cancelVisible = false;
-    dialog.showModal();
+    dialog.open();
     return;
   }
   header_->setSortIndicator(column, order);

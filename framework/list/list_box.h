@@ -9,6 +9,8 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QLabel>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -69,6 +71,11 @@ public:
   // Sorts by the column as a click on its heading does.
   void sortByHeading(int column);
 
+  // Shows that work on the rows runs beside the window: a busy cursor over
+  // the list at once and, once the work has lasted half a second, the text
+  // at the list's foot; an empty text says the work is done.
+  void showWork(const QString& what);
+
   // Runs for a click on a row, but not for the second click of a double
   // click; Delete runs it for the current row, as the keyboard's click.
   void setRowClickHandler(std::function<void(int row)> handler);
@@ -80,6 +87,8 @@ public:
 signals:
   // The list was sorted by a heading.
   void sorted(int column, Qt::SortOrder order);
+  // The text of long work came into sight (true), or went again (false).
+  void workShown(bool shown);
 
 protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -116,6 +125,8 @@ private:
   std::function<void(int row)> rowClicked_;
   bool inDoubleClick_ = false;
   bool removingRows_ = false;
+  QLabel* work_ = nullptr;
+  QTimer* workDelay_ = nullptr;
 };
 
 }  // namespace fw

@@ -9,15 +9,10 @@
 #include <QDialog>
 #include <QSessionManager>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QTranslator>
 #include <QUrl>
 
-#include <atomic>
 #include <csignal>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -133,37 +128,6 @@ void handleSaveRequest() {
   unattended = wasUnattended;
 }
 
-void runWithoutFreezing(const std::function<void()>& work) {
-  if (unattended || !qApp || QThread::currentThread() != qApp->thread()) {
-    work();
-    return;
-  }
-  std::atomic<bool> done = false;
-  std::exception_ptr thrown;
-  std::thread worker;
-  try {
-    worker = std::thread([&] {
-      try {
-        work();
-      } catch (...) {
-        thrown = std::current_exception();
-      }
-      done = true;
-      // Wakes the loop below, which waits for events.
-      QMetaObject::invokeMethod(qApp, [] {}, Qt::QueuedConnection);
-    });
-  } catch (const std::system_error&) {
-    // No memory left for a thread: the work is done here, freezing or not.
-    work();
-    return;
-  }
-  constexpr auto kNoInput =
-      QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::WaitForMoreEvents;
-  while (!done) QCoreApplication::processEvents(kNoInput);
-  worker.join();
-  if (thrown) std::rethrow_exception(thrown);
-}
-
 namespace {
 
 QStringList heldMessages;
@@ -216,7 +180,7 @@ void openLink(const std::string& url) {
                              .arg(QString::fromStdString(address))
                              .toStdString();
     dialog.cancelVisible = false;
-    dialog.showModal();
+    dialog.open();
     return;
   }
   QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));

@@ -33,14 +33,6 @@ void quitOnTerminationRequests(std::function<void()> onSaveRequest);
 // What the session manager's request to save runs.
 void handleSaveRequest();
 
-// Runs the work on a thread of its own while the event loop goes on turning:
-// the windows are drawn, the desktop answered and timers fire, but the
-// player's input and signals wait until the work is done, so that to the
-// player it is one step, as if done here, without a window that freezes.
-// What the work throws comes through. When nobody is there to see it (a
-// signal, the session's end, an exit) the work is simply done here.
-void runWithoutFreezing(const std::function<void()>& work);
-
 // Qt aborts with a page of advice when it cannot open the display. Between
 // these two calls, around making the application object, that is one line
 // on standard error and exit status 1 instead; Qt's other messages of that

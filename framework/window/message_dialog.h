@@ -3,10 +3,13 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The modal message dialog: a message, an explanation and up to three buttons.
+// The message dialog: a message, an explanation and up to three buttons. It
+// opens and returns at once; the answer comes later, from the event loop, so
+// that no question runs an event loop of its own inside whatever asked it.
 
 #include <QCoreApplication>
 
+#include <functional>
 #include <string>
 
 namespace fw {
@@ -25,8 +28,10 @@ public:
   bool cancelVisible = true;
   bool alternateVisible = false;
 
-  // Shows the dialog modally and returns the button pressed.
-  Button showModal() const;
+  // Shows the dialog over the active window, which it keeps from input until
+  // it is answered; answered runs with the button pressed. A dialog ended
+  // without a button (closed, or ended by a quit) answers Cancel.
+  void open(std::function<void(Button)> answered = {}) const;
 };
 
 }  // namespace fw

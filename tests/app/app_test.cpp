@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include "../ui/dialog_answers.h"
+#include "../ui/lists_settled.h"
 #include "app/app.h"
 #include "framework/window/application.h"
 #include "framework/window/message_dialog.h"
@@ -71,6 +72,7 @@ private slots:
   void init() {
     app_ = std::make_unique<app::App>(shuffler_, preferences_.path().toStdString());
     app_->showGame();
+    QVERIFY(testing_support::listsSettled(app_->gameWindow()));
   }
   void cleanup() { app_.reset(); }
 
@@ -315,7 +317,7 @@ private slots:
     static_cast<QPushButton*>(gameControl("startButton"))->click();
     chooseExpert();
     app_->gameWindow().close();
-    QVERIFY(!app_->existingGameWindow());
+    QVERIFY(QTest::qWaitFor([this] { return !app_->existingGameWindow(); }));
     shownAbout().close();
     ui::GameWindow* fresh = app_->existingGameWindow();
     QVERIFY(fresh && fresh->isVisible());
@@ -326,6 +328,7 @@ private slots:
 
   void helpAfterTheGameWindowClosedMakesANewOne() {
     app_->gameWindow().close();
+    QVERIFY(QTest::qWaitFor([this] { return !app_->existingGameWindow(); }));
     item("helpItem")->trigger();
     QVERIFY(app_->existingGameWindow());
     QVERIFY(helpWindow(game::Mode::Standard)->isVisible());
@@ -337,6 +340,7 @@ private slots:
     static_cast<QPushButton*>(gameControl("scoreButton"))->click();
     gameControl<QLineEdit>("nameField")->setText("Ann");
     static_cast<QPushButton*>(gameControl("recordButton"))->click();
+    QVERIFY(testing_support::listsSettled(app_->gameWindow()));
     app_->showHelp();
     testing_support::DialogAnswers dialogs([](const auto&, QMessageBox&) { return fw::MessageDialog::Button::Cancel; });
     // And the save fails, a folder in the file's place: nobody is there to choose.

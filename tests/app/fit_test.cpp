@@ -238,7 +238,9 @@ std::vector<Sight> lookAtEverything() {
     game.content()->findChild<QPushButton*>("scoreButton")->click();
     game.content()->findChild<QPushButton*>("startButton")->click();
     game.content()->findChild<QPushButton*>("doneButton")->click();
+    const std::size_t beforeRecord = asked.size();
     game.content()->findChild<QPushButton*>("recordButton")->click();
+    waitFor("the dialog of the record that could not reach the file", [&] { return asked.size() > beforeRecord; });
     sights.push_back(look("game window, a game done and recorded", &game, game.content()));
     game.content()->findChild<QRadioButton*>("expertButton")->click();
     sights.push_back(look("game window, expert", &game, game.content()));
@@ -262,7 +264,9 @@ std::vector<Sight> lookAtEverything() {
     const std::size_t before = asked.size();
     waitFor("the game-over dialog", [&] { return asked.size() > before; });
     clock->setInterval(3600000);
-    game.saveScores();  // a file that cannot be saved
+    const std::size_t beforeClose = asked.size();
+    game.close();  // saved, or asked about
+    waitFor("the window closed, or the question after a failed save", [&] { return !game.isVisible() || asked.size() > beforeClose; });
   }
   {
     game::RandomShuffler shuffler(7);

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "../game/scripted_shuffler.h"
+#include "lists_settled.h"
 #include "framework/list/list_box.h"
 #include "ui/game_window.h"
 #include "ui/score_list_model.h"
@@ -67,6 +68,7 @@ private slots:
     window_->open();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(testing_support::listsSettled(*window_));
     shuffler_.next({2, 9, 4, 7, 5, 3, 6, 1, 8});
     static_cast<QAbstractButton*>(control("startButton"))->click();
   }
@@ -136,6 +138,7 @@ private slots:
     static_cast<QAbstractButton*>(control("scoreButton"))->click();
     static_cast<QLineEdit*>(control("nameField"))->setText("Ann");
     press(control("nameField"), Qt::Key_Return);
+    QVERIFY(testing_support::listsSettled(*window_));
     shown = find(QAccessible::ObjectShow, "announcer");
     QVERIFY(shown != heard.end());
     QCOMPARE(shown->name, QString("Ann added to Standard scores"));
@@ -157,9 +160,11 @@ private slots:
     QAccessibleInterface* score = QAccessible::queryAccessibleInterface(list)->child(2);
     QCOMPARE(score->text(QAccessible::Name), QString("Score"));
     score->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(testing_support::listsSettled(*window_));
     QCOMPARE(rows->index(0, 0).data().toString(), QString("Bob"));
     QVERIFY(score->isValid());
     score->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(testing_support::listsSettled(*window_));
     QCOMPARE(rows->index(0, 0).data().toString(), QString("Ann"));
   }
 

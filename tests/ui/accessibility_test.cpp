@@ -20,6 +20,7 @@
 
 #include "app/app.h"
 #include "framework/list/list_box.h"
+#include "lists_settled.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ private slots:
     app_ = std::make_unique<app::App>(shuffler_, preferences_.path().toStdString());
     app_->showGame();
     QVERIFY(QTest::qWaitForWindowExposed(&game()));
+    QVERIFY(testing_support::listsSettled(game()));
   }
   void cleanup() { app_.reset(); }
 
@@ -164,11 +166,13 @@ private slots:
     QCOMPARE(heading->actionInterface()->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
     QCOMPARE(heading->text(QAccessible::Description), QString());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(testing_support::listsSettled(game()));
     QCOMPARE(list("standardList")->model()->index(0, 0).data().toString(), QString("Bob"));  // bottom score to top score
     QCOMPARE(heading->text(QAccessible::Description), QString("sorted ascending"));
     // The same heading takes a second press, as a tool that keeps it presses it again.
     QVERIFY(heading->isValid());
     heading->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(testing_support::listsSettled(game()));
     QCOMPARE(list("standardList")->model()->index(0, 0).data().toString(), QString("Ann"));
     QCOMPARE(heading->text(QAccessible::Description), QString("sorted descending"));
     QCOMPARE(table->child(1)->text(QAccessible::Description), QString());  // "Name", not sorted by

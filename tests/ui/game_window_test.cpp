@@ -24,6 +24,7 @@
 
 #include "../game/scripted_shuffler.h"
 #include "dialog_answers.h"
+#include "lists_settled.h"
 #include "framework/list/list_box.h"
 #include "framework/window/message_dialog.h"
 #include "ui/game_window.h"
@@ -88,6 +89,7 @@ private slots:
     window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
     window_->open();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(testing_support::listsSettled(*window_));
   }
   void cleanup() { window_.reset(); }
 
@@ -469,12 +471,15 @@ private slots:
     QWidget* headings = list()->horizontalHeader();
     focus(headings);
     QTest::keyClick(headings, Qt::Key_Space);
+    QVERIFY(testing_support::listsSettled(*window_));
     QCOMPARE(names(), QStringList({"Ann", "Bob", "Cy", "Dee"}));
     QTest::keyClick(headings, Qt::Key_Return);
+    QVERIFY(testing_support::listsSettled(*window_));
     QCOMPARE(names(), QStringList({"Dee", "Cy", "Bob", "Ann"}));
     QTest::keyClick(headings, Qt::Key_Right);
     QTest::keyClick(headings, Qt::Key_Right);  // there is no third heading
     QTest::keyClick(headings, Qt::Key_Space);
+    QVERIFY(testing_support::listsSettled(*window_));
     QCOMPARE(names(), QStringList({"Cy", "Bob", "Ann", "Dee"}));  // by score, still top to bottom
     QCOMPARE(focusName(), QString("headingRow"));
     // The focus ring stands round the chosen heading.
@@ -553,7 +558,7 @@ private slots:
   // Last: the application stays quitting afterwards.
   void quitAtTheEndOfAGameSavesTheListsAndCloses() {
     runTheClockOut(fw::MessageDialog::Button::Action);
-    QVERIFY(!window_->isVisible());
+    QVERIFY(QTest::qWaitFor([this] { return !window_->isVisible(); }));
     QVERIFY(QFileInfo::exists(preferences_.path() + "/Veltrano.prefs"));
   }
 };

@@ -47,12 +47,30 @@ class ScoreListsTest : public QObject {
   Q_OBJECT
 
 private:
+  // Opens the game window and waits for its lists to be read.
   void open() {
     window = std::make_unique<ui::GameWindow>(*shuffle, folder());
     window->open();
-    QApplication::processEvents();
+    QVERIFY(settled());
   }
-  void closeWindow() { window->close(); }
+  ui::ScoreListModel& model(fw::ListBox* list) const { return *static_cast<ui::ScoreListModel*>(list->model()); }
+  // Whether the steps asked of the lists have all run.
+  bool settled() const {
+    return QTest::qWaitFor([this] { return !model(standardList()).busy() && !model(expertList()).busy(); }, 60'000);
+  }
+  // Closes the window, which saves the lists first; it stays open when the
+  // player goes back to the game after a failed save.
+  void closeWindow(bool staysOpen = false) { closeWindow(*window, staysOpen); }
+  void closeWindow(ui::GameWindow& closing, bool staysOpen = false) {
+    const std::size_t asked = dialogs->shown().size();
+    closing.close();
+    if (!staysOpen) {
+      QVERIFY(QTest::qWaitFor([&closing] { return !closing.isVisible(); }, 60'000));
+      return;
+    }
+    QVERIFY(QTest::qWaitFor([&] { return dialogs->shown().size() > asked && settled() && !QApplication::activeModalWidget(); }, 60'000));
+    QVERIFY(closing.isVisible());
+  }
   void reopen() {
     closeWindow();
     open();
@@ -112,6 +130,7 @@ private:
     QHeaderView* header = list->horizontalHeader();
     const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    QVERIFY(settled());
   }
   void clickCell(fw::ListBox* list, int row, int column) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, column)).center());
@@ -120,9 +139,15 @@ private:
     press("scoreButton");
     nameField()->setText(QString::fromStdString(name));
     press("recordButton");
+    QVERIFY(settled());
   }
-  // What the message dialogs said, message and explanation.
+  // Whether the dialogs told the player that many things, once they have shown and been answered.
+  bool toldThings(std::size_t count) const {
+    return QTest::qWaitFor([&] { return told().size() >= count; }, 60'000) && told().size() == count;
+  }
+  // What the message dialogs said, message and explanation, once they are all answered.
   std::vector<std::string> told() const {
+    [[maybe_unused]] const bool answered = QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 60'000);
     std::vector<std::string> all;
     for (std::size_t dialog = 0; dialog < dialogs->shown().size(); ++dialog) all.push_back(dialogs->said(dialog));
     return all;
@@ -205,6 +230,7 @@ private slots:
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\nZoe,100\n");
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"Zoe", "100"}}));
     press("recordButton");
+    QVERIFY(settled());
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\nZoe,100\nZoe,100\n");
     QCOMPARE(standardList()->rowCount(), 3);
     QCOMPARE(nameField()->text(), QString("Zoe"));
@@ -250,6 +276,7 @@ private slots:
     field->paste();
     QCOMPARE(nameField()->text(), QString("AnnLee & Bob"));
     press("recordButton");
+    QVERIFY(settled());
     QCOMPARE(fileBytes(scores::kStandardFile), "AnnLee & Bob,\n");
   }
 
@@ -310,15 +337,15 @@ private slots:
     QCOMPARE(::mkfifo(path(scores::kStandardFile).c_str(), 0600), 0);
     writeFile(scores::kExpertFile, "Cleo,96\n");
     open();
-    QCOMPARE(told().size(), 1u);
+    QVERIFY(toldThings(1));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ": it is not a regular file"));
     finishWithRightDigits(1);
     record("Ann");
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "11"}}));
-    QCOMPARE(told().size(), 2u);
+    QVERIFY(toldThings(2));
     QVERIFY(mentions(told()[1], "Your score is kept only in the list for now."));
     closeWindow();
-    QCOMPARE(told().size(), 2u);
+    QVERIFY(toldThings(2));
     QVERIFY(std::filesystem::is_fifo(path(scores::kStandardFile)));
     QCOMPARE(fileBytes(scores::kExpertFile), "Cleo,96\n");
   }
@@ -340,7 +367,7 @@ private slots:
     record("Bert");
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\nBob,64\nAlice,56\nBert,44\n");
 
-    first->close();
+    closeWindow(*first);
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\nAlice,56\nBert,44\n");
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\nBert,44\nAlice,56\n");
@@ -355,7 +382,7 @@ private slots:
       record("Kept");
     }
     QCOMPARE(rowsOf(standardList()), (Rows{{"Kept", "11"}}));
-    QCOMPARE(told().size(), 1u);
+    QVERIFY(toldThings(1));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ": another game, process " + std::to_string(::getpid()) +
                                       ", kept it locked"));
     QVERIFY(!(exists(scores::kStandardFile)));
@@ -397,8 +424,8 @@ private slots:
       mendFiles();
       return Button(answer);
     });
-    closeWindow();
-    QCOMPARE(told().size(), std::size_t{1});
+    closeWindow(stillOpen);
+    QVERIFY(toldThings(1));
     QVERIFY(mentions(told()[0], "Your scores could not be saved."));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ": it is a folder, not a file"));
     QVERIFY(mentions(told()[0], path(scores::kExpertFile) + ": it is a folder, not a file"));
@@ -417,7 +444,7 @@ private slots:
       QCoreApplication::sendEvent(window->windowHandle(), &fromTheDesktop);
       return Button::Cancel;  // back to the game
     });
-    closeWindow();
+    closeWindow(true);
     QCOMPARE(dialogs->shown().size(), std::size_t{1});
     QCOMPARE(dialogs->shown()[0].message, std::string("Your scores could not be saved."));
     QVERIFY(window->isVisible());
@@ -468,7 +495,8 @@ private slots:
     QFETCH(QString, shown);
     scores::ScoreList list("", scores::kStandardFile);
     ui::ScoreListModel model(list);
-    model.showRows();
+    model.load({});
+    QVERIFY(QTest::qWaitFor([&model] { return !model.busy(); }));
     model.addRow(bytes.toStdString(), "1");
     QCOMPARE(model.index(0, 0).data().toString(), shown);
     QCOMPARE(QByteArray::fromStdString(std::string(list.cell(0, 0))), bytes);
