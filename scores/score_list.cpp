@@ -186,8 +186,10 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, bool de
     }, false);
   } else {
     // Some texts are placed only by comparing them: the stable sort of the
-    // rows, asking the keys wherever both texts have one.
-    sortInParts(entries, parts, [&, check = StopCheck(stop)](const SortEntry& a, const SortEntry& b) mutable {
+    // rows, asking the keys wherever both texts have one. Such texts ("-0")
+    // do not order consistently against all others, so the one stable sort
+    // of the whole gives the order a list had always been given: no parts.
+    sortInParts(entries, 1, [&, check = StopCheck(stop)](const SortEntry& a, const SortEntry& b) mutable {
       check();
       const int c = a.length == kNoKey || b.length == kNoKey
                         ? naturalCompare(rows.cell(a.row, column), rows.cell(b.row, column))

@@ -87,7 +87,9 @@ bool GameWindow::keepOpen() {
   // The window stays until the lists are saved, and on if the player goes
   // back to the game after a failed save; a quit asked for goes on then.
   closeQuits_ = closeQuits_ || fw::isQuitting();
+  closing_ = true;
   scores_->save([this](bool mayClose) {
+    closing_ = false;
     const bool quit = std::exchange(closeQuits_, false);
     if (!mayClose) return;
     mayClose_ = true;
@@ -118,8 +120,9 @@ void GameWindow::onDone() {
 }
 
 void GameWindow::onTick() {
-  // Ticks keep coming while the game-over dialog waits: one dialog is enough.
-  if (gameOverShowing_) return;
+  // Ticks keep coming while the game-over dialog waits, and while the lists
+  // are saved for a Quit chosen there: one question is enough.
+  if (gameOverShowing_ || closing_) return;
   const game::Tick outcome = game::tick(game_);
   showGame();
   if (outcome != game::Tick::GameOver) return;

@@ -118,7 +118,8 @@ private:
   bool opened_ = false;
   // The lists are saved (or the player chose not to): the window may close.
   bool mayClose_ = false;
-  // A quit waits for the save of the lists.
+  // The lists are being saved for a close, and a quit waits for that.
+  bool closing_ = false;
   bool closeQuits_ = false;
 };
 

@@ -4,6 +4,11 @@
 
 #include "framework/window/jobs.h"
 
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdint>
 #include <system_error>
@@ -32,7 +37,20 @@ namespace {
 std::uint64_t nextSerial = 0;
 }  // namespace
 
-JobQueue::JobQueue(QObject* parent) : QObject(parent) {}
+JobQueue::JobQueue(QObject* parent) : QObject(parent) {
+  // A worker wakes the owner's event loop through an event counter rather
+  // than by posting an event: then what the worker did is seen by the owner
+  // by a handover that thread checkers know, as a read of what was written.
+  done_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (done_ < 0) return;
+  auto* notifier = new QSocketNotifier(done_, QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, [this] {
+    eventfd_t count = 0;
+    ::eventfd_read(done_, &count);
+    // A wake for a job already finished here finds another running, or none.
+    if (running_ && running_->done.load(std::memory_order_acquire)) finished(running_.get());
+  });
+}
 
 JobQueue::~JobQueue() {
   waiting_.clear();
@@ -40,6 +58,7 @@ JobQueue::~JobQueue() {
     running_->stop.request_stop();
     if (running_->thread.joinable()) running_->thread.join();
   }
+  if (done_ >= 0) ::close(done_);
 }
 
 void JobQueue::add(int kind, Work work) {
@@ -68,6 +87,11 @@ void JobQueue::startNext() {
   // so that a job's owner sees it at one time, whether or not a thread could
   // be had.
   const auto handBack = [this, serial] {
+    if (done_ >= 0) {
+      ::eventfd_write(done_, 1);
+      return;
+    }
+    // No event counter to be had (no file descriptor left): an event does it.
     QMetaObject::invokeMethod(
         this,
         [this, serial] {

@@ -59,6 +59,7 @@ private:
   std::unique_ptr<Job> running_;
   std::function<void()> afterEach_;
   bool finishingHere_ = false;
+  int done_ = -1;  // counts the workers that are done, to wake the owner
 };
 
 }  // namespace fw

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <random>
+#include <stdexcept>
+#include <stop_token>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,15 +20,16 @@ namespace {
 
 // A list sorts exactly as a stable sort by the natural order of its texts
 // would, in both directions; also with texts that only a comparison can
-// place ("-0"), and rows alike in the column sorted by.
+// place ("-0"), rows alike in the column sorted by, and enough rows to be
+// sorted in parts side by side and merged.
 TEST(ScoreList, SortsAsAStableNaturalSort) {
   std::mt19937 random(11);
   const std::string alphabet = "-0019aB .";
-  for (const bool withMinusZero : {false, true}) {
+  for (const auto& [withMinusZero, rowCount] : {std::pair{false, 3000}, {true, 3000}, {false, 70000}, {true, 70000}}) {
     scores::ScoreList list("", scores::kStandardFile);
     scores::RowTable rows(2);
     std::vector<std::pair<std::string, std::string>> expected;
-    for (int row = 0; row < 3000; ++row) {
+    for (int row = 0; row < rowCount; ++row) {
       std::string name(random() % 5, ' ');
       for (char& c : name) c = alphabet[random() % (withMinusZero ? alphabet.size() : 3) + (withMinusZero ? 0 : 3)];
       const std::string score = std::to_string(static_cast<int>(random() % 41) - 20);
@@ -46,6 +49,26 @@ TEST(ScoreList, SortsAsAStableNaturalSort) {
       }
     }
   }
+}
+
+// A sort asked to stop ends without a result; an order of another count of
+// rows (the list changed under it) is refused, the rows left as they were.
+TEST(ScoreList, AStoppedSortEndsAndAStaleOrderIsRefused) {
+  scores::ScoreList list("", scores::kStandardFile);
+  scores::RowTable rows(2);
+  for (int row = 0; row < 100000; ++row) rows.add({std::to_string(row % 977), "1"});
+  list.append(std::move(rows));
+  std::stop_source stop;
+  stop.request_stop();
+  EXPECT_THROW(list.sortedOrder(0, false, stop.get_token()), scores::SortStopped);
+  std::vector<std::uint32_t> order = list.sortedOrder(0, false);
+  list.remove(5);
+  EXPECT_THROW(list.reorder(order), std::invalid_argument);
+  order.pop_back();
+  order[0] = 99999;  // a row that is no longer there
+  EXPECT_THROW(list.reorder(order), std::invalid_argument);
+  EXPECT_EQ(list.size(), 99999u);
+  EXPECT_EQ(list.cell(5, 0), "6");
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
+
 #include <map>
 #include <memory>
 
@@ -499,6 +501,26 @@ private slots:
     QTest::keyClick(list(), Qt::Key_Delete);
     QCOMPARE(names(), QStringList());
     QTest::keyClick(list(), Qt::Key_Delete);  // nothing left to remove
+  }
+
+  // A sort runs beside the window: until its result is in, the board, the
+  // clock and the list's other steps go on. Here the rows are still shown
+  // unsorted while the player types and the clock ticks.
+  void theBoardAndTheClockWorkWhileAListSorts() {
+    addScores({"Zed", "Ann", "Bob"});
+    startWith({2, 9, 4, 7, 5, 3, 6, 1, 8});
+    const int maximum = text("maximumScoreLabel").toInt();
+    QTest::mouseClick(list()->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));  // "Name"
+    QCOMPARE(names().first(), QString("Zed"));
+    focus(square(0));
+    QTest::keyClicks(square(0), "2");
+    QCOMPARE(square(0)->text(), QString("2"));
+    QVERIFY(QMetaObject::invokeMethod(window_->findChild<QTimer*>(), "timeout"));
+    QCOMPARE(text("maximumScoreLabel").toInt(), maximum - 1);
+    button("doneButton")->click();
+    QCOMPARE(window_->game().score, std::optional<int>(static_cast<int>(std::lround((maximum - 1) / 9.0))));
+    QVERIFY(testing_support::listsSettled(*window_));
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Zed"}));
   }
 
   void aDoubleClickRemovesOneRow() {

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QPointer>
 #include <QLockFile>
 #include <QSessionManager>
@@ -20,7 +22,11 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <numeric>
+#include <random>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -30,16 +36,19 @@
 #include <utility>
 #include <vector>
 
+#include "../game/scripted_shuffler.h"
 #include "dialog_answers.h"
 #include "standard_error_caught.h"
 #include "framework/list/list_box.h"
 #include "framework/window/application.h"
 #include "scores/score_store.h"
+#include "ui/game_window.h"
 #include "ui/score_lists.h"
 
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
+using Button = fw::MessageDialog::Button;
 
 bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -197,6 +206,82 @@ private slots:
     }
     QVERIFY(!(game.isVisible()));
     QVERIFY2(mentions(warning, path() + ": it is a folder, not a file"), warning.c_str());
+  }
+
+  // The clock ends the game while a long list sorts, and Quit saves: the
+  // expert list fails once, the player goes back to the game and quits again.
+  // Another game's row, recorded before, is kept, and the list is whole.
+  void theClockEndsTheGameDuringALongSortAndQuitKeepsEveryRow() {
+    constexpr int kRows = 1'000'000;
+    std::vector<int> numbers(kRows);
+    std::iota(numbers.begin(), numbers.end(), 0);
+    std::shuffle(numbers.begin(), numbers.end(), std::mt19937(5));
+    std::string lines;
+    char line[32];
+    for (int n : numbers) lines.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "p%07d,%d\n", n, n % 100)));
+    writeFile(lines);
+    const std::string expertPath = folder() + "/" + scores::kExpertFile;
+    std::ofstream(expertPath) << "Cleo,96\n";
+
+    testing_support::ScriptedShuffler shuffler;
+    ui::GameWindow window(shuffler, folder());
+    window.open();
+    auto* list = window.content()->findChild<fw::ListBox*>("standardList");
+    QVERIFY(QTest::qWaitFor([list] { return list->rowCount() == kRows; }, 120'000));
+    window.content()->findChild<QPushButton*>("startButton")->click();
+    std::ofstream(path(), std::ios::app) << "Other,1\n";  // another game's record
+    std::filesystem::remove(expertPath);
+    std::filesystem::create_directory(expertPath);  // fails the expert list's first save
+    auto* clock = window.findChild<QTimer*>();
+    bool backToTheGame = false;
+    dialogs->answerWith([&](const testing_support::DialogAnswers::Shown& shown, QMessageBox&) {
+      if (shown.message != "Your scores could not be saved.") return Button::Action;  // the game is over: Quit
+      std::filesystem::remove(expertPath);
+      std::ofstream(expertPath) << "Cleo,96\n";
+      clock->setInterval(3'600'000);
+      backToTheGame = true;
+      return Button::Cancel;
+    });
+    clock->setInterval(1);
+    QHeaderView* heading = list->horizontalHeader();
+    QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, QPoint(heading->sectionSize(0) / 2, heading->height() / 2));
+    QVERIFY(QTest::qWaitFor([&] { return backToTheGame && !QApplication::activeModalWidget(); }, 120'000));
+    QCOMPARE(dialogs->shown().size(), std::size_t{2});  // the game over, once; the failed save
+    QVERIFY(window.isVisible());
+    fw::quitApplication(0);
+    QVERIFY(QTest::qWaitFor([&window] { return !window.isVisible(); }, 120'000));
+
+    std::sort(numbers.begin(), numbers.end());
+    std::string expected;
+    for (int n : numbers) expected.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "p%07d,%d\n", n, n % 100)));
+    expected += "Other,1\n";
+    QVERIFY(fileBytes() == QByteArray::fromStdString(expected));
+    std::ifstream expert(expertPath);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(expert), {}), std::string("Cleo,96\n"));
+  }
+
+  // Rows removed and recorded while a sort and a save wait or run are each
+  // applied once, to the rows the player saw, and reach the file.
+  void recordsAndRemovalsDuringASortAndASaveAreKeptOnce() {
+    writeFile("d,4\nb,2\na,1\nc,3\n");
+    Game game(folder());
+    ui::ScoreListModel& rows = game.lists.model(game::Mode::Standard);
+    rows.sort(0, Qt::AscendingOrder);
+    QVERIFY(rows.busy());
+    game.removeRow(0);  // "d", as shown before the sort
+    game.removeRow(0);  // the same row again: still shown there
+    std::ofstream(path(), std::ios::app) << "x,9\n";  // another game records meanwhile
+    game.lists.record(game::Mode::Standard, "e", "5");
+    std::optional<bool> saved;
+    game.lists.save([&saved](bool mayClose) { saved = mayClose; });
+    game.removeRow(1);  // "b", still shown unsorted: it waits for the sort, record and save
+    QCOMPARE(game.rows(), (Rows{{"d", "4"}, {"b", "2"}, {"a", "1"}, {"c", "3"}}));
+    QVERIFY(QTest::qWaitFor([&saved] { return saved.has_value(); }));
+    QVERIFY(*saved);
+    QVERIFY(game.settled());
+    QCOMPARE(game.rows(), (Rows{{"a", "1"}, {"c", "3"}, {"e", "5"}, {"x", "9"}}));
+    // The save wrote the file before "b" went: a second save, after it, carries that.
+    QCOMPARE(fileBytes(), "a,1\nc,3\ne,5\nx,9\n");
   }
 
   // With neither XDG_CONFIG_HOME nor HOME usable the player is told so once,
