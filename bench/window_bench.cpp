@@ -45,6 +45,7 @@
 #include "game/shuffler.h"
 #include "plain_window.h"
 #include "scores/score_store.h"
+#include "ui/score_list_model.h"
 
 namespace {
 
@@ -121,10 +122,12 @@ public:
     while (limit.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
 
-  // Times the action up to the list's next paint, the median of as many
-  // times as asked; the longest the event loop went without turning over
-  // meanwhile is the freeze.
-  void step(const std::string& name, const std::function<void()>& action, bool untilPainted = true, int times = 1) {
+  // Times the action until done() says its work is done (a job's result is
+  // in) and the list has painted after it, the median of as many times as
+  // asked; the longest the event loop went without turning over meanwhile is
+  // the freeze: the longest an input event could have waited.
+  void step(const std::string& name, const std::function<void()>& action, const std::function<bool()>& done,
+            bool untilPainted = true, int times = 1) {
     std::vector<double> took;
     std::vector<double> froze;
     for (int time = 0; time < times; ++time) {
@@ -133,10 +136,14 @@ public:
       lastBeat_ = Clock::now();
       longestGap_ = 0;
       const auto begin = Clock::now();
-      painted_ = false;
       action();
       beat();
+      QElapsedTimer limit;
+      limit.start();
+      while (!done() && limit.elapsed() < 600000) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+      painted_ = false;
       if (untilPainted) {
+        list_->viewport()->update();
         waitForPaint();
       } else {
         QCoreApplication::processEvents();
@@ -151,6 +158,7 @@ public:
     std::printf("%s %.3f\n%s-freeze %.3f\n", name.c_str(), took[took.size() / 2], name.c_str(),
                 froze[froze.size() / 2]);
   }
+  void setList(QAbstractItemView* list) { list_ = list; }
 
 private:
   void beat() {
@@ -164,6 +172,7 @@ private:
   bool framePending_ = false;
   bool painted_ = false;
   QTimer heartbeat_;
+  QAbstractItemView* list_ = nullptr;
   Clock::time_point lastBeat_;
   double longestGap_ = 0;
 };
@@ -184,27 +193,44 @@ int runGame(int argc, char* argv[], const std::string& folder, int rows, long lo
   std::printf("memory %.1f\n", residentMegabytes());
   if (rows == 0) return 0;
 
+  timed.setList(list);
+  const auto* model = static_cast<const ui::ScoreListModel*>(list->model());
+  const auto idle = [model] { return !model->busy(); };
   QHeaderView* header = list->horizontalHeader();
   const auto clickHeading = [header](int column) {
     const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
   };
-  timed.step("sort-name", [&] { clickHeading(0); });
-  timed.step("sort-score", [&] { clickHeading(1); });
+  // A game runs, its clock at ten ticks a second, while the list sorts: the ticks come as they would without the sort.
+  window->content()->findChild<QPushButton*>("startButton")->click();
+  auto* clock = window->findChild<QTimer*>();
+  clock->setInterval(100);
+  clock->setTimerType(Qt::PreciseTimer);
+  int ticks = 0;
+  QObject::connect(clock, &QTimer::timeout, [&ticks] { ++ticks; });
+  const auto sortStep = [&](const char* name, int column) {
+    ticks = 0;
+    const auto begin = Clock::now();
+    timed.step(name, [&] { clickHeading(column); }, idle);
+    std::printf("%s-ticks %d\n%s-ticks-expected %.1f\n", name, std::max(ticks, 0), name, millisecondsSince(begin) / 100);
+  };
+  sortStep("sort-name", 0);
+  sortStep("sort-score", 1);
+  clock->setInterval(3'600'000);
   // Removals and records are quick: each figure is the median of several.
   timed.step(
       "remove",
       [&] {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
       },
-      true, 15);
+      idle, true, 15);
   window->content()->findChild<QPushButton*>("scoreButton")->click();
   window->content()->findChild<QLineEdit*>("nameField")->setText("Bench");
   QPushButton* record = window->content()->findChild<QPushButton*>("recordButton");
-  timed.step("record", [&] { QTest::mouseClick(record, Qt::LeftButton); }, false, 15);
+  timed.step("record", [&] { QTest::mouseClick(record, Qt::LeftButton); }, idle, false, 15);
   const double before = residentMegabytes();
   resetPeakMemory();
-  timed.step("save", [&] { window->close(); }, false);
+  timed.step("save", [&] { window->close(); }, [window] { return !window->isVisible(); }, false);
   std::printf("save-memory %.1f\n", peakMegabytes() - before);
   return 0;
 }
@@ -294,10 +320,15 @@ void report(int rows, int runs, double fileMegabytes, const std::map<std::string
   line("empty start", "empty-start", "plain widgets window", of("plain-start"), "<= 1.1x",
        empty <= 1.1 * of("plain-start"));
   line("start to first paint", "start", "empty start", empty, "<= 2x", of("start") <= 2 * empty);
-  line("click Name to repaint", "sort-name", "std::sort of the lines", sortFloor, "<= 1.5x",
-       of("sort-name") <= 1.5 * sortFloor);
-  line("click Score to repaint", "sort-score", "std::sort of the lines", sortFloor, "<= 1.5x",
-       of("sort-score") <= 1.5 * sortFloor);
+  line("click Name to repaint", "sort-name", "std::sort of the lines", sortFloor, "<= 1x",
+       of("sort-name") <= sortFloor);
+  line("click Score to repaint", "sort-score", "std::sort of the lines", sortFloor, "<= 1x",
+       of("sort-score") <= sortFloor);
+  line("longest input wait, sort", "sort-name-freeze", "-", 0, "< 100 ms", of("sort-name-freeze") < 100);
+  std::printf("%-22s %10.0f %10s   %-30s %10.0f %7.2f   %s %s\n", "clock ticks, sort", of("sort-name-ticks"), "",
+              "ticks due at 100 ms", of("sort-name-ticks-expected"),
+              of("sort-name-ticks") / std::max(1.0, of("sort-name-ticks-expected")), ">= 0.9x",
+              of("sort-name-ticks") >= 0.9 * of("sort-name-ticks-expected") ? "ok" : "MISSED");
   line("remove a row", "remove", "-", 0, "< 1 ms", of("remove") < 1);
   line("record", "record", "-", 0, "< 5 ms", of("record") < 5);
   line("quit's save", "save", "writing the lines, synced", floors.at("write"), "<= 2x", of("save") <= 2 * floors.at("write"));
@@ -313,8 +344,8 @@ void report(int rows, int runs, double fileMegabytes, const std::map<std::string
   for (const char* key : {"sort-name", "sort-score", "remove", "record", "save"}) {
     longest = std::max(longest, of(std::string(key) + "-freeze"));
   }
-  std::printf("%-22s %10.2f %10s   %-30s %10s %7s   %s %s\n", "longest freeze", longest, "", "-", "", "", "< 2000 ms",
-              longest < 2000 ? "ok" : "MISSED");
+  std::printf("%-22s %10.2f %10s   %-30s %10s %7s   %s %s\n", "longest freeze", longest, "", "-", "", "", "< 100 ms",
+              longest < 100 ? "ok" : "MISSED");
 }
 
 int runBench(int argc, char* argv[]) {

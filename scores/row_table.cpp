@@ -134,7 +134,7 @@ void RowTable::remove(std::size_t row) {
     --liveRows_;
     liveBytes_ -= ownRowBytes(order_[row] & ~kOwnRow);
   }
-  order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(row));
+  order_.erase(row);
   try {
     compactIfMostlyGarbage();
   } catch (const std::bad_alloc&) {

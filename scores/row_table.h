@@ -6,6 +6,7 @@
 // A table of rows of text cells, packed for lists of millions of rows. It
 // knows nothing of widgets, so the score file format can use it on its own.
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -15,6 +16,37 @@
 #include <vector>
 
 namespace scores {
+
+// The ids of a table's rows, top to bottom. Removing a row moves the ids on
+// its shorter side: those above it when it is in the upper half, so that a
+// removal near the top of a list of millions moves next to nothing.
+class RowIds {
+public:
+  std::size_t size() const { return ids_.size() - head_; }
+  bool empty() const { return size() == 0; }
+  std::uint32_t operator[](std::size_t row) const { return ids_[head_ + row]; }
+  void push_back(std::uint32_t id) { ids_.push_back(id); }
+  void reserve(std::size_t count) { ids_.reserve(head_ + count); }
+  std::size_t capacity() const { return ids_.capacity() - head_; }
+  void erase(std::size_t row) {
+    const auto at = ids_.begin() + static_cast<std::ptrdiff_t>(head_ + row);
+    if (row < size() / 2) {
+      std::copy_backward(ids_.begin() + static_cast<std::ptrdiff_t>(head_), at, at + 1);
+      ++head_;
+    } else {
+      ids_.erase(at);
+    }
+  }
+  RowIds& operator=(std::vector<std::uint32_t> ids) {
+    ids_ = std::move(ids);
+    head_ = 0;
+    return *this;
+  }
+
+private:
+  std::vector<std::uint32_t> ids_;
+  std::size_t head_ = 0;  // ids before it belong to removed rows
+};
 
 // Rows of text cells, packed for lists of millions of rows: the rows are an
 // order of ids, so removing or sorting rows moves only the ids. A table may
@@ -89,7 +121,7 @@ private:
   std::string bytes_;                  // the own rows' cells, one after the other
   std::vector<std::uint64_t> begins_;  // by own row id
   std::vector<std::uint32_t> ends_;    // columns_ per own row id, from its begin
-  std::vector<std::uint32_t> order_;   // row ids, top to bottom
+  RowIds order_;                       // row ids, top to bottom
   std::size_t liveRows_ = 0;           // own rows still in the order
   std::size_t liveBytes_ = 0;          // and their bytes
 };

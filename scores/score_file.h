@@ -59,9 +59,10 @@ inline Line readLine(const char* at, const char* end) {
 scores::RowTable parseScoreFile(std::string_view bytes);
 // The same rows, reading their cells in the bytes themselves rather than in a
 // copy; lineEnds, where given, counts the file's line break characters, and
-// reading stops once they come to lineEndLimit.
+// reading stops once they come to lineEndLimit; linesLeftOut counts the lines
+// with text that a save would not write back whole (no row, or more than it).
 scores::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds = nullptr,
-                            std::uint64_t lineEndLimit = UINT64_MAX);
+                            std::uint64_t lineEndLimit = UINT64_MAX, std::uint64_t* linesLeftOut = nullptr);
 
 // Appends the line of a row, without its line break.
 inline void appendScoreLine(std::string& to, std::string_view name, std::string_view score) {

@@ -33,6 +33,10 @@ public:
   void load();
   const std::string& path() const { return store_.path(); }
   const fw::Reason& problem() const { return store_.problem(); }
+  // Lines of the file the list could not take whole, and where the first
+  // save keeps the file as read.
+  std::uint64_t linesLeftOut() const { return store_.linesLeftOut(); }
+  std::string backupPath() const { return store_.backupPath(); }
 
   std::size_t size() const { return rows_.size(); }
   std::string_view cell(std::size_t row, int column) const { return rows_.cell(row, column); }

@@ -127,6 +127,13 @@ std::unique_ptr<fw::FileLock> ScoreStore::lock(Reason* reason) const {
   return nullptr;
 }
 
+void ScoreStore::removeLeftTemporaries() const {
+  // Only while no other game holds the lock: its save may be writing one now.
+  if (!fw::hasTemporaries(path_)) return;
+  const fw::FileLock held(path_ + ".lock", 0);
+  if (held.outcome() == fw::FileLock::Outcome::Locked) fw::removeTemporaries(path_);
+}
+
 scores::RowTable ScoreStore::base() const {
   if (!readBytes_) return baseRows_;
   scores::RowTable rows = parseScoreFile(readBytes_);
@@ -145,13 +152,17 @@ scores::RowTable ScoreStore::load() {
     return scores::RowTable(2);
   }
   try {
+    removeLeftTemporaries();
     fw::FileContents file = fw::readFile(path_, kMaxFileBytes);
     problem_ = contentsRefusal(file, false);
     if (!problem_.empty()) return scores::RowTable(2);
     // The rows read their cells in these bytes: the file is held once. Too
     // many lines are told while reading, which then stops.
     const auto text = std::make_shared<const std::string>(std::move(file.bytes));
-    scores::RowTable rows = parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX);
+    linesLeftOut_ = 0;
+    scores::RowTable rows =
+        parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX, &linesLeftOut_);
+    backupDue_ = linesLeftOut_ > 0;
     if (tooManyRows(text->size(), lineEnds_)) {
       problem_ = Reason(kHasTooManyRows);
       return scores::RowTable(2);
@@ -252,6 +263,20 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       saved.reason = contentsRefusal(current);
       if (!saved.reason.empty()) return saved;
       saved.others = othersChanges(ours, base(), current.bytes);
+    }
+    // The first save after reading would lose lines it could not read: the
+    // file as read is kept beside it first, and the save waits for that.
+    if (backupDue_ && readBytes_) {
+      fw::FileReplacement copy(backupPath());
+      copy.write(*readBytes_);
+      if (!copy.commit()) {
+        //: %1 is the copy's path, %2 the system's reason.
+        saved.reason = Reason(QT_TRANSLATE_NOOP("Reasons", "the lines it could not read could not be kept in %1 first: %2"),
+                              {Reason::verbatim(backupPath()), copy.reason()});
+        saved.others = {};
+        return saved;
+      }
+      backupDue_ = false;
     }
     scores::RowTable written = ours.without(saved.others.removed);
     written.append(scores::RowTable(saved.others.added));

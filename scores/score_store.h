@@ -58,10 +58,17 @@ public:
   Saved save(const scores::RowTable& ours);
 
   const std::string& path() const { return path_; }
+  // How many lines with text the file had, as load() read it, that the list
+  // could not take whole, and where the first save keeps the file as read,
+  // before it writes the list without them.
+  std::uint64_t linesLeftOut() const { return linesLeftOut_; }
+  std::string backupPath() const { return path_ + ".bak"; }
   // Why the file is left alone; empty when it was read (or was missing).
   const fw::Reason& problem() const { return problem_; }
 
 private:
+  // Removes what a save cut short (a kill, a power cut) left beside the file.
+  void removeLeftTemporaries() const;
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
   std::unique_ptr<fw::FileLock> lock(fw::Reason* reason) const;
   // The rights the file work takes, asked anew each time: those of the
@@ -83,6 +90,8 @@ private:
   // another game changed it, until this game writes it again.
   fw::FileState left_;
   std::uint64_t lineEnds_ = 0;
+  std::uint64_t linesLeftOut_ = 0;  // as read: set by load() alone
+  bool backupDue_ = false;
   bool endsInLineBreak_ = true;
   fw::Reason problem_;
 };

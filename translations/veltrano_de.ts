@@ -548,6 +548,11 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <source>it could not be read when the game started, so it is left as it is</source>
         <translation>die Datei ließ sich beim Start des Spiels nicht lesen und bleibt darum, wie sie ist</translation>
     </message>
+    <message>
+        <source>the lines it could not read could not be kept in %1 first: %2</source>
+        <extracomment>%1 is the copy&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>die Zeilen, die das Spiel nicht lesen konnte, konnten nicht zuerst in %1 aufbewahrt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreListModel</name>
@@ -630,6 +635,15 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <source>%1: %2.</source>
         <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Some lines of a score list could not be read.</source>
+        <translation>Einige Zeilen einer Bestenliste konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
+        <translation>%1 enthält Zeilen ohne Namen und Punktzahl, die das Spiel lesen kann (%2 Stück): Sie fehlen in der Liste. Bevor die Liste zum ersten Mal ohne sie gespeichert wird, wird die Datei, wie sie jetzt ist, in %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -549,6 +549,11 @@ alcance su objetivo.</translation>
         <source>it could not be read when the game started, so it is left as it is</source>
         <translation>no se pudo leer al iniciarse el juego, así que se deja tal como está</translation>
     </message>
+    <message>
+        <source>the lines it could not read could not be kept in %1 first: %2</source>
+        <extracomment>%1 is the copy&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>las líneas que no pudo leer no se han podido guardar antes en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreListModel</name>
@@ -631,6 +636,15 @@ alcance su objetivo.</translation>
         <source>%1: %2.</source>
         <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Some lines of a score list could not be read.</source>
+        <translation>Algunas líneas de una lista de puntuaciones no se han podido leer.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
+        <translation>%1 tiene líneas sin un nombre y una puntuación que el juego pueda leer (%2 en total): se dejan fuera de la lista. Antes de guardar la lista por primera vez sin ellas, el archivo tal como está ahora se conserva en %3.</translation>
     </message>
 </context>
 <context>

@@ -549,6 +549,11 @@ atteigne sa cible.</translation>
         <source>it could not be read when the game started, so it is left as it is</source>
         <translation>le fichier n’a pas pu être lu au lancement du jeu&#xa0;; il reste donc tel quel</translation>
     </message>
+    <message>
+        <source>the lines it could not read could not be kept in %1 first: %2</source>
+        <extracomment>%1 is the copy&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>les lignes illisibles n’ont pas pu être conservées d’abord dans %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreListModel</name>
@@ -631,6 +636,15 @@ atteigne sa cible.</translation>
         <source>%1: %2.</source>
         <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
         <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Some lines of a score list could not be read.</source>
+        <translation>Certaines lignes d’une liste de scores n’ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
+        <translation>%1 contient des lignes sans nom ni score lisibles par le jeu (%2 au total)&#xa0;: elles sont laissées hors de la liste. Avant le premier enregistrement de la liste sans elles, le fichier tel qu’il est maintenant est conservé dans %3.</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,13 @@ void ScoreLists::tellLoadProblems() const {
     return;
   }
   for (const scores::ScoreList* list : lists_) {
+    if (list->problem().empty() && list->linesLeftOut() > 0) {
+      tell(tr("Some lines of a score list could not be read.").toStdString(),
+           //: %1 is the file's path, %2 how many lines, %3 the path of the copy.
+           fill(tr("%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the "
+                   "list. Before the list is first saved without them, the file as it is now is kept in %3."),
+                {list->path(), std::to_string(list->linesLeftOut()), list->backupPath()}));
+    }
     if (list->problem().empty()) continue;
     tell(tr("A score list could not be read.").toStdString(),
          fileAndReason(list->path(), list->problem()) + "\n\n" +

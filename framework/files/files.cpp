@@ -58,20 +58,26 @@ FileContents tooLarge() {
   return contents;
 }
 
-// The temporaries of a file's replacements, "NAME.DIGITS.new".
-void removeTemporariesOf(const std::string& path) {
+// The temporaries of a file's replacements, "NAME.DIGITS.new": each is
+// removed, or only looked for; whether there was one.
+bool temporariesOf(const std::string& path, bool remove) {
   const std::string name = path.substr(path.rfind('/') + 1) + ".";
   DIR* folder = ::opendir(folderOf(path).c_str());
-  if (!folder) return;
+  if (!folder) return false;
+  bool found = false;
   while (const dirent* entry = ::readdir(folder)) {
     const std::string_view other = entry->d_name;
     if (!other.starts_with(name) || !other.ends_with(".new") || other.size() <= name.size() + 4) continue;
     const std::string_view digits = other.substr(name.size(), other.size() - name.size() - 4);
     if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      found = true;
+      if (!remove) break;
+      // A link of that name is removed, not what it leads to.
       ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
   }
   ::closedir(folder);
+  return found;
 }
 
 // Gives the new file behind the descriptor the owner and group of `like`,
@@ -156,6 +162,10 @@ bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* c
   }
 }
 
+bool hasTemporaries(const std::string& path) { return temporariesOf(path, false); }
+
+void removeTemporaries(const std::string& path) { temporariesOf(path, true); }
+
 FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   struct stat old {};
   if (!followsLinksHere() && ::lstat(path.c_str(), &old) == 0 && S_ISLNK(old.st_mode)) {
@@ -177,13 +187,13 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
     // A file the player made read-only stays as it is, as an editor leaves it.
     const Descriptor writable(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (writable.get() < 0) {
-      fail(reasonFor(path, errno));
+      fail(reasonFor(path, errno, &target_));
       return;
     }
   }
   // Made beside the file, so that taking its place is a rename on one disk;
   // what a replacement cut short (a power cut, a kill) left there goes first.
-  removeTemporariesOf(target_);
+  removeTemporaries(target_);
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -194,7 +204,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   if (fd_ < 0) {
     const int error = errno;
     temporary_.clear();
-    fail(reasonFor(path, error));
+    fail(reasonFor(path, error, &target_));
     return;
   }
   // As editors do: a mode the player chose (even 0200) stays as it was, and

@@ -57,6 +57,12 @@ FileContents readFile(const std::string& path, std::size_t maxBytes);
 // at a time; false, with the reason, when it cannot be read.
 bool countBytes(const std::string& path, bool (*counted)(char), std::uint64_t* count, Reason* reason);
 
+// Whether a replacement of the file that was cut short (a kill, a power
+// cut) left its temporary beside it; removes such temporaries. Take the
+// file's lock first: another program's replacement may be writing one now.
+bool hasTemporaries(const std::string& path);
+void removeTemporaries(const std::string& path);
+
 // A file replaced atomically: the new bytes are written beside it under a
 // temporary name, in pieces, and take its place only once all of them have
 // reached the disk, keeping the old file's owner, group and mode where the

@@ -48,15 +48,21 @@ inline const char* const kLinkNotFollowed =
     QT_TRANSLATE_NOOP("Reasons", "it is a link, which a game run as root does not follow in a folder others may write to");
 
 // The system's reason, and where the path is a link the game was not let
-// through, the file it leads to: the player then knows which file was left alone.
-inline Reason reasonFor(const std::string& path, int error) {
+// through, the file it leads to: the player then knows which file was left
+// alone. A step that followed the link itself names the file it tried
+// (resolved), which the link may no longer lead to by the time it is told.
+inline Reason reasonFor(const std::string& path, int error, const std::string* resolved = nullptr) {
   struct stat info {};
   const bool link = ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
   if (error == ELOOP && link && !followsLinksHere()) return Reason(kLinkNotFollowed);
   Reason reason = systemReason(error);
   if ((error != EACCES && error != EPERM) || !link) return reason;
   std::string target = path;
-  followLinks(target);
+  if (resolved) {
+    target = *resolved;
+  } else {
+    followLinks(target);
+  }
   //: %1 is the system's reason, %2 the file the link leads to.
   return Reason(QT_TRANSLATE_NOOP("Reasons", "%1 (it is a link to %2)"), {reason, Reason::verbatim(target)});
 }

@@ -155,3 +155,58 @@ TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a save cut short left beside the file goes when the game starts,
+// unless another game holds the lock (its save may be writing it now).
+TEST_F(ScoreStoreTest, AStartRemovesWhatASaveCutShortLeftUnlessAnotherGameSaves) {
+  const std::string left = path() + ".123456.new";
+  const std::string other = path() + ".bak.new";  // not a temporary of this file
+  for (const bool held : {true, false}) {
+    std::ofstream(left) << "half a li";
+    std::ofstream(other) << "x";
+    QLockFile otherGame(QString::fromStdString(path() + ".lock"));
+    if (held) {
+      ASSERT_TRUE(otherGame.tryLock());
+    }
+    scores::ScoreStore store(folder(), scores::kStandardFile);
+    store.load();
+    EXPECT_EQ(std::filesystem::exists(left), held);
+    EXPECT_TRUE(std::filesystem::exists(other));
+  }
+}
+
+// Lines a list cannot take whole are counted; the first save keeps the file
+// as it was read beside it before it writes the list without them, and a
+// later one does not write the copy again.
+TEST_F(ScoreStoreTest, TheFirstSaveKeepsTheFileWithItsUnreadableLinesBesideIt) {
+  const std::string read = "Ann,87\nno comma\n\nname,with,commas,7\n \nBob,\n,5\n";
+  std::ofstream(path(), std::ios::binary) << read;
+  scores::ScoreStore store(folder(), scores::kStandardFile);
+  const scores::RowTable rows = store.load();
+  EXPECT_EQ(store.linesLeftOut(), 3u);  // "no comma", "name,with,commas,7", " "; not "Bob,", a Record without a score
+  ASSERT_TRUE(store.save(rows).ok);
+  const auto bytesOf = [](const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(bytesOf(store.backupPath()), read);
+  EXPECT_EQ(bytesOf(path()), "Ann,87\nname,with\n,5\n");
+  std::filesystem::remove(store.backupPath());
+  ASSERT_TRUE(store.save(rows).ok);
+  EXPECT_FALSE(std::filesystem::exists(store.backupPath()));
+
+  // A copy that cannot be made (a folder in its place) stops the save: nothing is lost.
+  std::ofstream(path(), std::ios::binary) << read;
+  scores::ScoreStore again(folder(), scores::kStandardFile);
+  const scores::RowTable rowsAgain = again.load();
+  std::filesystem::create_directory(again.backupPath());
+  const scores::ScoreStore::Saved saved = again.save(rowsAgain);
+  EXPECT_FALSE(saved.ok);
+  EXPECT_EQ(saved.reason, "the lines it could not read could not be kept in " + again.backupPath() +
+                              " first: it is a folder, not a file");
+  EXPECT_EQ(bytesOf(path()), read);
+}
+
+}  // namespace

@@ -196,12 +196,18 @@ private slots:
   }
 
   void oddLinesAreDroppedOldLineEndsAndOddBytesKept() {
-    writeFile(scores::kStandardFile, "Ann,87\rno comma\rBob,\r\r,5\rCarl,1,2\r J\xF6rg , 9 \r");
+    const std::string read = "Ann,87\rno comma\rBob,\r\r,5\rCarl,1,2\r J\xF6rg , 9 \r";
+    writeFile(scores::kStandardFile, read);
     open();
     // Shown as Latin-1, and kept as the bytes they are.
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xC3\xB6rg ", " 9 "}}));
+    // The lines left out or cut are told, and kept in a copy of the file before the save drops them.
+    QVERIFY(toldThings(1));
+    QVERIFY(mentions(told()[0], path(scores::kStandardFile) + " has lines that hold no name and score the game can read (2 of them)"));
+    QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ".bak."));
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\n,5\nCarl,1\n J\xF6rg , 9 \n");
+    QCOMPARE(fileBytes("Veltrano.prefs.bak"), QByteArray::fromStdString(read));
   }
 
   void withoutFilesTheListsAreEmptyAndClosingCreatesBoth() {
