@@ -30,7 +30,8 @@ private slots:
   void theCataloguesBuiltInAreTheLanguages() {
     QStringList expected{"en"};
     for (const QString& file : QDir(VELTRANO_TRANSLATIONS_DIR).entryList({"veltrano_*.ts"})) {
-      expected << file.mid(9).chopped(3);
+      // English's own catalogue holds its plural forms.
+      if (file != "veltrano_en.ts") expected << file.mid(9).chopped(3);
     }
     expected.sort();
     QCOMPARE(availableLanguages(), expected);
@@ -77,10 +78,10 @@ private slots:
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("quit");
     QTest::addColumn<QString>("ok");
-    QTest::newRow("en") << "en" << "Quit" << "OK";
-    QTest::newRow("de") << "de" << "Beenden" << "OK";
-    QTest::newRow("fr") << "fr" << "Quitter" << "OK";
-    QTest::newRow("es") << "es" << "Salir" << "Aceptar";
+    QTest::newRow("en") << "en" << "&Quit" << "OK";
+    QTest::newRow("de") << "de" << "&Beenden" << "OK";
+    QTest::newRow("fr") << "fr" << "&Quitter" << "OK";
+    QTest::newRow("es") << "es" << "&Salir" << "Aceptar";
   }
   void eachLanguageSpeaksItsOwn() {
     QFETCH(QString, language);
@@ -88,7 +89,7 @@ private slots:
     QFETCH(QString, ok);
     Language catalogues(language);
     catalogues.install();
-    QCOMPARE(QCoreApplication::translate("App", "Quit"), quit);
+    QCOMPARE(QCoreApplication::translate("App", "&Quit"), quit);
     QCOMPARE(QCoreApplication::translate("fw::MessageDialog", "OK"), ok);
   }
 
