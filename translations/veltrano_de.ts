@@ -173,7 +173,7 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     </message>
     <message>
         <source>Play Again</source>
-        <translation>Noch einmal</translation>
+        <translation>Noch einmal spielen</translation>
     </message>
     <message>
         <source>The game is over.</source>
@@ -181,7 +181,7 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     </message>
     <message>
         <source>You can quit or play again. </source>
-        <translation>Du kannst aufhören oder noch einmal spielen.</translation>
+        <translation>Du kannst das Spiel beenden oder noch einmal spielen.</translation>
     </message>
     <message>
         <source>%1 bought in %2</source>
@@ -201,12 +201,12 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     <message>
         <source>Maximum Possible Score</source>
         <extracomment>A screen reader&apos;s name of the number beside the caption &quot;Maximum Possible Score:&quot;; no limit of room.</extracomment>
-        <translation>Höchstmögliche Punkte</translation>
+        <translation>Maximale Punktzahl</translation>
     </message>
     <message>
         <source>Your Score</source>
         <extracomment>A screen reader&apos;s name of the number beside the caption &quot;Your Score:&quot;; no limit of room.</extracomment>
-        <translation>Deine Punkte</translation>
+        <translation>Deine Punktzahl</translation>
     </message>
     <message>
         <source>Score, your score: %1</source>
@@ -242,7 +242,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Buy a number. Cost:</source>
         <extracomment>The frame round the four buy buttons; about 240 px at 12 px. A digit 1-9 is bought.</extracomment>
-        <translation>Zahl kaufen. Kosten:</translation>
+        <translation>Ziffer kaufen. Kosten:</translation>
     </message>
     <message>
         <source>first factor</source>
@@ -290,12 +290,12 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Maximum Possible Score:</source>
         <extracomment>The caption before the points the game can still give; 178 px at 14 px, which the English fills: a shorter form (&quot;maximum score&quot;) is right.</extracomment>
-        <translation>Höchstmögliche Punkte:</translation>
+        <translation>Maximale Punktzahl:</translation>
     </message>
     <message>
         <source>Your Score:</source>
         <extracomment>The caption before the score of a finished game; 178 px at 14 px.</extracomment>
-        <translation>Deine Punkte:</translation>
+        <translation>Deine Punktzahl:</translation>
     </message>
     <message>
         <source>Standard scores</source>
@@ -335,7 +335,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>New game, maximum possible score %1</source>
         <extracomment>Said by a screen reader at Start; %1 is the number of points the new game starts at, 100 or less.</extracomment>
-        <translation>Neues Spiel, höchstmögliche Punktzahl %1</translation>
+        <translation>Neues Spiel, maximale Punktzahl %1</translation>
     </message>
     <message>
         <source>%1 sorted by %2, ascending</source>
@@ -440,7 +440,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
-        <translation>Trage die Zahlen 1 bis 9 so in die neun mittleren Felder ein, dass Zeilen, Spalten und Diagonalen diese Summen ergeben, wie im Bild links und unten erklärt.</translation>
+        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass Zeilen, Spalten und Diagonalen diese Summen ergeben, wie im Bild links zu sehen und unten erklärt.</translation>
     </message>
     <message>
         <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
@@ -452,7 +452,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Trage die Zahlen 1 bis 9 so in die neun mittleren Felder ein, dass das Produkt jeder Zeile, Spalte und Diagonale die Zahl an ihrem Ende ergibt, wie im Bild links und unten erklärt.</translation>
+        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass das Produkt jeder Zeile, Spalte und Diagonale die Zahl an ihrem Ende ergibt, wie im Bild links zu sehen und unten erklärt.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
@@ -466,7 +466,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
         <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
-        <translation>Wenn du „Fertig“ drückst, werden falsch gesetzte Zahlen gelöscht und deine Punkte entsprechend gekürzt.</translation>
+        <translation>Wenn du „Fertig“ drückst, werden falsch gesetzte Ziffern gelöscht und deine Punktzahl sinkt entsprechend.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
@@ -475,7 +475,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
         <extracomment>&quot;start&quot; is the button &quot;Start&quot;: write its translation.</extracomment>
-        <translation>Manche Zahlen machen das Rätsel leichter. Dann sinkt die höchstmögliche Punktzahl. Du kannst dieses Rätsel spielen oder erneut „Start“ drücken, um neue Zahlen zu bekommen.</translation>
+        <translation>Manche Zahlen machen das Rätsel leichter. Dann sinkt die maximale Punktzahl. Du kannst dieses Rätsel spielen oder erneut „Start“ drücken, um neue Zahlen zu bekommen.</translation>
     </message>
     <message>
         <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
@@ -646,11 +646,11 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <name>ScoreLists</name>
     <message>
         <source>Your scores could not be saved.</source>
-        <translation>Deine Punkte konnten nicht gespeichert werden.</translation>
+        <translation>Die Bestenlisten konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
-        <translation>Versuche es noch einmal, beende, ohne zu speichern (die Dateien bleiben, wie sie waren), oder kehre zum Spiel zurück.</translation>
+        <translation>Versuche es noch einmal, beende Veltrano ohne Speichern (die Dateien bleiben, wie sie waren) oder kehre zum Spiel zurück.</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -670,7 +670,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation>Weder XDG_CONFIG_HOME noch HOME nennt dafür einen Ordner mit vollständigem Pfad, daher schreibt das Spiel keine Datei. Bis es mit einer dieser Variablen neu gestartet wird, stehen eingetragene Punkte nur in den Listen.</translation>
+        <translation>Weder XDG_CONFIG_HOME noch HOME nennt dafür einen Ordner mit vollständigem Pfad, daher schreibt das Spiel keine Datei. Bis es mit einer dieser Variablen neu gestartet wird, stehen neue Einträge nur in den Listen.</translation>
     </message>
     <message>
         <source>A score list could not be read.</source>
@@ -678,11 +678,11 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation>Die Datei bleibt genau so, wie sie ist. Bis zum nächsten Start des Spiels stehen in diese Liste eingetragene Punkte nur in der Liste, nicht in der Datei.</translation>
+        <translation>Die Datei bleibt genau so, wie sie ist. Bis zum nächsten Start des Spiels stehen neue Einträge dieser Liste nur in der Liste, nicht in der Datei.</translation>
     </message>
     <message>
         <source>Your score could not be recorded.</source>
-        <translation>Deine Punkte konnten nicht eingetragen werden.</translation>
+        <translation>Deine Punktzahl konnte nicht eingetragen werden.</translation>
     </message>
     <message>
         <source>There is not enough memory to add it to the list.</source>
@@ -690,17 +690,17 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>Your score is kept only in the list for now.</source>
-        <translation>Deine Punkte stehen vorerst nur in der Liste.</translation>
+        <translation>Deine Punktzahl steht vorerst nur in der Liste.</translation>
     </message>
     <message>
         <source>It could not be added to a file: %1.</source>
         <extracomment>%1 is why the score could not be added to a file.</extracomment>
-        <translation>Die Punkte konnten in keine Datei eingetragen werden: %1.</translation>
+        <translation>Die Punktzahl konnte in keine Datei eingetragen werden: %1.</translation>
     </message>
     <message>
         <source>It could not be added to %1: %2.</source>
         <extracomment>%1 is the score list&apos;s file, %2 why the score could not be added to it.</extracomment>
-        <translation>Die Punkte konnten nicht in %1 eingetragen werden: %2.</translation>
+        <translation>Die Punktzahl konnte nicht in %1 eingetragen werden: %2.</translation>
     </message>
     <message>
         <source>The game tries again to save the list when it closes.</source>
@@ -708,7 +708,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>the scores could not be saved; the files keep what they had.</source>
-        <translation>die Punkte konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
+        <translation>die Bestenlisten konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -734,14 +734,14 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Write to %1 from your own account.</source>
         <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
-        <translation>Schreib von deinem eigenen Benutzerkonto aus an %1.</translation>
+        <translation>Schreibe von deinem eigenen Benutzerkonto aus an %1.</translation>
     </message>
 </context>
 <context>
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Links und Rechts wählen eine Spalte, die Leertaste sortiert danach.</translation>
+        <translation>Mit den Pfeiltasten links und rechts wählst du eine Spalte, mit der Leertaste sortierst du danach.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>

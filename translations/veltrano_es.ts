@@ -6,7 +6,7 @@
     <message>
         <source>About</source>
         <extracomment>The title of the window about the game, its name and version.</extracomment>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Veltrano</translation>
     </message>
     <message>
         <source>Close</source>
@@ -187,7 +187,7 @@ alcance su objetivo.</translation>
     <message>
         <source>%1 bought in %2</source>
         <extracomment>%1 is the digit bought, %2 the square it went to (&quot;row 2, column 3&quot;).</extracomment>
-        <translation>compra de %1 en %2</translation>
+        <translation>compra de %1 en la %2</translation>
     </message>
     <message>
         <source>%1 added to %2</source>
@@ -243,7 +243,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Buy a number. Cost:</source>
         <extracomment>The frame round the four buy buttons; about 240 px at 12 px. A digit 1-9 is bought.</extracomment>
-        <translation>Compra un número. Coste:</translation>
+        <translation>Comprar una cifra. Coste:</translation>
     </message>
     <message>
         <source>first factor</source>
@@ -441,7 +441,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
-        <translation>Se trata de poner los números del 1 al 9 en las nueve casillas centrales para que filas, columnas y diagonales sumen esos números, como en la imagen y como se explica abajo.</translation>
+        <translation>Se trata de poner las cifras del 1 al 9 en las nueve casillas centrales para que filas, columnas y diagonales sumen esos números, como en la imagen y como se explica abajo.</translation>
     </message>
     <message>
         <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
@@ -453,7 +453,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
     <message>
         <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Se trata de poner los números del 1 al 9 en las nueve casillas centrales para que el producto de cada fila, columna y diagonal dé el número de su extremo, como en la imagen y como se explica abajo.</translation>
+        <translation>Se trata de poner las cifras del 1 al 9 en las nueve casillas centrales para que el producto de cada fila, columna y diagonal dé el número de su extremo, como en la imagen y como se explica abajo.</translation>
     </message>
     <message>
         <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
@@ -467,7 +467,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
         <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
-        <translation>Al pulsar «Listo», los números mal colocados se borran y tu puntuación baja en proporción.</translation>
+        <translation>Al pulsar «Listo», las cifras mal colocadas se borran y tu puntuación baja en proporción.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
@@ -742,7 +742,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Izquierda y Derecha eligen una columna; Espacio ordena por ella.</translation>
+        <translation>Las flechas izquierda y derecha eligen una columna; la barra espaciadora ordena por ella.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>

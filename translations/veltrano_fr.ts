@@ -187,7 +187,7 @@ atteigne sa cible.</translation>
     <message>
         <source>%1 bought in %2</source>
         <extracomment>%1 is the digit bought, %2 the square it went to (&quot;row 2, column 3&quot;).</extracomment>
-        <translation>achat en %2&#xa0;: %1</translation>
+        <translation>achat dans la case %2&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 added to %2</source>
@@ -286,7 +286,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>Done</source>
         <extracomment>A button, 69 px wide at 12 px: checks the grid and shows the score.</extracomment>
-        <translation>Fini</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Maximum Possible Score:</source>
@@ -467,7 +467,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
         <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
-        <translation>Quand vous appuyez sur «&#xa0;Fini&#xa0;», les chiffres mal placés sont effacés et votre score baisse d’autant.</translation>
+        <translation>Quand vous appuyez sur «&#xa0;Terminé&#xa0;», les chiffres mal placés sont effacés et votre score baisse en conséquence.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
@@ -742,7 +742,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Gauche et Droite choisissent une colonne&#xa0;; Espace trie selon celle-ci.</translation>
+        <translation>Les flèches gauche et droite choisissent une colonne&#xa0;; la barre d’espace trie selon celle-ci.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>

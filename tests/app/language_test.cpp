@@ -105,7 +105,7 @@ private slots:
     QTest::newRow("de, folder") << "de" << folder << "PATH: das ist ein Ordner, keine Datei.";
     QTest::newRow("de, lock file a folder")
         << "de" << lockFolder
-        << "Die Punkte konnten nicht in PATH eingetragen werden: die Sperrdatei LOCK steht im Weg: das ist ein "
+        << "Die Punktzahl konnte nicht in PATH eingetragen werden: die Sperrdatei LOCK steht im Weg: das ist ein "
            "Ordner, keine Datei.";
     QTest::newRow("de, lock held") << "de" << held << "ein anderes Spiel (Prozess PROCESS) hielt die Datei gesperrt.";
     QTest::newRow("fr, FIFO") << "fr" << fifo << QString("PATH\u00a0: ce n’est pas un fichier ordinaire.");
