@@ -368,16 +368,16 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>%n minute(s)</source>
         <extracomment>The time a buy button costs, in its caption: &quot;1 minute&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
+            <numerusform>%n&#xa0;Minute</numerusform>
+            <numerusform>%n&#xa0;Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>The points a buy button costs, in its caption: &quot;5 points&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n Punkt</numerusform>
-            <numerusform>%n Punkte</numerusform>
+            <numerusform>%n&#xa0;Punkt</numerusform>
+            <numerusform>%n&#xa0;Punkte</numerusform>
         </translation>
     </message>
     <message>
@@ -495,24 +495,24 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
         <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
         <translation>
-            <numerusform>Pro %n Sekunde Spielzeit sinkt die maximale Punktzahl um 1 Punkt.</numerusform>
-            <numerusform>Alle %n Sekunden Spielzeit sinkt die maximale Punktzahl um 1 Punkt.</numerusform>
+            <numerusform>Pro %n&#xa0;Sekunde Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
+            <numerusform>Alle %n&#xa0;Sekunden Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
         <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
         <translation>
-            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n Punkt Abzug entspricht %1 Spielzeit.</numerusform>
-            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n Punkte Abzug entsprechen %1 Spielzeit.</numerusform>
+            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkt Abzug entspricht %1 Spielzeit.</numerusform>
+            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkte Abzug entsprechen %1 Spielzeit.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
         <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
+            <numerusform>%n&#xa0;Minute</numerusform>
+            <numerusform>%n&#xa0;Minuten</numerusform>
         </translation>
     </message>
 </context>

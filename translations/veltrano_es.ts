@@ -369,16 +369,16 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>%n minute(s)</source>
         <extracomment>The time a buy button costs, in its caption: &quot;1 minute&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n minuto</numerusform>
-            <numerusform>%n minutos</numerusform>
+            <numerusform>%n&#xa0;minuto</numerusform>
+            <numerusform>%n&#xa0;minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>The points a buy button costs, in its caption: &quot;5 points&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n punto</numerusform>
-            <numerusform>%n puntos</numerusform>
+            <numerusform>%n&#xa0;punto</numerusform>
+            <numerusform>%n&#xa0;puntos</numerusform>
         </translation>
     </message>
     <message>
@@ -496,24 +496,24 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
         <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
         <translation>
-            <numerusform>Cada %n segundo de juego, la puntuación máxima posible baja 1 punto.</numerusform>
-            <numerusform>Cada %n segundos de juego, la puntuación máxima posible baja 1 punto.</numerusform>
+            <numerusform>Cada %n&#xa0;segundo de juego, la puntuación máxima posible baja 1&#xa0;punto.</numerusform>
+            <numerusform>Cada %n&#xa0;segundos de juego, la puntuación máxima posible baja 1&#xa0;punto.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
         <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
         <translation>
-            <numerusform>Con los botones de compra obtienes una cifra en una de las casillas vacías. Una penalización de %n punto equivale a %1 de juego.</numerusform>
-            <numerusform>Con los botones de compra obtienes una cifra en una de las casillas vacías. Una penalización de %n puntos equivale a %1 de juego.</numerusform>
+            <numerusform>Con los botones de compra obtienes una cifra en una de las casillas vacías. Una penalización de %n&#xa0;punto equivale a %1 de juego.</numerusform>
+            <numerusform>Con los botones de compra obtienes una cifra en una de las casillas vacías. Una penalización de %n&#xa0;puntos equivale a %1 de juego.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
         <translation>
-            <numerusform>%n minuto</numerusform>
-            <numerusform>%n minutos</numerusform>
+            <numerusform>%n&#xa0;minuto</numerusform>
+            <numerusform>%n&#xa0;minutos</numerusform>
         </translation>
     </message>
 </context>

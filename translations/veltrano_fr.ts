@@ -369,16 +369,16 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>%n minute(s)</source>
         <extracomment>The time a buy button costs, in its caption: &quot;1 minute&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
+            <numerusform>%n&#xa0;minute</numerusform>
+            <numerusform>%n&#xa0;minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>The points a buy button costs, in its caption: &quot;5 points&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>
-            <numerusform>%n point</numerusform>
-            <numerusform>%n points</numerusform>
+            <numerusform>%n&#xa0;point</numerusform>
+            <numerusform>%n&#xa0;points</numerusform>
         </translation>
     </message>
     <message>
@@ -496,24 +496,24 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
         <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
         <translation>
-            <numerusform>Chaque %n seconde de jeu, le score maximal possible baisse de 1 point.</numerusform>
-            <numerusform>Toutes les %n secondes de jeu, le score maximal possible baisse de 1 point.</numerusform>
+            <numerusform>Chaque %n&#xa0;seconde de jeu, le score maximal possible baisse de 1&#xa0;point.</numerusform>
+            <numerusform>Toutes les %n&#xa0;secondes de jeu, le score maximal possible baisse de 1&#xa0;point.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
         <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
         <translation>
-            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n point vaut %1 de jeu.</numerusform>
-            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n points vaut %1 de jeu.</numerusform>
+            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n&#xa0;point vaut %1 de jeu.</numerusform>
+            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n&#xa0;points vaut %1 de jeu.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
         <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
+            <numerusform>%n&#xa0;minute</numerusform>
+            <numerusform>%n&#xa0;minutes</numerusform>
         </translation>
     </message>
 </context>
