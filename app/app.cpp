@@ -26,7 +26,8 @@ constexpr EditItem kEditItems[] = {
     {"cutItem", QT_TRANSLATE_NOOP("App", "Cu&t"), EditCommand::Cut, QKeySequence::Cut},
     {"copyItem", QT_TRANSLATE_NOOP("App", "&Copy"), EditCommand::Copy, QKeySequence::Copy},
     {"pasteItem", QT_TRANSLATE_NOOP("App", "&Paste"), EditCommand::Paste, QKeySequence::Paste},
-    {"clearItem", QT_TRANSLATE_NOOP("App", "Clear"), EditCommand::Clear, QKeySequence::UnknownKey},
+    //: Edit menu: deletes the selected text.
+    {"clearItem", QT_TRANSLATE_NOOP("App", "Cl&ear"), EditCommand::Clear, QKeySequence::UnknownKey},
 };
 
 }  // namespace
@@ -50,11 +51,14 @@ App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
 App::~App() { fw::Window::setMenus({}); }
 
 void App::makeMenus() {
-  QAction* quit = fileMenu_.addAction(tr("Quit"), [] { fw::quitApplication(0); });
+  //: File menu: ends the game program.
+  QAction* quit = fileMenu_.addAction(tr("&Quit"), [] { fw::quitApplication(0); });
   quit->setObjectName("quitItem");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit->setMenuRole(QAction::QuitRole);
-  fileMenu_.addAction(tr("HELP"), [this] { showHelp(); })->setObjectName("helpItem");
+  //: File menu: the help of the current mode. The capitals copy the game
+  //: window's button "HELP"; write it as your language's menus write "Help".
+  fileMenu_.addAction(tr("&HELP"), [this] { showHelp(); })->setObjectName("helpItem");
 
   for (const EditItem& item : kEditItems) {
     QAction* action = editMenu_.addAction(tr(item.text), [command = item.command] { performEditCommand(command); });
@@ -63,7 +67,8 @@ void App::makeMenus() {
     // A separator follows Undo, as on other desktops.
     if (item.command == EditCommand::Undo) editMenu_.addSeparator();
   }
-  QAction* about = editMenu_.addAction(tr("About Veltrano"), [this] { showAbout(); });
+  //: Edit menu: the window with the game's name and version.
+  QAction* about = editMenu_.addAction(tr("&About Veltrano"), [this] { showAbout(); });
   about->setObjectName("aboutItem");
   about->setMenuRole(QAction::AboutRole);
 

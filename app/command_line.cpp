@@ -44,9 +44,11 @@ struct Options {
   QCommandLineOption help{{"h", "help"}, CommandLine::tr("Show this help and exit.")};
   QCommandLineOption version{{"v", "version"}, CommandLine::tr("Show the version and exit.")};
   QCommandLineOption language{"language",
+                              //: %1 lists the languages' codes, "de, en, es, fr".
                               CommandLine::tr("Show the game in this language: %1. Without it, the game speaks "
                                               "the desktop's language, or English.")
                                   .arg(availableLanguages().join(", ")),
+                              //: The value of the option --language in the usage: "--language <language>".
                               CommandLine::tr("language")};
 };
 
@@ -103,6 +105,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
   }
   if (parser.isSet(options.language) && !available.contains(languageOfLocaleName(parser.value(options.language)))) {
     print(stderr, "veltrano: " +
+                      //: %1 is what the player asked for, %2 lists the languages' codes, "de, en, es, fr".
                       CommandLine::tr("there is no language '%1'; choose one of: %2.")
                           .arg(parser.value(options.language), available.join(", ")) +
                       "\n");
@@ -110,6 +113,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
   }
   if (!parser.positionalArguments().isEmpty()) {
     print(stderr, "veltrano: " +
+                      //: %1 is the argument given, which the game does not take.
                       CommandLine::tr("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()) +
                       "\n" + parser.helpText());
     return kUsageError;

@@ -13,7 +13,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/veltrano_*.ts "$work/"
 # As update_translations runs it: the layers with texts, no line numbers.
-(cd "$root" && "$lupdate" -silent -no-obsolete -locations none app framework scores ui -ts "$work"/veltrano_*.ts) 2>/dev/null
+# English holds only the plural forms.
+translated=()
+for ts in "$work"/veltrano_*.ts; do [ "$(basename "$ts")" = veltrano_en.ts ] || translated+=("$ts"); done
+(cd "$root" && "$lupdate" -silent -no-obsolete -locations none app framework scores ui -ts "${translated[@]}") 2>/dev/null
+(cd "$root" && "$lupdate" -silent -pluralonly -no-obsolete -locations none app framework scores ui -ts "$work"/veltrano_en.ts) 2>/dev/null
 status=0
 for ts in "$root"/translations/veltrano_*.ts; do
   if ! cmp -s "$ts" "$work/$(basename "$ts")"; then

@@ -1,14 +1,16 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
     <name>AboutWindow</name>
     <message>
         <source>About</source>
+        <extracomment>The title of the window about the game, its name and version.</extracomment>
         <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A button, 69 px wide at 12 px: closes the window.</extracomment>
         <translation>Fermer</translation>
     </message>
 </context>
@@ -31,10 +33,6 @@
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -43,30 +41,41 @@
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
+        <source>Cl&amp;ear</source>
+        <extracomment>Edit menu: deletes the selected text.</extracomment>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>HELP</source>
-        <translation>AIDE</translation>
+        <source>&amp;Quit</source>
+        <extracomment>File menu: ends the game program.</extracomment>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>About Veltrano</source>
-        <translation>À propos de Veltrano</translation>
+        <source>&amp;HELP</source>
+        <extracomment>File menu: the help of the current mode. The capitals copy the game window&apos;s button &quot;HELP&quot;; write it as your language&apos;s menus write &quot;Help&quot;.</extracomment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Veltrano</source>
+        <extracomment>Edit menu: the window with the game&apos;s name and version.</extracomment>
+        <translation>À &amp;propos de Veltrano</translation>
     </message>
 </context>
 <context>
     <name>BoardLayout</name>
     <message>
         <source>row %1</source>
+        <extracomment>A line of the 3 x 3 grid, said by a screen reader; %1 is 1, 2 or 3 from the top.</extracomment>
         <translation>ligne %1</translation>
     </message>
     <message>
         <source>column %1</source>
+        <extracomment>A line of the 3 x 3 grid, said by a screen reader; %1 is 1, 2 or 3 from the left.</extracomment>
         <translation>colonne %1</translation>
     </message>
     <message>
         <source>falling diagonal</source>
+        <extracomment>The diagonal from the top left to the bottom right, said by a screen reader.</extracomment>
         <translation>diagonale descendante</translation>
     </message>
     <message>
@@ -74,12 +83,28 @@
         <translation>diagonale montante</translation>
     </message>
     <message>
-        <source>target of %1</source>
-        <translation>cible de la %1</translation>
+        <source>row %1, column %2</source>
+        <extracomment>A square of the 3 x 3 grid, said by a screen reader; %1 is its row, %2 its column, each 1 to 3.</extracomment>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
-        <source>row %1, column %2</source>
-        <translation>ligne %1, colonne %2</translation>
+        <source>target of row %1</source>
+        <extracomment>What a screen reader calls the number at the end of a row; %1 is 1, 2 or 3 from the top.</extracomment>
+        <translation>cible de la ligne %1</translation>
+    </message>
+    <message>
+        <source>target of column %1</source>
+        <extracomment>What a screen reader calls the number below a column; %1 is 1, 2 or 3 from the left.</extracomment>
+        <translation>cible de la colonne %1</translation>
+    </message>
+    <message>
+        <source>target of falling diagonal</source>
+        <extracomment>What a screen reader calls the number at the top left, the target of the diagonal from the top left to the bottom right.</extracomment>
+        <translation>cible de la diagonale descendante</translation>
+    </message>
+    <message>
+        <source>target of rising diagonal</source>
+        <translation>cible de la diagonale montante</translation>
     </message>
 </context>
 <context>
@@ -94,10 +119,12 @@
     </message>
     <message>
         <source>Show the game in this language: %1. Without it, the game speaks the desktop&apos;s language, or English.</source>
+        <extracomment>%1 lists the languages&apos; codes, &quot;de, en, es, fr&quot;.</extracomment>
         <translation>Afficher le jeu dans cette langue&#xa0;: %1. Sans cette option, le jeu parle la langue du bureau, ou à défaut l’anglais.</translation>
     </message>
     <message>
         <source>language</source>
+        <extracomment>The value of the option --language in the usage: &quot;--language &lt;language&gt;&quot;.</extracomment>
         <translation>langue</translation>
     </message>
     <message>
@@ -109,10 +136,12 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>there is no language &apos;%1&apos;; choose one of: %2.</source>
+        <extracomment>%1 is what the player asked for, %2 lists the languages&apos; codes, &quot;de, en, es, fr&quot;.</extracomment>
         <translation>la langue «&#xa0;%1&#xa0;» n’existe pas&#xa0;; choisissez parmi&#xa0;: %2.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
+        <extracomment>%1 is the argument given, which the game does not take.</extracomment>
         <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
@@ -120,26 +149,27 @@ atteigne sa cible.</translation>
     <name>GameWindow</name>
     <message>
         <source>first purchase, %1</source>
+        <extracomment>A screen reader&apos;s name of the first buy button; %1 is its caption, &quot;1 minute (5 points)&quot;.</extracomment>
         <translation>premier achat, %1</translation>
     </message>
     <message>
         <source>second purchase, %1</source>
+        <extracomment>A screen reader&apos;s name of the second buy button; %1 is its caption, &quot;3 minutes (15 points)&quot;.</extracomment>
         <translation>deuxième achat, %1</translation>
     </message>
     <message>
         <source>third purchase, %1</source>
+        <extracomment>A screen reader&apos;s name of the third buy button; %1 is its caption, &quot;3 minutes (15 points)&quot;.</extracomment>
         <translation>troisième achat, %1</translation>
     </message>
     <message>
         <source>fourth purchase, %1</source>
+        <extracomment>A screen reader&apos;s name of the fourth buy button; %1 is its caption, &quot;3 minutes (15 points)&quot;.</extracomment>
         <translation>quatrième achat, %1</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Quit</source>
+        <extracomment>A button, 69 px wide at 12 px: ends the game program.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
@@ -156,46 +186,54 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>%1 bought in %2</source>
-        <translation>achat en %2&#xa0;: %1</translation>
+        <extracomment>%1 is the digit bought, %2 the square it went to (&quot;row 2, column 3&quot;).</extracomment>
+        <translation>achat dans la case %2&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 added to %2</source>
+        <extracomment>Said by a screen reader after Record; %1 is the row, name and score (&quot;Ann, 56&quot;), %2 the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>%1&#xa0;: ajouté à la liste %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
+        <extracomment>A row of a score list as a screen reader says it: %1 is the player&apos;s name, %2 the score.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>Maximum Possible Score</source>
+        <extracomment>A screen reader&apos;s name of the number beside the caption &quot;Maximum Possible Score:&quot;; no limit of room.</extracomment>
         <translation>Score maximal possible</translation>
     </message>
     <message>
         <source>Your Score</source>
+        <extracomment>A screen reader&apos;s name of the number beside the caption &quot;Your Score:&quot;; no limit of room.</extracomment>
         <translation>Votre score</translation>
     </message>
     <message>
         <source>Score, your score: %1</source>
+        <extracomment>A screen reader&apos;s name of the &quot;Score&quot; button once a game is done; %1 is the points scored.</extracomment>
         <translation>Score, votre score&#xa0;: %1</translation>
     </message>
     <message>
-        <source>a square</source>
-        <translation>une case</translation>
-    </message>
-    <message>
         <source>product</source>
+        <extracomment>A screen reader&apos;s name of the calculator&apos;s product, said before its value.</extracomment>
         <translation>produit</translation>
     </message>
     <message>
         <source>standard</source>
+        <extracomment>A radio button, 80 px wide at 12 px with its round mark: the mode of sums. Also shown beside &quot;Scores&quot; once the mode has been switched.</extracomment>
         <translation>standard</translation>
     </message>
     <message>
         <source>expert</source>
+        <extracomment>A radio button, 80 px wide at 12 px with its round mark: the mode of products. Also shown beside &quot;Scores&quot; in that mode.</extracomment>
         <translation>expert</translation>
     </message>
     <message>
         <source>HELP</source>
+        <extracomment>The help button in the expert mode (&quot;expert help&quot;), 69 px wide at 12 px.
+----------
+A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the English.</extracomment>
         <translation>AIDE</translation>
     </message>
     <message>
@@ -203,19 +241,13 @@ atteigne sa cible.</translation>
         <translation>AideExp</translation>
     </message>
     <message>
-        <source>%1 minute (%2 points)</source>
-        <translation>%1 minute (%2 points)</translation>
-    </message>
-    <message>
-        <source>%1 minutes (%2 points)</source>
-        <translation>%1 minutes (%2 points)</translation>
-    </message>
-    <message>
         <source>Buy a number. Cost:</source>
+        <extracomment>The frame round the four buy buttons; about 240 px at 12 px. A digit 1-9 is bought.</extracomment>
         <translation>Acheter un chiffre. Coût&#xa0;:</translation>
     </message>
     <message>
         <source>first factor</source>
+        <extracomment>A screen reader&apos;s names of the calculator&apos;s three menus, whose chosen digits it multiplies.</extracomment>
         <translation>premier facteur</translation>
     </message>
     <message>
@@ -228,118 +260,186 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>product: %1</source>
+        <extracomment>Said by a screen reader when the calculator&apos;s product changes; %1 is the product.</extracomment>
         <translation>produit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The caption before the field for the player&apos;s name; 100 px at 12 px.</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>A button, 69 px wide at 12 px: shows the field for the player&apos;s name, to record the score.</extracomment>
         <translation>Score</translation>
     </message>
     <message>
         <source>%1 removed from %2</source>
+        <extracomment>Said by a screen reader after a click removes a row: %1 is the row, name and score (&quot;Ann, 56&quot;), %2 the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>%1&#xa0;: retiré de la liste %2</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>A button, 69 px wide at 12 px (about 65 px of text): a new game.</extracomment>
         <translation>Jouer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Fini</translation>
+        <extracomment>A button, 69 px wide at 12 px: checks the grid and shows the score.</extracomment>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Maximum Possible Score:</source>
+        <extracomment>The caption before the points the game can still give; 178 px at 14 px, which the English fills: a shorter form (&quot;maximum score&quot;) is right.</extracomment>
         <translation>Score maximal possible&#xa0;:</translation>
     </message>
     <message>
         <source>Your Score:</source>
+        <extracomment>The caption before the score of a finished game; 178 px at 14 px.</extracomment>
         <translation>Votre score&#xa0;:</translation>
     </message>
     <message>
         <source>Standard scores</source>
+        <extracomment>A screen reader&apos;s name of the standard mode&apos;s score list; it fills %1 or %2 of the sentences said when a row is added or removed or the list is sorted.</extracomment>
         <translation>Scores standard</translation>
     </message>
     <message>
         <source>Scores</source>
+        <extracomment>The heading over the score list, at 12 px; 65 px before it runs into the mode&apos;s name beside it.</extracomment>
         <translation>Scores</translation>
     </message>
     <message>
         <source>Record</source>
+        <extracomment>A button, 69 px wide at 12 px: adds the name and score to the score list.</extracomment>
         <translation>Inscrire</translation>
     </message>
     <message>
         <source>Choices</source>
+        <extracomment>The frame round the two mode buttons, &quot;standard&quot; and &quot;expert&quot;: the choice of mode.</extracomment>
         <translation>Mode</translation>
     </message>
     <message>
         <source>Standard</source>
+        <extracomment>The mode&apos;s name beside the &quot;Scores&quot; heading until the first switch of mode, as the radio button &quot;standard&quot; with a capital letter; 100 px at 12 px.</extracomment>
         <translation>Standard</translation>
     </message>
     <message>
         <source>Expert scores</source>
+        <extracomment>A screen reader&apos;s name of the expert mode&apos;s score list; it fills %1 or %2 of the sentences said when a row is added or removed or the list is sorted.</extracomment>
         <translation>Scores expert</translation>
     </message>
     <message>
         <source>Static Version</source>
+        <extracomment>A check box, 145 px wide at 12 px bold with its mark: ticked, the clock stops (&quot;no clock&quot;).</extracomment>
         <translation>Sans chrono</translation>
     </message>
     <message>
         <source>New game, maximum possible score %1</source>
+        <extracomment>Said by a screen reader at Start; %1 is the number of points the new game starts at, 100 or less.</extracomment>
         <translation>Nouvelle partie, score maximal possible %1</translation>
     </message>
     <message>
         <source>%1 sorted by %2, ascending</source>
+        <extracomment>Said by a screen reader after a sort: %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;, %2 the heading sorted by, &quot;Name&quot; or &quot;Score&quot;.</extracomment>
         <translation>%1 triés par %2, ordre croissant</translation>
     </message>
     <message>
         <source>%1 sorted by %2, descending</source>
+        <extracomment>As &quot;%1 sorted by %2, ascending&quot;, from the highest or last down.</extracomment>
         <translation>%1 triés par %2, ordre décroissant</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <comment>caption: value</comment>
+        <extracomment>What a screen reader says of a score or the product: %1 is its caption (&quot;Your Score&quot;), %2 the number shown.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a square bought in %1</source>
+        <extracomment>A purchase made before the first game, which leaves the square empty; %1 is the square (&quot;row 2, column 3&quot;).</extracomment>
+        <translation>achat dans la case %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>buy button: its purchase</comment>
+        <extracomment>A buy button as a screen reader says it once used: %1 is its name (&quot;first purchase, 1 minute (5 points)&quot;), %2 where its digit went (&quot;7 bought in row 1, column 2&quot;).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>The time a buy button costs, in its caption: &quot;1 minute&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;minute</numerusform>
+            <numerusform>%n&#xa0;minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <extracomment>The points a buy button costs, in its caption: &quot;5 points&quot; in &quot;1 minute (5 points)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;point</numerusform>
+            <numerusform>%n&#xa0;points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>buy button: time (points)</comment>
+        <extracomment>A buy button&apos;s caption, about 155 px of text at 12 px beside its round mark: %1 is the time it costs (&quot;1 minute&quot;), %2 the same cost in points (&quot;5 points&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Reading…</source>
+        <extracomment>Shown at the foot of a score list while its file is read: 150 pixels at most.</extracomment>
         <translation>Lecture…</translation>
     </message>
     <message>
         <source>Reading %1…</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
         <source>%1 read</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>%1&#xa0;: lecture terminée</translation>
     </message>
     <message>
         <source>Sorting…</source>
+        <extracomment>Shown at the foot of a score list while it is sorted: 150 pixels at most.</extracomment>
         <translation>Tri…</translation>
     </message>
     <message>
         <source>Sorting %1…</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>Tri de %1…</translation>
     </message>
     <message>
         <source>%1 sorted</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>%1&#xa0;: tri terminé</translation>
     </message>
     <message>
         <source>Saving…</source>
+        <extracomment>Shown at the foot of a score list while it is saved: 150 pixels at most.</extracomment>
         <translation>Enregistrement…</translation>
     </message>
     <message>
         <source>Saving %1…</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>Enregistrement de %1…</translation>
     </message>
     <message>
         <source>%1 saved</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>%1&#xa0;: enregistrement terminé</translation>
     </message>
     <message>
         <source>Recording…</source>
+        <extracomment>Shown at the foot of a score list while a score is added to its file: 150 pixels at most.</extracomment>
         <translation>Inscription…</translation>
     </message>
     <message>
         <source>Recording in %1…</source>
+        <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>Inscription dans %1…</translation>
     </message>
 </context>
@@ -347,18 +447,22 @@ atteigne sa cible.</translation>
     <name>HelpPictures</name>
     <message>
         <source>Name</source>
+        <extracomment>The heading of the names in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The heading of the scores in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
         <translation>Score</translation>
     </message>
     <message>
         <source>A solved board, rows from the top: %1. Targets: %2.</source>
+        <extracomment>What a screen reader says of the help&apos;s picture of a board: %1 is its digits (&quot;2, 9, 4; 7, 5, 3; 6, 1, 8&quot;), %2 its targets (&quot;row 1 15, ..., rising diagonal 15&quot;).</extracomment>
         <translation>Une grille résolue, lignes de haut en bas&#xa0;: %1. Cibles&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A score list with the headings Name and Score: %1.</source>
+        <extracomment>What a screen reader says of the help&apos;s picture of a score list: %1 is its rows, &quot;Ann 87, Bob 64, ...&quot;.</extracomment>
         <translation>Une liste de scores avec les colonnes Nom et Score&#xa0;: %1.</translation>
     </message>
     <message>
@@ -376,6 +480,12 @@ atteigne sa cible.</translation>
     <message>
         <source>Example expert score list</source>
         <translation>Exemple de liste de scores du mode expert</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>line and its target</comment>
+        <extracomment>One target in the description of the help&apos;s picture: %1 is its line (&quot;row 1&quot;), %2 its number (&quot;18&quot;).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -405,20 +515,14 @@ atteigne sa cible.</translation>
         <translation>Ici, le produit des diagonales doit faire 126 et 28, celui des lignes 108, 112 et 30, et celui des colonnes 24, 315 et 48.</translation>
     </message>
     <message>
-        <source>Every 12 seconds of game time the maximum possible score decreases by 1 point.</source>
-        <translation>Toutes les 12 secondes de jeu, le score maximal possible baisse de 1 point.</translation>
-    </message>
-    <message>
         <source>New in this version: You can opt to disable the timer by clicking the check box labeled &quot;Static Version.&quot;</source>
+        <extracomment>Quotes the check box &quot;Static Version&quot; (it stops the clock): write its translation.</extracomment>
         <translation>Nouveau dans cette version&#xa0;: vous pouvez arrêter le chrono en cochant la case «&#xa0;Sans chrono&#xa0;».</translation>
     </message>
     <message>
-        <source>If you use the help buttons you will get a number in one of the  blank squares. A 5 point penalty corresponds to a loss of 1 minute of time. </source>
-        <translation>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de 5 points vaut 1 minute de jeu.</translation>
-    </message>
-    <message>
         <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
-        <translation>Quand vous appuyez sur «&#xa0;Fini&#xa0;», les chiffres mal placés sont effacés et votre score baisse d’autant.</translation>
+        <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
+        <translation>Quand vous appuyez sur «&#xa0;Terminé&#xa0;», les chiffres mal placés sont effacés et votre score baisse en conséquence.</translation>
     </message>
     <message>
         <source>You can use the calculator at the top to help with the multiplication.</source>
@@ -426,10 +530,12 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
+        <extracomment>&quot;start&quot; is the button &quot;Start&quot;: write its translation.</extracomment>
         <translation>Certains nombres rendent la grille plus facile. Le score maximal possible est alors abaissé. Vous pouvez jouer cette grille ou appuyer de nouveau sur «&#xa0;Jouer&#xa0;» pour avoir d’autres nombres.</translation>
     </message>
     <message>
         <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
+        <extracomment>Quotes the headings &quot;Score&quot; and &quot;Name&quot; of the score list: write their translations.</extracomment>
         <translation>Un clic sur le mot «&#xa0;Score&#xa0;» en haut à droite de la liste la trie du plus petit au plus grand score. Un autre clic la range de nouveau du plus grand au plus petit. Un clic sur le mot «&#xa0;Nom&#xa0;» la trie par ordre alphabétique inverse. Un second clic rétablit l’ordre alphabétique.</translation>
     </message>
     <message>
@@ -438,25 +544,54 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Veltrano ver %1</source>
+        <extracomment>The About window&apos;s line under the game&apos;s name; %1 is the version number, &quot;3.2&quot;.</extracomment>
         <translation>Veltrano version %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
+        <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
+        <translation>
+            <numerusform>Chaque %n&#xa0;seconde de jeu, le score maximal possible baisse de 1&#xa0;point.</numerusform>
+            <numerusform>Toutes les %n&#xa0;secondes de jeu, le score maximal possible baisse de 1&#xa0;point.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
+        <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
+        <translation>
+            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n&#xa0;point vaut %1 de jeu.</numerusform>
+            <numerusform>Les boutons d’achat placent un chiffre dans l’une des cases vides. Une pénalité de %n&#xa0;points vaut %1 de jeu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;minute</numerusform>
+            <numerusform>%n&#xa0;minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
+        <extracomment>The title of the help window of the standard mode.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
         <source>Expert Help</source>
+        <extracomment>The title of the help window of the expert mode.</extracomment>
         <translation>Aide du mode expert</translation>
     </message>
     <message>
         <source>Support:</source>
+        <extracomment>The caption before the support&apos;s e-mail address; 59 px at 12 px.</extracomment>
         <translation>Support&#xa0;:</translation>
     </message>
     <message>
         <source>CLOSE</source>
+        <extracomment>Closes the help window; 100 px at 14 px bold, in capitals as the English.</extracomment>
         <translation>FERMER</translation>
     </message>
 </context>
@@ -559,10 +694,12 @@ atteigne sa cible.</translation>
     <name>ScoreListModel</name>
     <message>
         <source>Name</source>
+        <extracomment>The heading of the score list&apos;s column of names; about 130 px at 10 px with the sort mark.</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The heading of the score list&apos;s column of scores; about 60 px at 10 px with the sort mark.</extracomment>
         <translation>Score</translation>
     </message>
 </context>
@@ -618,10 +755,12 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>It could not be added to a file: %1.</source>
+        <extracomment>%1 is why the score could not be added to a file.</extracomment>
         <translation>Il n’a pas pu être ajouté à un fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It could not be added to %1: %2.</source>
+        <extracomment>%1 is the score list&apos;s file, %2 why the score could not be added to it.</extracomment>
         <translation>Il n’a pas pu être ajouté à %1&#xa0;: %2.</translation>
     </message>
     <message>
@@ -655,6 +794,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
+        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;.</extracomment>
         <translation>impossible d’ouvrir l’affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
     </message>
     <message>
@@ -663,6 +803,7 @@ atteigne sa cible.</translation>
     </message>
     <message>
         <source>Write to %1 from your own account.</source>
+        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
         <translation>Écrivez à %1 depuis votre propre compte.</translation>
     </message>
 </context>
@@ -670,7 +811,7 @@ atteigne sa cible.</translation>
     <name>fw::ListBox</name>
     <message>
         <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Gauche et Droite choisissent une colonne&#xa0;; Espace trie selon celle-ci.</translation>
+        <translation>Les flèches gauche et droite choisissent une colonne&#xa0;; la barre d’espace trie selon celle-ci.</translation>
     </message>
     <message>
         <source>The list could not be sorted.</source>

@@ -15,6 +15,7 @@
 namespace ui {
 
 AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_(std::move(showGameWindow)) {
+  //: The title of the window about the game, its name and version.
   setWindowTitle(tr("About"));
   auto* panel = new fw::RoundedPanel(content(), Qt::white, Qt::black, 16);
   panel->setObjectName("panel");
@@ -24,6 +25,7 @@ AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_
   text->setTextFormat(Qt::PlainText);
   text->setWordWrap(true);
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  //: A button, 69 px wide at 12 px: closes the window.
   auto* close = new QPushButton(tr("Close"), content());
   fw::place(close, "closeButton", {239, 307, 69, 20}, fw::layoutFont(12));
   close->setAutoDefault(false);

@@ -32,19 +32,38 @@ QString translated(const char* text) { return QCoreApplication::translate("Board
 // The game's own names of its lines are its English ones; these say them in
 // the player's language, the lines in the game's order.
 std::string spokenLineName(int line) {
+  //: A line of the 3 x 3 grid, said by a screen reader; %1 is 1, 2 or 3 from the top.
   if (line < 3) return translated(QT_TRANSLATE_NOOP("BoardLayout", "row %1")).arg(line + 1).toStdString();
+  //: A line of the 3 x 3 grid, said by a screen reader; %1 is 1, 2 or 3 from the left.
   if (line < 6) return translated(QT_TRANSLATE_NOOP("BoardLayout", "column %1")).arg(line - 2).toStdString();
+  //: The diagonal from the top left to the bottom right, said by a screen reader.
   return translated(line == 6 ? QT_TRANSLATE_NOOP("BoardLayout", "falling diagonal")
+                              //: The diagonal from the bottom left to the top right, said by a screen reader.
                               : QT_TRANSLATE_NOOP("BoardLayout", "rising diagonal"))
       .toStdString();
 }
 
 std::string spokenNameOf(game::Cell cell) {
   if (cell.kind == game::Cell::Kind::Target) {
-    return translated(QT_TRANSLATE_NOOP("BoardLayout", "target of %1"))
-        .arg(QString::fromStdString(spokenLineName(cell.index)))
+    // A whole phrase a line, so that each language can give the line its own
+    // article and case.
+    //: What a screen reader calls the number at the end of a row; %1 is 1, 2 or 3 from the top.
+    if (cell.index < 3) {
+      return translated(QT_TRANSLATE_NOOP("BoardLayout", "target of row %1")).arg(cell.index + 1).toStdString();
+    }
+    //: What a screen reader calls the number below a column; %1 is 1, 2 or 3 from the left.
+    if (cell.index < 6) {
+      return translated(QT_TRANSLATE_NOOP("BoardLayout", "target of column %1")).arg(cell.index - 2).toStdString();
+    }
+    //: What a screen reader calls the number at the top left, the target of
+    //: the diagonal from the top left to the bottom right.
+    return translated(cell.index == 6 ? QT_TRANSLATE_NOOP("BoardLayout", "target of falling diagonal")
+                                      //: What a screen reader calls the number at the top right, the target
+                                      //: of the diagonal from the bottom left to the top right.
+                                      : QT_TRANSLATE_NOOP("BoardLayout", "target of rising diagonal"))
         .toStdString();
   }
+  //: A square of the 3 x 3 grid, said by a screen reader; %1 is its row, %2 its column, each 1 to 3.
   return translated(QT_TRANSLATE_NOOP("BoardLayout", "row %1, column %2"))
       .arg(1 + cell.index / 3)
       .arg(1 + cell.index % 3)

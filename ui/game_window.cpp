@@ -26,8 +26,14 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr const char* kPurchases[] = {
-    QT_TRANSLATE_NOOP("GameWindow", "first purchase, %1"), QT_TRANSLATE_NOOP("GameWindow", "second purchase, %1"),
-    QT_TRANSLATE_NOOP("GameWindow", "third purchase, %1"), QT_TRANSLATE_NOOP("GameWindow", "fourth purchase, %1")};
+    //: A screen reader's name of the first buy button; %1 is its caption, "1 minute (5 points)".
+    QT_TRANSLATE_NOOP("GameWindow", "first purchase, %1"),
+    //: A screen reader's name of the second buy button; %1 is its caption, "3 minutes (15 points)".
+    QT_TRANSLATE_NOOP("GameWindow", "second purchase, %1"),
+    //: A screen reader's name of the third buy button; %1 is its caption, "3 minutes (15 points)".
+    QT_TRANSLATE_NOOP("GameWindow", "third purchase, %1"),
+    //: A screen reader's name of the fourth buy button; %1 is its caption, "3 minutes (15 points)".
+    QT_TRANSLATE_NOOP("GameWindow", "fourth purchase, %1")};
 // The colour of a square bought with each buy button.
 constexpr std::array<QRgb, game::kBuyButtons.size()> kBoughtColours = {0x66FFFF, 0x66FF66, 0xFFFF66, 0xFF8000};
 
@@ -37,7 +43,20 @@ QString textOf(const std::optional<int>& number) { return number ? QString::numb
 void showValue(QLabel* label, const QString& caption, const QString& value) {
   if (label->text() == value && !label->accessibleName().isEmpty()) return;
   label->setText(value);
-  label->setAccessibleName(value.isEmpty() ? caption : GameWindow::tr("%1: %2").arg(caption, value));
+  //: What a screen reader says of a score or the product: %1 is its caption
+  //: ("Your Score"), %2 the number shown.
+  label->setAccessibleName(value.isEmpty() ? caption : GameWindow::tr("%1: %2", "caption: value").arg(caption, value));
+}
+
+// What a screen reader says of a bought digit and the square it went to.
+QString boughtIn(int digit, int square) {
+  const QString where = QString::fromStdString(spokenNameOf(game::squareCell(square)));
+  //: %1 is the digit bought, %2 the square it went to ("row 2, column 3").
+  if (digit != 0) return GameWindow::tr("%1 bought in %2").arg(QString::number(digit), where);
+  // Before the first puzzle a purchase leaves its square empty.
+  //: A purchase made before the first game, which leaves the square empty;
+  //: %1 is the square ("row 2, column 3").
+  return GameWindow::tr("a square bought in %1").arg(where);
 }
 
 void showText(QLineEdit* field, const std::string& text) {
@@ -111,6 +130,7 @@ void GameWindow::onStart() {
   clock_->stop();
   showGame();
   // The targets stay where they are read on request; a reader is told that they are new.
+  //: Said by a screen reader at Start; %1 is the number of points the new game starts at, 100 or less.
   announcer_->announce(tr("New game, maximum possible score %1").arg(game_.maximumScore));
 }
 
@@ -152,9 +172,7 @@ void GameWindow::onBuy(int button) {
   showGame();
   if (game_.purchases.size() == before) return;
   const game::Purchase& bought = game_.purchases.back();
-  announcer_->announce(tr("%1 bought in %2")
-                           .arg(QString::number(game_.solution[static_cast<std::size_t>(bought.square)]),
-                                QString::fromStdString(spokenNameOf(game::squareCell(bought.square)))));
+  announcer_->announce(boughtIn(game_.solution[static_cast<std::size_t>(bought.square)], bought.square));
 }
 
 void GameWindow::onModeChosen(game::Mode mode) {
@@ -182,17 +200,31 @@ void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
     const char* begun;
     const char* done;
   };
-  // What the list shows at its foot (150 pixels at most), and what a reader
-  // hears as the step begins and ends; %1 is the list's name, such as "Standard scores".
+  // What the list shows at its foot, and what a reader hears as the step
+  // begins and ends; a record's own news says when it is done.
   static constexpr Said kSteps[] = {
-      {QT_TRANSLATE_NOOP("GameWindow", "Reading…"), QT_TRANSLATE_NOOP("GameWindow", "Reading %1…"),
+      //: Shown at the foot of a score list while its file is read: 150 pixels at most.
+      {QT_TRANSLATE_NOOP("GameWindow", "Reading…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+       QT_TRANSLATE_NOOP("GameWindow", "Reading %1…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
        QT_TRANSLATE_NOOP("GameWindow", "%1 read")},
-      {QT_TRANSLATE_NOOP("GameWindow", "Sorting…"), QT_TRANSLATE_NOOP("GameWindow", "Sorting %1…"),
+      //: Shown at the foot of a score list while it is sorted: 150 pixels at most.
+      {QT_TRANSLATE_NOOP("GameWindow", "Sorting…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+       QT_TRANSLATE_NOOP("GameWindow", "Sorting %1…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
        QT_TRANSLATE_NOOP("GameWindow", "%1 sorted")},
-      {QT_TRANSLATE_NOOP("GameWindow", "Saving…"), QT_TRANSLATE_NOOP("GameWindow", "Saving %1…"),
+      //: Shown at the foot of a score list while it is saved: 150 pixels at most.
+      {QT_TRANSLATE_NOOP("GameWindow", "Saving…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+       QT_TRANSLATE_NOOP("GameWindow", "Saving %1…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
        QT_TRANSLATE_NOOP("GameWindow", "%1 saved")},
-      // A record's own news says when it is done.
-      {QT_TRANSLATE_NOOP("GameWindow", "Recording…"), QT_TRANSLATE_NOOP("GameWindow", "Recording in %1…"), nullptr},
+      //: Shown at the foot of a score list while a score is added to its file: 150 pixels at most.
+      {QT_TRANSLATE_NOOP("GameWindow", "Recording…"),
+       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+       QT_TRANSLATE_NOOP("GameWindow", "Recording in %1…"), nullptr},
   };
   auto step = std::make_shared<int>(-1);
   connect(&model, &ScoreListModel::stepChanged, &list, [&list, step](int now) {
@@ -219,6 +251,7 @@ void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
 QString GameWindow::spokenRow(const fw::ListBox& list, int row) {
   const QString name = list.model()->index(row, 0).data().toString();
   const QString score = list.model()->index(row, 1).data().toString();
+  //: A row of a score list as a screen reader says it: %1 is the player's name, %2 the score.
   return score.isEmpty() ? name : tr("%1, %2").arg(name, score);
 }
 
@@ -227,7 +260,11 @@ void GameWindow::onRecord() {
   const QString name = nameField_->text();
   const QString score = textOf(game_.score);
   // Said once the file step is done: a list being sorted or saved takes the row after.
-  const QString spoken = tr("%1 added to %2").arg(score.isEmpty() ? name : tr("%1, %2").arg(name, score), list->accessibleName());
+  //: A row of a score list as a screen reader says it: %1 is the player's name, %2 the score.
+  const QString row = score.isEmpty() ? name : tr("%1, %2").arg(name, score);
+  //: Said by a screen reader after Record; %1 is the row, name and score
+  //: ("Ann, 56"), %2 the list's name, "Standard scores" or "Expert scores".
+  const QString spoken = tr("%1 added to %2").arg(row, list->accessibleName());
   scores_->record(game_.mode, name.toStdString(), score.toStdString(), [this, spoken] { announcer_->announce(spoken); });
 }
 
@@ -248,9 +285,12 @@ void GameWindow::showBoard() {
 }
 
 void GameWindow::showScores() {
+  //: A screen reader's name of the number beside the caption "Maximum Possible Score:"; no limit of room.
   showValue(maximumScoreLabel_, tr("Maximum Possible Score"), QString::number(game_.maximumScore));
+  //: A screen reader's name of the number beside the caption "Your Score:"; no limit of room.
   showValue(scoreLabel_, tr("Your Score"), textOf(game_.score));
   // The focus comes to "Score" when Done has counted: it says the score, which a reader then hears.
+  //: A screen reader's name of the "Score" button once a game is done; %1 is the points scored.
   const QString scoreButtonName = game_.score ? tr("Score, your score: %1").arg(*game_.score) : QString();
   if (scoreButton_->accessibleName() != scoreButtonName) scoreButton_->setAccessibleName(scoreButtonName);
   // Done disables itself; Qt would hand its focus on to a buy button, where
@@ -278,9 +318,9 @@ void GameWindow::showBuyButtons() {
     for (const game::Purchase& p : game_.purchases) {
       if (p.button != static_cast<int>(button)) continue;
       const int digit = game_.solution[static_cast<std::size_t>(p.square)];
-      name = tr("%1: %2").arg(name, tr("%1 bought in %2")
-                                         .arg(digit == 0 ? tr("a square") : QString::number(digit),
-                                              QString::fromStdString(spokenNameOf(game::squareCell(p.square)))));
+      //: A buy button as a screen reader says it once used: %1 is its name
+      //: ("first purchase, 1 minute (5 points)"), %2 where its digit went ("7 bought in row 1, column 2").
+      name = tr("%1: %2", "buy button: its purchase").arg(name, boughtIn(digit, p.square));
     }
     if (radio->accessibleName() != name) radio->setAccessibleName(name);
   }
@@ -294,12 +334,15 @@ void GameWindow::showMode() {
     factorMenus_[factor]->setVisible(!standard);
     calculatorSigns_[factor]->setVisible(!standard);
   }
+  //: A screen reader's name of the calculator's product, said before its value.
   showValue(productLabel_, tr("product"), textOf(game_.product));
   // Empty in the standard mode, the product is out of sight and out of what a reader reads.
   productLabel_->setVisible(!standard);
+  // The same texts as the mode's radio buttons.
   const QString mode = standard ? tr("standard") : tr("expert");
   // The layout's "Standard" stays until the first switch; after one it reads as the button does.
   if (modeLabel_->text().compare(mode, Qt::CaseInsensitive) != 0) modeLabel_->setText(mode);
+  //: The help button in the expert mode ("expert help"), 69 px wide at 12 px.
   helpButton_->setText(standard ? tr("HELP") : tr("ExpHelp"));
   standardList_->setVisible(standard);
   expertList_->setVisible(!standard);

@@ -35,10 +35,13 @@ const QFont kScoreFont = fw::layoutFont(14, true);
 // "1 minute (5 points)": a point is a period of the clock.
 QString buyCaption(int cost) {
   const int minutes = cost * game::kSecondsPerPoint / 60;
-  // Only 1 and 3 minutes occur, so two forms serve every language.
-  return (minutes == 1 ? GameWindow::tr("%1 minute (%2 points)") : GameWindow::tr("%1 minutes (%2 points)"))
-      .arg(minutes)
-      .arg(cost);
+  //: The time a buy button costs, in its caption: "1 minute" in "1 minute (5 points)".
+  const QString time = GameWindow::tr("%n minute(s)", nullptr, minutes);
+  //: The points a buy button costs, in its caption: "5 points" in "1 minute (5 points)".
+  const QString points = GameWindow::tr("%n point(s)", nullptr, cost);
+  //: A buy button's caption, about 155 px of text at 12 px beside its round mark:
+  //: %1 is the time it costs ("1 minute"), %2 the same cost in points ("5 points").
+  return GameWindow::tr("%1 (%2)", "buy button: time (points)").arg(time, points);
 }
 
 QLineEdit* makeField(QWidget* parent, const char* name, QRect where, const QFont& font) {
@@ -139,11 +142,13 @@ void GameWindow::makeBuyButtons() {
     group << radio;
   }
   fw::groupRadioButtons(content(), group);
+  //: The frame round the four buy buttons; about 240 px at 12 px. A digit 1-9 is bought.
   makeGroupBox(content(), "buyGroup", kControlPlaces.buyGroup, tr("Buy a number. Cost:"));
 }
 
 void GameWindow::makeCalculator() {
   const char* names[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
+  //: A screen reader's names of the calculator's three menus, whose chosen digits it multiplies.
   const char* spokenNames[] = {QT_TRANSLATE_NOOP("GameWindow", "first factor"),
                                QT_TRANSLATE_NOOP("GameWindow", "second factor"),
                                QT_TRANSLATE_NOOP("GameWindow", "third factor")};
@@ -159,6 +164,7 @@ void GameWindow::makeCalculator() {
       const std::optional<int> before = game_.product;
       game::chooseFactor(game_, static_cast<int>(factor), digit);
       showGame();
+      //: Said by a screen reader when the calculator's product changes; %1 is the product.
       if (game_.product != before) announcer_->announce(tr("product: %1").arg(*game_.product));
     });
     factorMenus_[factor] = menu;
@@ -178,12 +184,20 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QStr
   list->setRowClickHandler([this, list, spokenName](int row) {
     const QString removed = spokenRow(*list, row);
     list->model()->removeRow(row);
+    //: Said by a screen reader after a click removes a row: %1 is the row, name and
+    //: score ("Ann, 56"), %2 the list's name, "Standard scores" or "Expert scores".
     announcer_->announce(tr("%1 removed from %2").arg(removed, spokenName));
   });
   connect(list, &fw::ListBox::sorted, this, [this, list, spokenName](int column, Qt::SortOrder order) {
     const QString heading = list->model()->headerData(column, Qt::Horizontal).toString();
-    announcer_->announce(order == Qt::AscendingOrder ? tr("%1 sorted by %2, ascending").arg(spokenName, heading)
-                                                     : tr("%1 sorted by %2, descending").arg(spokenName, heading));
+    if (order == Qt::AscendingOrder) {
+      //: Said by a screen reader after a sort: %1 is the list's name, "Standard scores" or
+      //: "Expert scores", %2 the heading sorted by, "Name" or "Score".
+      announcer_->announce(tr("%1 sorted by %2, ascending").arg(spokenName, heading));
+    } else {
+      //: As "%1 sorted by %2, ascending", from the highest or last down.
+      announcer_->announce(tr("%1 sorted by %2, descending").arg(spokenName, heading));
+    }
   });
   return list;
 }
@@ -191,13 +205,17 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QStr
 void GameWindow::makeControls() {
   makeBoard();
 
+  //: A button, 69 px wide at 12 px (about 65 px of text): a new game.
   startButton_ = makeButton("startButton", kControlPlaces.startButton, tr("Start"), &GameWindow::onStart);
   setDefaultButton(startButton_);
 
   makeConnectors();
 
+  //: A button, 69 px wide at 12 px: checks the grid and shows the score.
   doneButton_ = makeButton("doneButton", kControlPlaces.doneButton, tr("Done"), &GameWindow::onDone);
   // The values carry their captions for a reader, who would otherwise hear each twice.
+  //: The caption before the points the game can still give; 178 px at 14 px,
+  //: which the English fills: a shorter form ("maximum score") is right.
   fw::keepFromAssistiveTools(
       makeLabel("maximumScoreCaption", kControlPlaces.maximumScoreCaption, tr("Maximum Possible Score:"), kLabelFont));
   maximumScoreLabel_ = makeLabel("maximumScoreLabel", kControlPlaces.maximumScoreLabel, "", kScoreFont);
@@ -206,43 +224,62 @@ void GameWindow::makeControls() {
   // A coarse timer lets the system batch the game clock with other wake-ups.
   clock_->setTimerType(Qt::CoarseTimer);
   connect(clock_, &QTimer::timeout, this, &GameWindow::onTick);
+  //: The caption before the score of a finished game; 178 px at 14 px.
   fw::keepFromAssistiveTools(makeLabel("scoreCaption", kControlPlaces.scoreCaption, tr("Your Score:"), kLabelFont));
   scoreLabel_ = makeLabel("scoreLabel", kControlPlaces.scoreLabel, "", kScoreFont);
 
   makeBuyButtons();
 
+  //: A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the English.
   helpButton_ = makeButton("helpButton", kControlPlaces.helpButton, tr("HELP"), &GameWindow::onHelp);
+  //: A button, 69 px wide at 12 px: ends the game program.
   QPushButton* quitButton = makeButton("quitButton", kControlPlaces.quitButton, tr("Quit"), &GameWindow::onQuit);
 
+  //: A screen reader's name of the standard mode's score list; it fills %1 or %2 of the
+  //: sentences said when a row is added or removed or the list is sorted.
   standardList_ = makeScoreList("standardList", kControlPlaces.standardList, tr("Standard scores"));
+  //: The heading over the score list, at 12 px; 65 px before it runs into the mode's name beside it.
   makeLabel("scoresHeading", kControlPlaces.scoresHeading, tr("Scores"), kPlain);
 
+  //: A button, 69 px wide at 12 px: shows the field for the player's name, to record the score.
   scoreButton_ = makeButton("scoreButton", kControlPlaces.scoreButton, tr("Score"), &GameWindow::onScore);
+  //: The caption before the field for the player's name; 100 px at 12 px.
   nameCaption_ = makeLabel("nameCaption", kControlPlaces.nameCaption, tr("Name"), kPlain, Qt::AlignRight);
   nameCaption_->hide();
   nameField_ = makeField(content(), "nameField", kControlPlaces.nameField, kPlain);
   nameField_->hide();
   fw::refuseCharacters(nameField_, QString::fromLatin1(scores::kNotInAName.data(), scores::kNotInAName.size()));
   nameCaption_->setBuddy(nameField_);
+  //: A button, 69 px wide at 12 px: adds the name and score to the score list.
   recordButton_ = makeButton("recordButton", kControlPlaces.recordButton, tr("Record"), &GameWindow::onRecord);
   recordButton_->hide();
   // Return after typing a name records it, rather than starting a new game
   // that would empty the score about to be recorded.
   setReturnButton(nameField_, recordButton_);
 
+  //: A radio button, 80 px wide at 12 px with its round mark: the mode of sums. Also shown
+  //: beside "Scores" once the mode has been switched.
   standardButton_ = makeRadioButton(content(), "standardButton", kControlPlaces.standardButton, tr("standard"));
   standardButton_->setChecked(true);
   fw::onTurnedOn(standardButton_, [this] { onModeChosen(game::Mode::Standard); });
+  //: A radio button, 80 px wide at 12 px with its round mark: the mode of products. Also
+  //: shown beside "Scores" in that mode.
   expertButton_ = makeRadioButton(content(), "expertButton", kControlPlaces.expertButton, tr("expert"));
   fw::onTurnedOn(expertButton_, [this] { onModeChosen(game::Mode::Expert); });
   fw::groupRadioButtons(content(), {standardButton_, expertButton_});
+  //: The frame round the two mode buttons, "standard" and "expert": the choice of mode.
   makeGroupBox(content(), "modeGroup", kControlPlaces.modeGroup, tr("Choices"));
 
   makeCalculator();
   // The layout's capital S stays until the first switch of mode.
+  //: The mode's name beside the "Scores" heading until the first switch of mode, as the
+  //: radio button "standard" with a capital letter; 100 px at 12 px.
   modeLabel_ = makeLabel("modeLabel", kControlPlaces.modeLabel, tr("Standard"), kPlain);
 
+  //: A screen reader's name of the expert mode's score list; it fills %1 or %2 of the
+  //: sentences said when a row is added or removed or the list is sorted.
   expertList_ = makeScoreList("expertList", kControlPlaces.expertList, tr("Expert scores"));
+  //: A check box, 145 px wide at 12 px bold with its mark: ticked, the clock stops ("no clock").
   staticVersionBox_ = new QCheckBox(tr("Static Version"), content());
   fw::place(staticVersionBox_, "staticVersionBox", kControlPlaces.staticVersionBox, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });

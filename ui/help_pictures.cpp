@@ -119,8 +119,10 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
   p.setFont(fw::layoutFont(12, true));
   p.setPen(Qt::black);
   p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter,
+             //: The heading of the names in the help's picture of a score list, as the list's own heading.
              translated(QT_TRANSLATE_NOOP("HelpPictures", "Name")));
   p.drawText(QRect(heading.left() + nameWidth, heading.top(), list.width() - nameWidth, rowHeight), Qt::AlignCenter,
+             //: The heading of the scores in the help's picture of a score list, as the list's own heading.
              translated(QT_TRANSLATE_NOOP("HelpPictures", "Score")));
 
   p.setFont(fw::layoutFont(12));
@@ -157,9 +159,14 @@ std::string describeBoard(const BoardExample& example) {
   }
   std::string targets;
   for (std::size_t line = 0; line < game::kLines.size(); ++line) {
-    targets += (targets.empty() ? "" : ", ") + spokenLineName(static_cast<int>(line)) + " " +
-               std::to_string(exampleTarget(example, game::kLines[line]));
+    //: One target in the description of the help's picture: %1 is its line ("row 1"), %2 its number ("18").
+    const QString target = QCoreApplication::translate("HelpPictures", "%1 %2", "line and its target")
+                               .arg(QString::fromStdString(spokenLineName(static_cast<int>(line))))
+                               .arg(exampleTarget(example, game::kLines[line]));
+    targets += (targets.empty() ? "" : ", ") + target.toStdString();
   }
+  //: What a screen reader says of the help's picture of a board: %1 is its digits
+  //: ("2, 9, 4; 7, 5, 3; 6, 1, 8"), %2 its targets ("row 1 15, ..., rising diagonal 15").
   return translated(QT_TRANSLATE_NOOP("HelpPictures", "A solved board, rows from the top: %1. Targets: %2."))
       .arg(QString::fromStdString(rows), QString::fromStdString(targets))
       .toStdString();
@@ -170,6 +177,7 @@ std::string describeScores(QSize size, const std::array<ScoreRow, 6>& rows) {
   for (std::size_t i = 0; i < rowsShown(size, rows.size()); ++i) {
     text += (i == 0 ? "" : ", ") + std::string(rows[i].name) + " " + rows[i].score;
   }
+  //: What a screen reader says of the help's picture of a score list: %1 is its rows, "Ann 87, Bob 64, ...".
   return translated(QT_TRANSLATE_NOOP("HelpPictures", "A score list with the headings Name and Score: %1."))
       .arg(QString::fromStdString(text))
       .toStdString();

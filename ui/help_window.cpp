@@ -35,6 +35,7 @@ struct Page {
 
 using Kind = Part::Kind;
 
+//: The title of the help window of the standard mode.
 const Page kStandardPage = {QT_TRANSLATE_NOOP("HelpWindow", "Help"), {867, 737}, false, {
     {Kind::Picture, {45, 36, 441, 370}, HelpPicture::StandardBoard},
     {Kind::Paragraphs, {509, 36, 325, 485}, {}, standardRules},
@@ -45,6 +46,7 @@ const Page kStandardPage = {QT_TRANSLATE_NOOP("HelpWindow", "Help"), {867, 737},
     {Kind::Close, {734, 684, 100, 20}},
 }};
 
+//: The title of the help window of the expert mode.
 const Page kExpertPage = {QT_TRANSLATE_NOOP("HelpWindow", "Expert Help"), {872, 739}, true, {
     {Kind::Picture, {20, 14, 538, 516}, HelpPicture::ExpertBoard},
     {Kind::Paragraphs, {570, 14, 298, 575}, {}, expertRules},
@@ -92,6 +94,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::SupportLabel: {
+        //: The caption before the support's e-mail address; 59 px at 12 px.
         auto* label = new QLabel(tr("Support:"), content());
         fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
         label->setTextFormat(Qt::PlainText);
@@ -109,6 +112,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::Close: {
+        //: Closes the help window; 100 px at 14 px bold, in capitals as the English.
         auto* close = new fw::PressableText(tr("CLOSE"), content(), fw::Pressable::Role::Button, [this] { hide(); });
         fw::place(close, "closeText", part.where, fw::layoutFont(14, true));
         close->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

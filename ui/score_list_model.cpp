@@ -66,7 +66,9 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  //: The heading of the score list's column of names; about 130 px at 10 px with the sort mark.
   if (section == 0) return QCoreApplication::translate("ScoreListModel", "Name");
+  //: The heading of the score list's column of scores; about 60 px at 10 px with the sort mark.
   if (section == 1) return QCoreApplication::translate("ScoreListModel", "Score");
   return {};
 }

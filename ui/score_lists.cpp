@@ -216,8 +216,11 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
       const bool retried = list.problem().empty();
       const std::string& path = list.path();
       tell(tr("Your score is kept only in the list for now.").toStdString(),
+           //: %1 is why the score could not be added to a file.
            (path.empty() ? fill(tr("It could not be added to a file: %1."), {said(outcome.reason)})
-                         : fill(tr("It could not be added to %1: %2."), {path, said(outcome.reason)})) +
+                         : fill(
+                               //: %1 is the score list's file, %2 why the score could not be added to it.
+                               tr("It could not be added to %1: %2."), {path, said(outcome.reason)})) +
                (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
     }
     if (then) then();

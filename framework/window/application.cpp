@@ -148,6 +148,7 @@ void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString
       display.isEmpty()
           ? inLanguage(QT_TRANSLATE_NOOP("fw::Application",
                                          "no display found; run it on a desktop, or headless with: xvfb-run -a veltrano"))
+          //: %1 is the display's name, ":0".
           : inLanguage(QT_TRANSLATE_NOOP("fw::Application", "cannot open the display %1; run it on a desktop, or "
                                                             "headless with: xvfb-run -a veltrano"))
                 .arg(QString::fromLocal8Bit(display));
@@ -176,6 +177,7 @@ void openLink(const std::string& url) {
     const std::string address = url.starts_with("mailto:") ? url.substr(7) : url;
     dialog.message = QCoreApplication::translate("fw::Application", "The game runs as root, so it opens no other program.")
                          .toStdString();
+    //: %1 is the support's e-mail address.
     dialog.explanation = QCoreApplication::translate("fw::Application", "Write to %1 from your own account.")
                              .arg(QString::fromStdString(address))
                              .toStdString();

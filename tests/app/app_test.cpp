@@ -129,7 +129,7 @@ private slots:
     QTest::keyClick(&app_->gameWindow(), Qt::Key_F1);
     QVERIFY(expert->isVisible());
     QVERIFY(item("helpItem")->shortcut().isEmpty());
-    QCOMPARE(item("helpItem")->text(), QString("HELP"));
+    QCOMPARE(item("helpItem")->text(), QString("&HELP"));
   }
 
   void hidingKeepsTheWindowAndItsPlaceAndClosingMakesItAnew() {

@@ -280,8 +280,10 @@ std::vector<Sight> lookAtEverything() {
 
 struct Message {
   QString source;
-  QString translation;
-  QString type;  // "unfinished", "vanished", ... or empty when done
+  QString translation;  // the first of the plural forms of a text that says a count
+  QStringList forms;    // every plural form, or the one translation
+  QString type;         // "unfinished", "vanished", ... or empty when done
+  QString comment;      // for the translator
 };
 
 std::vector<Message> catalogue(const QString& path) {
@@ -291,10 +293,18 @@ std::vector<Message> catalogue(const QString& path) {
   QXmlStreamReader xml(&file);
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    if (xml.name() == u"source") messages.push_back({xml.readElementText(), {}, {}});
+    if (xml.name() == u"source") messages.push_back({xml.readElementText(), {}, {}, {}, {}});
+    if (xml.name() == u"extracomment" && !messages.empty()) messages.back().comment = xml.readElementText();
     if (xml.name() == u"translation" && !messages.empty()) {
-      messages.back().type = xml.attributes().value("type").toString();
-      messages.back().translation = xml.readElementText();
+      Message& message = messages.back();
+      message.type = xml.attributes().value("type").toString();
+      QString text;
+      while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation") && !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == u"numerusform") message.forms << xml.readElementText();
+        if (xml.isCharacters()) text += xml.text();
+      }
+      if (message.forms.isEmpty()) message.forms << text;
+      message.translation = message.forms.constFirst();
     }
   }
   return messages;
@@ -324,7 +334,7 @@ bool untranslated(const QString& shown, const std::vector<Message>& messages) {
 
 QSet<QString> placeholders(const QString& text) {
   QSet<QString> found;
-  for (const auto& match : QRegularExpression("%\\d").globalMatch(text)) found << match.captured();
+  for (const auto& match : QRegularExpression("%[\\dn]").globalMatch(text)) found << match.captured();
   return found;
 }
 
@@ -350,7 +360,12 @@ private:
   std::vector<Sight> english_;
 
 private slots:
-  void initTestCase() { english_ = lookAtEverything(); }
+  void initTestCase() {
+    // English as the game shows it, with its plural forms.
+    Language english("en");
+    english.install();
+    english_ = lookAtEverything();
+  }
 
   void everyTextFitsInEveryLanguage_data() {
     QTest::addColumn<QString>("language");
@@ -384,7 +399,9 @@ private slots:
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
-  // Every catalogue translates every text, keeping its placeholders and mnemonic.
+  // Every catalogue translates every text, in each of its plural forms,
+  // keeping its placeholders and mnemonic; a text with a placeholder tells
+  // the translator what fills it.
   void everyCatalogueIsComplete() {
     QStringList faults;
     const QStringList files = QDir(VELTRANO_TRANSLATIONS_DIR).entryList({"veltrano_*.ts"});
@@ -394,10 +411,16 @@ private slots:
       QVERIFY2(!messages.empty(), qPrintable(file));
       for (const Message& m : messages) {
         const QString where = file + ": \"" + m.source.left(50) + "\"";
-        if (!m.type.isEmpty() || m.translation.trimmed().isEmpty()) faults << where + " is not translated";
-        if (placeholders(m.translation) != placeholders(m.source)) faults << where + " changes its placeholders";
-        if (m.source.contains(QRegularExpression("&\\w")) != m.translation.contains(QRegularExpression("&\\w"))) {
-          faults << where + " loses or gains its mnemonic";
+        if (!placeholders(m.source).isEmpty() && m.comment.isEmpty()) {
+          faults << where + " says nothing of its placeholders";
+        }
+        if (!m.type.isEmpty()) faults << where + " is not translated";
+        for (const QString& form : m.forms) {
+          if (form.trimmed().isEmpty()) faults << where + " is not translated";
+          if (placeholders(form) != placeholders(m.source)) faults << where + " changes its placeholders";
+          if (m.source.contains(QRegularExpression("&\\w")) != form.contains(QRegularExpression("&\\w"))) {
+            faults << where + " loses or gains its mnemonic";
+          }
         }
       }
     }

@@ -32,7 +32,8 @@ private slots:
   void theCataloguesBuiltInAreTheLanguages() {
     QStringList expected{"en"};
     for (const QString& file : QDir(VELTRANO_TRANSLATIONS_DIR).entryList({"veltrano_*.ts"})) {
-      expected << file.mid(9).chopped(3);
+      // English's own catalogue holds its plural forms.
+      if (file != "veltrano_en.ts") expected << file.mid(9).chopped(3);
     }
     expected.sort();
     QCOMPARE(availableLanguages(), expected);
@@ -79,10 +80,10 @@ private slots:
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("quit");
     QTest::addColumn<QString>("ok");
-    QTest::newRow("en") << "en" << "Quit" << "OK";
-    QTest::newRow("de") << "de" << "Beenden" << "OK";
-    QTest::newRow("fr") << "fr" << "Quitter" << "OK";
-    QTest::newRow("es") << "es" << "Salir" << "Aceptar";
+    QTest::newRow("en") << "en" << "&Quit" << "OK";
+    QTest::newRow("de") << "de" << "&Beenden" << "OK";
+    QTest::newRow("fr") << "fr" << "&Quitter" << "OK";
+    QTest::newRow("es") << "es" << "&Salir" << "Aceptar";
   }
   void eachLanguageSpeaksItsOwn() {
     QFETCH(QString, language);
@@ -90,7 +91,7 @@ private slots:
     QFETCH(QString, ok);
     Language catalogues(language);
     catalogues.install();
-    QCOMPARE(QCoreApplication::translate("App", "Quit"), quit);
+    QCOMPARE(QCoreApplication::translate("App", "&Quit"), quit);
     QCOMPARE(QCoreApplication::translate("fw::MessageDialog", "OK"), ok);
   }
 
@@ -106,7 +107,7 @@ private slots:
     QTest::newRow("de, folder") << "de" << folder << "PATH: das ist ein Ordner, keine Datei.";
     QTest::newRow("de, lock file a folder")
         << "de" << lockFolder
-        << "Die Punkte konnten nicht in PATH eingetragen werden: die Sperrdatei LOCK steht im Weg: das ist ein "
+        << "Die Punktzahl konnte nicht in PATH eingetragen werden: die Sperrdatei LOCK steht im Weg: das ist ein "
            "Ordner, keine Datei.";
     QTest::newRow("de, lock held") << "de" << held << "ein anderes Spiel (Prozess PROCESS) hielt die Datei gesperrt.";
     QTest::newRow("fr, FIFO") << "fr" << fifo << QString("PATH\u00a0: ce n’est pas un fichier ordinaire.");

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "../game/scripted_shuffler.h"
+#include "app/language.h"
 #include "lists_settled.h"
 #include "framework/list/list_box.h"
 #include "ui/game_window.h"
@@ -46,6 +47,7 @@ private:
   QTemporaryDir preferences_;
   testing_support::ScriptedShuffler shuffler_;
   std::unique_ptr<ui::GameWindow> window_;
+  Language english_{"en"};  // the plural forms the game's English has
 
   QWidget* control(const char* name) { return window_->content()->findChild<QWidget*>(name); }
   void press(QWidget* focused, Qt::Key key) {
@@ -60,6 +62,7 @@ private:
 
 private slots:
   void initTestCase() {
+    english_.install();
     QVERIFY2(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000), "no accessibility bus");
     QAccessible::installUpdateHandler(listen);
   }
@@ -92,6 +95,19 @@ private slots:
     const auto named = find(QAccessible::NameChanged, "firstBuyButton");
     QVERIFY(named != heard.end());
     QCOMPARE(named->name, QString("first purchase, 1 minute (5 points): 5 bought in row 2, column 2"));
+  }
+
+  // Before the first game the answer has no digit: the square stays empty, and is said so.
+  void aPurchaseBeforeTheFirstGameSaysASquare() {
+    window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    window_->open();
+    shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
+    press(control("firstBuyButton"), Qt::Key_Space);
+    const auto named = find(QAccessible::NameChanged, "firstBuyButton");
+    const auto shown = find(QAccessible::ObjectShow, "announcer");
+    QVERIFY(named != heard.end() && shown != heard.end());
+    QCOMPARE(named->name, QString("first purchase, 1 minute (5 points): a square bought in row 2, column 2"));
+    QCOMPARE(shown->name, QString("a square bought in row 2, column 2"));
   }
 
   void aRecordedRowIsAddedToItsList() {

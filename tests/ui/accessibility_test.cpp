@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/app.h"
+#include "app/language.h"
 #include "framework/list/list_box.h"
 #include "lists_settled.h"
 
@@ -64,6 +65,7 @@ private:
   QTemporaryDir preferences_;
   game::RandomShuffler shuffler_{3};
   std::unique_ptr<app::App> app_;
+  Language english_{"en"};  // the plural forms the game's English has
 
   ui::GameWindow& game() { return app_->gameWindow(); }
   QAccessibleInterface* gameWindow() { return QAccessible::queryAccessibleInterface(&game()); }
@@ -81,6 +83,7 @@ private:
   }
 
 private slots:
+  void initTestCase() { english_.install(); }
   void init() {
     app_ = std::make_unique<app::App>(shuffler_, preferences_.path().toStdString());
     app_->showGame();
