@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include <filesystem>
@@ -50,6 +51,10 @@ private:
   // Opens the game window and waits for its lists to be read.
   void open() {
     window = std::make_unique<ui::GameWindow>(*shuffle, folder());
+    // Qt's own checks of a model's contract watch both lists from their reading on.
+    for (fw::ListBox* list : {standardList(), expertList()}) {
+      testers.push_back(std::make_unique<QAbstractItemModelTester>(list->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
+    }
     window->open();
     QVERIFY(settled());
   }
@@ -160,6 +165,7 @@ private:
   std::unique_ptr<QTemporaryDir> preferences;
   std::unique_ptr<testing_support::ScriptedShuffler> shuffle;
   std::unique_ptr<ui::GameWindow> window;
+  std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 
 private slots:
   // Each test with a folder, a shuffler and dialogs of its own.
@@ -176,6 +182,7 @@ private slots:
     });
   }
   void cleanup() {
+    testers.clear();
     window.reset();
     dialogs.reset();
     shuffle.reset();
@@ -327,6 +334,18 @@ private slots:
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "");
     QVERIFY(exists(scores::kStandardFile));
+  }
+
+  // A sort moves the current row with its player: Delete then removes that
+  // player and no other.
+  void aSortKeepsTheCurrentRowWithItsPlayer() {
+    writeFile(scores::kStandardFile, "c,3\na,1\nb,2\n");
+    open();
+    standardList()->selectRow(0);  // c
+    clickHeading(standardList(), 0);
+    QCOMPARE(standardList()->currentIndex().row(), 2);
+    QTest::keyClick(standardList(), Qt::Key_Delete);
+    QCOMPARE(rowsOf(standardList()), (Rows{{"a", "1"}, {"b", "2"}}));
   }
 
   void recordStartsANewLineWhenTheFileEndsWithoutOne() {
