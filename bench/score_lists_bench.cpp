@@ -31,6 +31,7 @@
 #include "scores/score_file.h"
 #include "scores/score_store.h"
 #include "ui/game_window.h"
+#include "ui/score_list_model.h"
 
 namespace {
 
@@ -120,10 +121,21 @@ int main(int argc, char* argv[]) {
   // Ours: the game window opening with the file, its list sorted, changed and saved.
   game::RandomShuffler shuffler(1);
   std::unique_ptr<ui::GameWindow> window;
+  // The lists' steps run as jobs: a step is done once their results are in.
+  const auto settle = [&] {
+    for (const fw::ListBox* each : window->content()->findChildren<fw::ListBox*>()) {
+      const auto* model = static_cast<const ui::ScoreListModel*>(each->model());
+      while (model->busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+  };
   const auto openWindow = [&] {
     window = std::make_unique<ui::GameWindow>(shuffler, scoresFolder);
     window->open();
-    QApplication::processEvents();
+    settle();
+  };
+  const auto closeWindow = [&] {
+    window->close();
+    while (window->isVisible()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   };
   const double load = medianOf(runs, [&] { window.reset(); }, openWindow);
   window.reset();
@@ -132,8 +144,14 @@ int main(int argc, char* argv[]) {
   const std::size_t listMemory = heapInUse() - beforeList;
   fw::ListBox& list = *window->content()->findChild<fw::ListBox*>("standardList");
 
-  const double sortByName = medianOf(runs, [] {}, [&] { list.sortByHeading(0); });
-  const double sortByScore = medianOf(runs, [] {}, [&] { list.sortByHeading(1); });
+  const double sortByName = medianOf(runs, [] {}, [&] {
+    list.sortByHeading(0);
+    settle();
+  });
+  const double sortByScore = medianOf(runs, [] {}, [&] {
+    list.sortByHeading(1);
+    settle();
+  });
   const double remove = medianOf(runs, [] {}, [&] { list.model()->removeRow(list.rowCount() / 2); });
   // The same removal in the list's row store alone, without the view's bookkeeping.
   scores::RowTable store = scores::parseScoreFile(fw::readFile(standardPath, std::size_t{1} << 30).bytes);
@@ -141,10 +159,13 @@ int main(int argc, char* argv[]) {
   window->content()->findChild<QPushButton*>("scoreButton")->click();
   window->content()->findChild<QLineEdit*>("nameField")->setText("Bench");
   QPushButton* record = window->content()->findChild<QPushButton*>("recordButton");
-  const double append = medianOf(runs, [] {}, [&] { record->click(); });
+  const double append = medianOf(runs, [] {}, [&] {
+    record->click();
+    settle();
+  });
   // What a record spends on the file's lock alone: the lock file is written to the disk before it counts.
   const double lock = medianOf(runs, [] {}, [&] { fw::FileLock held(standardPath + ".lock", scores::kLockWaitMilliseconds); });
-  const double save = medianOf(runs, openWindow, [&] { window->close(); });
+  const double save = medianOf(runs, openWindow, closeWindow);
   // The same save when another game has recorded a row meanwhile: the lists are merged.
   const double mergedSave = medianOf(
       runs,
@@ -152,7 +173,7 @@ int main(int argc, char* argv[]) {
         openWindow();
         fw::appendLine(standardPath, "Other game,12");
       },
-      [&] { window->close(); });
+      closeWindow);
 
   std::printf("score lists at %d rows (median of %d runs)\n", rows, runs);
   report("load: open the window", load, "read lines as strings", readFloor, 3);

@@ -52,6 +52,8 @@ public:
   // reason, when the file has not got it.
   bool addToFile(std::string_view name, std::string_view score, fw::Reason* reason);
   void remove(std::size_t row);
+  // Removes the rows at the given indices (ascending, each once) in one pass.
+  void removeRows(const std::vector<std::size_t>& rows) { rows_ = rows_.without(rows); }
 
   // The rows' order sorted stably by a column, in the natural order of its
   // texts: row i of the sorted list is the row now at order[i]. It only

@@ -12,13 +12,14 @@
 #include <new>
 #include <utility>
 
-#include "scores/natural_order.h"
-
 namespace ui {
 
 namespace {
 
 constexpr int kColumns = 2;
+
+// More removals at once than this are made in one pass over the list.
+constexpr std::size_t kRemovalsOneByOne = 16;
 
 // Cells longer than this are shown cut short: laying out megabytes of text
 // at every repaint would stall the game. The bytes stay whole.
@@ -100,6 +101,15 @@ bool ScoreListModel::removeRows(int row, int count, const QModelIndex& parent) {
 void ScoreListModel::removeNow(std::vector<std::size_t> rows) {
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // Many at once (another game's removals, taken in at a save): one pass
+  // over the list rather than one for each, the views shown it anew.
+  if (rows.size() > kRemovalsOneByOne) {
+    beginResetModel();
+    list_.removeRows(rows);
+    ++changes_;
+    endResetModel();
+    return;
+  }
   // Back to front, so that each row is where it was shown.
   for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
     const int at = static_cast<int>(*row);
@@ -129,15 +139,16 @@ void ScoreListModel::sort(int column, Qt::SortOrder order) {
 
 void ScoreListModel::reorderNow(const std::vector<std::uint32_t>& order) {
   // Where each row goes: the views' current row and selection, and the rows
-  // removed while the sort ran, stay with the same player.
-  std::vector<std::uint32_t> newRow;
+  // removed while the sort ran, stay with the same player. The views keep
+  // theirs as the layout is about to change, so they are asked for after.
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList persistent = persistentIndexList();
+  std::vector<std::uint32_t> newRow;
   try {
     if (!persistent.isEmpty() || !waitingRemovals_.empty()) {
       newRow.resize(order.size());
       for (std::size_t at = 0; at < order.size(); ++at) newRow[order[at]] = static_cast<std::uint32_t>(at);
     }
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     list_.reorder(order);
   } catch (const std::bad_alloc&) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);  // as it was
@@ -146,7 +157,9 @@ void ScoreListModel::reorderNow(const std::vector<std::uint32_t>& order) {
   }
   ++changes_;
   QModelIndexList moved;
-  for (const QModelIndex& index : persistent) moved.push_back(index.sibling(static_cast<int>(newRow[static_cast<std::size_t>(index.row())]), index.column()));
+  for (const QModelIndex& index : persistent) {
+    moved.push_back(index.sibling(static_cast<int>(newRow[static_cast<std::size_t>(index.row())]), index.column()));
+  }
   changePersistentIndexList(persistent, moved);
   for (std::size_t& row : waitingRemovals_) row = newRow[row];
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);

@@ -132,16 +132,26 @@ private:
 
 private slots:
   // Removing the rows front to back would shift the later ones: the wrong rows would go.
+  // A few removals are taken one by one, many in one pass: the same rows either way.
   void anotherGamesRemovalsTakeTheSameRowsFromOurList() {
-    writeFile("a,1\nb,2\nc,3\nd,4\n");
-    Game ours(folder());
-    Game other(folder());
-    other.removeRow(2);
-    other.removeRow(1);
-    QVERIFY(other.save());
-    QVERIFY(ours.save());
-    QCOMPARE(ours.rows(), (Rows{{"a", "1"}, {"d", "4"}}));
-    QCOMPARE(fileBytes(), "a,1\nd,4\n");
+    for (const int removed : {2, 40}) {
+      std::string lines;
+      Rows kept;
+      for (int row = 0; row < 60; ++row) {
+        lines += "r" + std::to_string(row) + "," + std::to_string(row) + "\n";
+        if (row < 10 || row >= 10 + removed) kept.emplace_back("r" + std::to_string(row), std::to_string(row));
+      }
+      writeFile(lines);
+      Game ours(folder());
+      Game other(folder());
+      for (int row = 10 + removed - 1; row >= 10; --row) other.removeRow(row);
+      QVERIFY(other.save());
+      QVERIFY(ours.save());
+      QCOMPARE(ours.rows(), kept);
+      std::string expected;
+      for (const auto& [name, score] : kept) expected += name + "," + score + "\n";
+      QCOMPARE(fileBytes(), QByteArray::fromStdString(expected));
+    }
   }
 
   // Another game holds the lock only while it writes: Record waits for it.
