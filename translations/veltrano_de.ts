@@ -297,6 +297,18 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <source>%1 sorted by %2, descending</source>
         <translation>%1 nach „%2“ absteigend sortiert</translation>
     </message>
+    <message>
+        <source>Standard mode: the board is empty until Start. %1 shown.</source>
+        <translation>Standardmodus: Das Spielfeld bleibt bis „Start“ leer. Die %1 wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>Expert mode: the board is empty until Start. %1 shown.</source>
+        <translation>Expertenmodus: Das Spielfeld bleibt bis „Start“ leer. Die %1 wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>
@@ -413,6 +425,14 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     <message>
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Score lists</source>
+        <translation>Bestenlisten</translation>
     </message>
 </context>
 <context>
@@ -628,6 +648,10 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     <message>
         <source>sorted descending</source>
         <translation>absteigend sortiert</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,18 @@ alcance su objetivo.</translation>
         <source>%1 sorted by %2, descending</source>
         <translation>%1 en orden descendente por %2</translation>
     </message>
+    <message>
+        <source>Standard mode: the board is empty until Start. %1 shown.</source>
+        <translation>Modo estándar: el tablero queda vacío hasta «Jugar». Lista mostrada: %1.</translation>
+    </message>
+    <message>
+        <source>Expert mode: the board is empty until Start. %1 shown.</source>
+        <translation>Modo experto: el tablero queda vacío hasta «Jugar». Lista mostrada: %1.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>
@@ -414,6 +426,14 @@ alcance su objetivo.</translation>
     <message>
         <source>CLOSE</source>
         <translation>CERRAR</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Score lists</source>
+        <translation>Listas de puntuaciones</translation>
     </message>
 </context>
 <context>
@@ -629,6 +649,10 @@ alcance su objetivo.</translation>
     <message>
         <source>sorted descending</source>
         <translation>orden descendente</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>fila %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,18 @@ atteigne sa cible.</translation>
         <source>%1 sorted by %2, descending</source>
         <translation>%1 triés par %2, ordre décroissant</translation>
     </message>
+    <message>
+        <source>Standard mode: the board is empty until Start. %1 shown.</source>
+        <translation>Mode standard&#xa0;: la grille reste vide jusqu’à «&#xa0;Jouer&#xa0;». Liste affichée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Expert mode: the board is empty until Start. %1 shown.</source>
+        <translation>Mode expert&#xa0;: la grille reste vide jusqu’à «&#xa0;Jouer&#xa0;». Liste affichée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>
@@ -414,6 +426,14 @@ atteigne sa cible.</translation>
     <message>
         <source>CLOSE</source>
         <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Score lists</source>
+        <translation>Listes des scores</translation>
     </message>
 </context>
 <context>
@@ -629,6 +649,10 @@ atteigne sa cible.</translation>
     <message>
         <source>sorted descending</source>
         <translation>tri décroissant</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>ligne %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -128,15 +128,27 @@ void GameWindow::onBuy(int button) {
   game::buy(game_, button, shuffler_);
   showGame();
   if (game_.purchases.size() == before) return;
-  const game::Purchase& bought = game_.purchases.back();
-  announcer_->announce(tr("%1 bought in %2")
-                           .arg(QString::number(game_.solution[static_cast<std::size_t>(bought.square)]),
-                                QString::fromStdString(spokenNameOf(game::squareCell(bought.square)))));
+  // The focused button's new name says where its digit went; a reader hears it once.
+  if (buyButtons_[static_cast<std::size_t>(button)]->hasFocus()) return;
+  announcer_->announce(boughtNews(game_.purchases.back()));
+}
+
+// "5 bought in row 2, column 2"; before the first puzzle the answer has no digit, and the square stays empty.
+QString GameWindow::boughtNews(const game::Purchase& bought) const {
+  const int digit = game_.solution[static_cast<std::size_t>(bought.square)];
+  return tr("%1 bought in %2")
+      .arg(digit == 0 ? tr("a square") : QString::number(digit),
+           QString::fromStdString(spokenNameOf(game::squareCell(bought.square))));
 }
 
 void GameWindow::onModeChosen(game::Mode mode) {
   game::switchMode(game_, mode);
   showGame();
+  // The radio button says only itself: the empty board and the other list are news.
+  const bool standard = mode == game::Mode::Standard;
+  announcer_->announce((standard ? tr("Standard mode: the board is empty until Start. %1 shown.")
+                                 : tr("Expert mode: the board is empty until Start. %1 shown."))
+                           .arg((standard ? standardList_ : expertList_)->accessibleName()));
 }
 
 void GameWindow::onHelp() {
@@ -211,11 +223,7 @@ void GameWindow::showBuyButtons() {
     // reader hears the focused button's name change.
     QString name = tr(kPurchases[button]).arg(radio->text());
     for (const game::Purchase& p : game_.purchases) {
-      if (p.button != static_cast<int>(button)) continue;
-      const int digit = game_.solution[static_cast<std::size_t>(p.square)];
-      name = tr("%1: %2").arg(name, tr("%1 bought in %2")
-                                         .arg(digit == 0 ? tr("a square") : QString::number(digit),
-                                              QString::fromStdString(spokenNameOf(game::squareCell(p.square)))));
+      if (p.button == static_cast<int>(button)) name = tr("%1: %2").arg(name, boughtNews(p));
     }
     if (radio->accessibleName() != name) radio->setAccessibleName(name);
   }

@@ -61,6 +61,7 @@ private:
   fw::ListBox* makeScoreList(const char* name, QRect where, const QString& spokenName);
   // "Ann, 87": a row as a screen reader says it; "Ann" where it has no score.
   static QString spokenRow(const fw::ListBox& list, int row);
+  QString boughtNews(const game::Purchase& bought) const;
   QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
                     Qt::Alignment alignment = Qt::AlignLeft);
   QPushButton* makeButton(const char* name, QRect where, const QString& caption, void (GameWindow::*onClick)());

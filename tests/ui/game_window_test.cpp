@@ -280,8 +280,13 @@ private slots:
     if (expert) click(button("expertButton"));
     QStringList expected;
     if (expert) expected << "firstFactorMenu" << "secondFactorMenu" << "thirdFactorMenu";
-    for (int index = 0; index < 9; ++index) expected << QString("square%1").arg(index);
-    expected << "target6" << "target0" << "target1" << "target2" << "target3" << "target4" << "target5" << "target7"
+    // The board row by row, each from the left: the diagonals' targets above it, the columns' below.
+    expected << "target6" << "target7";
+    for (int row = 0; row < 3; ++row) {
+      for (int column = 0; column < 3; ++column) expected << QString("square%1").arg(3 * row + column);
+      expected << QString("target%1").arg(row);
+    }
+    expected << "target3" << "target4" << "target5"
              << "scoreButton" << "helpButton" << "quitButton" << "startButton" << "doneButton" << "nameField"
              << "recordButton" << "firstBuyButton" << "staticVersionBox" << (expert ? "expertButton" : "standardButton")
              << "headingRow" << (expert ? "expertList" : "standardList") << expected.first();  // and round again
@@ -453,9 +458,9 @@ private slots:
   // The headings come before the rows; Tab leaves the list after them, for the first control.
   void tabGoesThroughTheHeadingsAndTheRows() {
     addScores({"Ann", "Bob"});
-    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "square0"},
+    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "target6"},
                                         std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "headingRow"},
-                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "square0"}}) {
+                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "target6"}}) {
       focus(list());
       QTest::keyClick(list(), key, modifiers);
       QCOMPARE(focusName(), QString(next));
