@@ -325,6 +325,8 @@ private slots:
     QTest::newRow("buy button") << "firstBuyButton" << int(Qt::Key_Return) << "startButton";
     QTest::newRow("score list") << "standardList" << int(Qt::Key_Enter) << "startButton";
     QTest::newRow("Static Version") << "staticVersionBox" << int(Qt::Key_Return) << "startButton";
+    // A heading sorts its list itself: no button shows the frame.
+    QTest::newRow("list heading") << "headingRow" << int(Qt::Key_Return) << "";
   }
   void returnPressesTheButtonOfTheFocus() {
     QFETCH(QString, focused);
@@ -336,7 +338,7 @@ private slots:
     for (const char* name : {"startButton", "doneButton", "helpButton", "scoreButton", "recordButton"}) {
       spies[name] = std::make_unique<QSignalSpy>(button(name), &QAbstractButton::clicked);
     }
-    focus(control(focused));
+    focus(focused == "headingRow" ? list()->horizontalHeader() : control(focused));
     // The default button's frame shows which one Return presses.
     for (const auto& [name, spy] : spies) QVERIFY2(button(name.toLatin1())->property("default").toBool() == (name == pressed), qPrintable(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -371,6 +373,21 @@ private slots:
     const QRect around(target->mapTo(window_->content(), QPoint(0, 0)), target->size());
     QVERIFY(ring->geometry().contains(around));
     QVERIFY(ring->geometry().adjusted(6, 6, -6, -6).width() <= around.width());
+  }
+
+  // On a list the ring goes round the current row, as plainly as round a button, and moves with it.
+  void theFocusRingGoesRoundTheCurrentRow() {
+    addScores({"Ann", "Bob", "Cy"});
+    QWidget* ring = window_->content()->findChild<QWidget*>("focusRing");
+    focus(list());
+    for (int row : {0, 1}) {
+      if (row > 0) QTest::keyClick(list(), Qt::Key_Down);
+      const QRect cell = list()->visualRect(rows().index(row, 0));
+      const QRect shown(list()->viewport()->mapTo(window_->content(), cell.topLeft()), QSize(list()->viewport()->width(), cell.height()));
+      QVERIFY(ring->isVisible());
+      QVERIFY(ring->geometry().contains(shown));
+      QVERIFY(ring->height() < 2 * shown.height());
+    }
   }
 
   // A window smaller than its controls scrolls the focused one into view, which keeps its place in the layout.
