@@ -65,6 +65,8 @@ GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder
 }
 
 void GameWindow::open() {
+  // Play begins in the grid's first square, though Tab reaches the targets above it first.
+  if (!opened_) squares_[0]->setFocus(Qt::OtherFocusReason);
   showInFront();
   if (std::exchange(opened_, true)) return;
   // The score files' rows are in before the window takes any input.
