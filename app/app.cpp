@@ -42,10 +42,7 @@ App::App(game::Shuffler& shuffler, const std::string& scoresFolder)
       standardHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Standard); }),
       expertHelp_([] { return std::make_unique<ui::HelpWindow>(game::Mode::Expert); }) {
   makeMenus();
-  helpKey_.setObjectName("helpKey");
-  helpKey_.setShortcut(QKeySequence::HelpContents);
-  QObject::connect(&helpKey_, &QAction::triggered, [this] { showHelp(); });
-  fw::Window::setMenus({&fileMenu_, &editMenu_}, {&helpKey_});
+  fw::Window::setMenus({&fileMenu_, &editMenu_});
 }
 
 App::~App() { fw::Window::setMenus({}); }
@@ -56,9 +53,13 @@ void App::makeMenus() {
   quit->setObjectName("quitItem");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit->setMenuRole(QAction::QuitRole);
+  // F1, the desktop's key for help, shown beside the item as desktop menus show
+  // their keys; it works in every window, each of which has the menus.
   //: File menu: the help of the current mode. The capitals copy the game
   //: window's button "HELP"; write it as your language's menus write "Help".
-  fileMenu_.addAction(tr("&HELP"), [this] { showHelp(); })->setObjectName("helpItem");
+  QAction* help = fileMenu_.addAction(tr("&HELP"), [this] { showHelp(); });
+  help->setObjectName("helpItem");
+  help->setShortcut(QKeySequence::HelpContents);
 
   for (const EditItem& item : kEditItems) {
     QAction* action = editMenu_.addAction(tr(item.text), [command = item.command] { performEditCommand(command); });

@@ -47,8 +47,6 @@ private:
 
   QMenu fileMenu_;
   QMenu editMenu_;
-  // F1, the desktop's key for help: it works in every window, and the menus keep their texts.
-  QAction helpKey_;
   fw::SingleWindow<ui::GameWindow> gameWindow_;
   fw::SingleWindow<ui::AboutWindow> aboutWindow_;
   fw::SingleWindow<ui::HelpWindow> standardHelp_;

@@ -442,6 +442,21 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <extracomment>Said by a screen reader; %1 is the list&apos;s name, &quot;Standard scores&quot; or &quot;Expert scores&quot;.</extracomment>
         <translation>Anotando en %1…</translation>
     </message>
+    <message>
+        <source>Standard mode: the board is empty until Start. %1 shown.</source>
+        <extracomment>Said by a screen reader as the mode is chosen; %1 is the list now shown, &quot;Standard scores&quot;.</extracomment>
+        <translation>Modo estándar: el tablero queda vacío hasta «Jugar». Lista mostrada: %1.</translation>
+    </message>
+    <message>
+        <source>Expert mode: the board is empty until Start. %1 shown.</source>
+        <extracomment>Said by a screen reader as the mode is chosen; %1 is the list now shown, &quot;Expert scores&quot;.</extracomment>
+        <translation>Modo experto: el tablero queda vacío hasta «Jugar». Lista mostrada: %1.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Said by a screen reader for the calculator menu&apos;s &quot;#&quot;, no digit chosen.</extracomment>
+        <translation>ninguno</translation>
+    </message>
 </context>
 <context>
     <name>HelpPictures</name>
@@ -593,6 +608,16 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>CLOSE</source>
         <extracomment>Closes the help window; 100 px at 14 px bold, in capitals as the English.</extracomment>
         <translation>CERRAR</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>The name a screen reader gives the help&apos;s text of the rules.</extracomment>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Score lists</source>
+        <extracomment>The name a screen reader gives the help&apos;s text about the score lists.</extracomment>
+        <translation>Listas de puntuaciones</translation>
     </message>
 </context>
 <context>
@@ -828,6 +853,11 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     <message>
         <source>sorted descending</source>
         <translation>orden descendente</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <extracomment>Said by a screen reader after a list&apos;s row: %1 is the row&apos;s number, %2 how many rows the list has.</extracomment>
+        <translation>fila %1 de %2</translation>
     </message>
 </context>
 <context>

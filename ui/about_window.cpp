@@ -4,7 +4,6 @@
 
 #include "ui/about_window.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 #include "framework/window/application.h"
@@ -20,11 +19,10 @@ AboutWindow::AboutWindow(std::function<void()> showGameWindow) : showGameWindow_
   auto* panel = new fw::RoundedPanel(content(), Qt::white, Qt::black, 16);
   panel->setObjectName("panel");
   panel->setGeometry(20, 14, 313, 281);
-  auto* text = new QLabel(aboutText(), content());
+  auto* text = new fw::ReadableText(aboutText(), content());
   fw::place(text, "aboutText", {38, 29, 276, 227}, fw::layoutFont(14, true));
-  text->setTextFormat(Qt::PlainText);
-  text->setWordWrap(true);
-  text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  text->setAccessibleName(tr("About"));
+  fw::markAsDialog(this, aboutText());
   //: A button, 69 px wide at 12 px: closes the window.
   auto* close = new QPushButton(tr("Close"), content());
   fw::place(close, "closeButton", {239, 307, 69, 20}, fw::layoutFont(12));

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -68,6 +70,17 @@ std::string spokenNameOf(game::Cell cell) {
       .arg(1 + cell.index / 3)
       .arg(1 + cell.index % 3)
       .toStdString();
+}
+
+std::array<game::Cell, kCellPlaces.size()> cellsInReadingOrder() {
+  std::array<game::Cell, kCellPlaces.size()> cells{};
+  std::transform(kCellPlaces.begin(), kCellPlaces.end(), cells.begin(), [](const CellPlace& p) { return p.cell; });
+  std::stable_sort(cells.begin(), cells.end(), [](game::Cell a, game::Cell b) {
+    const Place pa = placeOf(a);
+    const Place pb = placeOf(b);
+    return pa.row != pb.row ? pa.row < pb.row : pa.column < pb.column;
+  });
+  return cells;
 }
 
 std::optional<game::Cell> neighbourOf(game::Cell cell, fw::Arrow arrow) {

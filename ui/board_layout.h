@@ -23,9 +23,8 @@ struct CellPlace {
   int top;
 };
 
-// The visible cells, in the order the keyboard focus visits them: the grid,
-// then the targets from the falling diagonal's at the top left round to the
-// rising diagonal's at the top right.
+// The visible cells and their places: the grid, then the targets from the
+// falling diagonal's at the top left round to the rising diagonal's at the top right.
 constexpr std::array<CellPlace, game::kSquareCount + game::kLineCount> kCellPlaces = {{
     {game::squareCell(0), 146, 171}, {game::squareCell(1), 258, 171}, {game::squareCell(2), 370, 171},
     {game::squareCell(3), 146, 256}, {game::squareCell(4), 258, 256}, {game::squareCell(5), 370, 256},
@@ -66,6 +65,9 @@ constexpr std::array<Box, 18> kStraightRules = {{
     {183, 313, 8, 22}, {292, 313, 8, 22}, {401, 313, 8, 22},
     {183, 410, 8, 22}, {292, 410, 8, 22}, {401, 410, 8, 22},
 }};
+
+// The visible cells as they are read: the board's rows from the top, each from the left.
+std::array<game::Cell, kCellPlaces.size()> cellsInReadingOrder();
 
 // What a screen reader says for a cell, e.g. "row 2, column 3" or "target of column 1".
 std::string spokenNameOf(game::Cell cell);

@@ -87,6 +87,8 @@ GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder
 }
 
 void GameWindow::open() {
+  // Play begins in the grid's first square, though Tab reaches the targets above it first.
+  if (!opened_) squares_[0]->setFocus(Qt::OtherFocusReason);
   showInFront();
   if (std::exchange(opened_, true)) return;
   // The lists fill in as their files are read; what could not be read is
@@ -171,6 +173,8 @@ void GameWindow::onBuy(int button) {
   game::buy(game_, button, shuffler_);
   showGame();
   if (game_.purchases.size() == before) return;
+  // The focused button's new name says where its digit went; a reader hears it once.
+  if (buyButtons_[static_cast<std::size_t>(button)]->hasFocus()) return;
   const game::Purchase& bought = game_.purchases.back();
   announcer_->announce(boughtIn(game_.solution[static_cast<std::size_t>(bought.square)], bought.square));
 }
@@ -178,6 +182,17 @@ void GameWindow::onBuy(int button) {
 void GameWindow::onModeChosen(game::Mode mode) {
   game::switchMode(game_, mode);
   showGame();
+  // The radio button says only itself: the empty board and the other list are news.
+  const bool standard = mode == game::Mode::Standard;
+  announcer_->announce((standard ?
+                                 //: Said by a screen reader as the mode is chosen; %1 is the list now
+                                 //: shown, "Standard scores".
+                                 tr("Standard mode: the board is empty until Start. %1 shown.")
+                                 :
+                                 //: Said by a screen reader as the mode is chosen; %1 is the list now
+                                 //: shown, "Expert scores".
+                                 tr("Expert mode: the board is empty until Start. %1 shown."))
+                           .arg((standard ? standardList_ : expertList_)->accessibleName()));
 }
 
 void GameWindow::onHelp() {

@@ -157,6 +157,9 @@ void GameWindow::makeCalculator() {
     auto* menu = new QComboBox(content());
     fw::place(menu, names[factor], kControlPlaces.factorMenus[factor], kPlain);
     menu->addItems({"#", "1", "2", "3", "4", "5", "6", "7", "8", "9"});  // "#": none chosen
+    // A reader says the word, not the symbol.
+    //: Said by a screen reader for the calculator menu's "#", no digit chosen.
+    menu->setItemData(0, tr("none"), Qt::AccessibleTextRole);
     menu->setAccessibleName(tr(spokenNames[factor]));
     fw::chooseBeforeClosing(menu);
     connect(menu, &QComboBox::currentIndexChanged, this, [this, factor](int digit) {
@@ -286,11 +289,11 @@ void GameWindow::makeControls() {
   announcer_ = new fw::Announcer(content());
 
   // The keyboard's order, one in both modes, as the window reads: the left
-  // column from top to bottom (the calculator, the board, the buttons from
-  // left to right, the name entry), then the right column. Controls hidden
-  // in a mode are passed over.
+  // column from top to bottom (the calculator, the board row by row, the
+  // buttons from left to right, the name entry), then the right column.
+  // Controls hidden in a mode are passed over.
   QList<QWidget*> order(factorMenus_.begin(), factorMenus_.end());
-  for (const CellPlace& place : kCellPlaces) order << fieldOf(place.cell);
+  for (const game::Cell cell : cellsInReadingOrder()) order << fieldOf(cell);
   order << scoreButton_ << helpButton_ << quitButton << startButton_ << doneButton_ << nameField_ << recordButton_;
   order << QList<QWidget*>(buyButtons_.begin(), buyButtons_.end());
   order << staticVersionBox_ << standardButton_ << expertButton_;

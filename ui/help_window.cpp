@@ -86,11 +86,17 @@ HelpWindow::HelpWindow(game::Mode mode) {
         break;
       }
       case Kind::Paragraphs: {
-        auto* text = new QLabel(part.text(), content());
-        fw::place(text, ++paragraphs == 1 ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
-        text->setTextFormat(Qt::PlainText);
-        text->setWordWrap(true);
-        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* text = new fw::ReadableText(part.text(), content());
+        const bool rules = ++paragraphs == 1;
+        fw::place(text, rules ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
+        text->setAccessibleName(rules ?
+                                         //: The name a screen reader gives the help's text of the rules.
+                                         tr("Rules")
+                                       :
+                                         //: The name a screen reader gives the help's text about the score lists.
+                                         tr("Score lists"));
+        // The dialog is described by its first paragraph, which a reader says as it opens.
+        if (rules) fw::markAsDialog(this, part.text().section(QStringLiteral("\n\n"), 0, 0));
         break;
       }
       case Kind::SupportLabel: {

@@ -53,6 +53,11 @@ public:
     if (!isValid() || column_ < 0) return {};
     // A reader says a heading's order after its name, from the description.
     if (t == QAccessible::Description && isHeading()) return sortOrderOf(view_->horizontalHeader(), column_);
+    // Where the row stands in its list, as a reader says it after the row.
+    if (t == QAccessible::Description && !isHeading()) {
+      //: Said by a screen reader after a list's row: %1 is the row's number, %2 how many rows the list has.
+      return QCoreApplication::translate("fw::ListBox", "row %1 of %2").arg(row_ + 1).arg(view_->model()->rowCount());
+    }
     if (t != QAccessible::Name) return {};
     if (isHeading()) return view_->model()->headerData(column_, Qt::Horizontal).toString();
     const QString spoken = view_->model()->data(index(), Qt::AccessibleTextRole).toString();
@@ -204,8 +209,14 @@ public:
   bool unselectColumn(int) override { return false; }
 
   // Rows come, go and change places: their cells are made anew on demand.
-  // The headings stay, so that a tool that pressed one may press it again.
-  void modelChange(QAccessibleTableModelChangeEvent*) override { forgetParts(width()); }
+  // The headings stay, so that a tool that pressed one may press it again,
+  // and so do the rows above rows added at the end, as a record is: a tool
+  // told of the new row's cells finds them still there.
+  void modelChange(QAccessibleTableModelChangeEvent* change) override {
+    const bool appended = change->modelChangeType() == QAccessibleTableModelChangeEvent::RowsInserted &&
+                          change->lastRow() == rowCount() - 1;
+    if (!appended) forgetParts(width());
+  }
 
 private:
   ListBox* view() const { return static_cast<ListBox*>(widget()); }
@@ -249,6 +260,11 @@ public:
     return QAccessibleWidget::text(t);
   }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }
+  // The focus rests on the chosen heading, a part of the list, where a reader finds it.
+  QAccessibleInterface* focusChild() const override {
+    QAccessibleInterface* list = parent();
+    return heading()->hasFocus() && list ? list->child(heading()->chosen() + 1) : nullptr;
+  }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
     if (name == pressAction()) emit heading()->sectionClicked(heading()->chosen());
@@ -295,6 +311,9 @@ void tellRowAdded(QAbstractItemView* list, int row) {
 
 void tellHeadingFocused(QWidget* headingRow, int column) {
   if (!QAccessible::isActive()) return;
+  // The heading row's own name follows its chosen heading.
+  QAccessibleEvent renamed(headingRow, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
   // The heading as the list's child, where a reader finds it; the heading
   // row's own widget is no child of the list.
   QAccessibleEvent focused(headingRow->parentWidget(), QAccessible::Focus);

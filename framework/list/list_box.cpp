@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <algorithm>
 #include <new>
@@ -22,6 +21,7 @@
 #include "framework/list/list_accessibility.h"
 #include "framework/window/event_watcher.h"
 #include "framework/window/message_dialog.h"
+#include "framework/window/widgets.h"
 
 namespace fw {
 
@@ -34,6 +34,7 @@ constexpr int kGridLine = 1;  // a grid line ends each row and each column
 ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setObjectName("headingRow");
   setFocusPolicy(Qt::TabFocus);
+  takeReturn(this);
   connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
     // Qt's header turns its indicator on a click before it says so, and to
     // ascending on a heading it was not on: the list's order is chosen from
@@ -70,14 +71,6 @@ void ListHeading::choose(int section) {
   chosen_ = std::clamp(section, 0, std::max(last, 0));
   FocusRing::refresh(this);
   tellHeadingFocused(this, chosen_);
-}
-
-void ListHeading::focusInEvent(QFocusEvent* event) {
-  QHeaderView::focusInEvent(event);
-  // After Qt's own word of the focus, which names the row's widget.
-  QTimer::singleShot(0, this, [this] {
-    if (hasFocus()) tellHeadingFocused(this, chosen_);
-  });
 }
 
 void ListHeading::keyPressEvent(QKeyEvent* event) {
@@ -191,11 +184,18 @@ void ListBox::changeEvent(QEvent* event) {
 }
 
 void ListBox::setModel(QAbstractItemModel* model) {
-  if (this->model()) disconnect(this->model(), &QAbstractItemModel::rowsRemoved, this, nullptr);
+  if (this->model()) {
+    disconnect(this->model(), &QAbstractItemModel::rowsRemoved, this, nullptr);
+    disconnect(this->model(), &QAbstractItemModel::layoutChanged, this, nullptr);
+  }
   QAbstractItemView::setModel(model);
   header_->setModel(model);
   connect(model, &QAbstractItemModel::rowsRemoved, this,
           [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); });
+  // A sort moves the current row.
+  connect(model, &QAbstractItemModel::layoutChanged, this, [this] {
+    if (hasFocus()) FocusRing::refresh(this);
+  });
   applyColumnWidths();
   updateGeometries();
 }
@@ -449,6 +449,7 @@ void ListBox::scrollContentsBy(int, int) {
   const int offset = verticalOffset();
   viewport()->scroll(0, shownOffset_ - offset);
   shownOffset_ = offset;
+  if (hasFocus()) FocusRing::refresh(this);
 }
 
 void ListBox::rowsInserted(const QModelIndex& parent, int first, int last) {
@@ -472,6 +473,7 @@ void ListBox::rowsRemoved(int first, int last) {
   if (hasFocus()) tellAssistiveTools(this, currentIndex(), QAccessible::Focus);
   const int offset = shownOffset_;
   updateGeometries();
+  if (hasFocus()) FocusRing::refresh(this);
   const int top = first * rowHeight_ - offset;
   if (verticalOffset() != offset || top < 0) {
     viewport()->update();
@@ -486,9 +488,28 @@ void ListBox::rowsRemoved(int first, int last) {
 }
 
 void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-  // The focus is on the current row only while it is on the list.
-  if (hasFocus() && !removingRows_) tellAssistiveTools(this, current, QAccessible::Focus);
+  // The focus is on the current row only while it is on the list; as the
+  // list takes the focus, Qt's word of it goes to the current row.
+  if (hasFocus() && !removingRows_ && !takingFocus_) tellAssistiveTools(this, current, QAccessible::Focus);
   QAbstractItemView::currentChanged(current, previous);
+  if (hasFocus()) FocusRing::refresh(this);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+  takingFocus_ = true;
+  QAbstractItemView::focusInEvent(event);
+  takingFocus_ = false;
+}
+
+// The ring goes round the current row, the part of the list the keys act on,
+// as plainly as round a button; round the whole list while it has no rows.
+QRect ListBox::focusedPart() const {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return rect();
+  const int last = model()->columnCount() - 1;
+  const QRect row = visualRect(model()->index(current.row(), 0)) | visualRect(model()->index(current.row(), last));
+  const QRect shown = row.adjusted(0, 0, kGridLine, kGridLine).translated(viewport()->pos()) & viewport()->geometry();
+  return shown.isEmpty() ? rect() : shown;
 }
 
 void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {

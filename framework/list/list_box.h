@@ -38,7 +38,6 @@ signals:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -53,7 +52,7 @@ private:
 
 // A view of a table model's rows under its heading row; the model holds them,
 // and sorts them by its sort(), as Qt's models do.
-class ListBox final : public QAbstractItemView {
+class ListBox final : public QAbstractItemView, public FocusedPart {
   Q_OBJECT
 
 public:
@@ -83,6 +82,7 @@ public:
   QRect visualRect(const QModelIndex& index) const override;
   void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
   QModelIndex indexAt(const QPoint& point) const override;
+  QRect focusedPart() const override;
 
 signals:
   // The list was sorted by a heading.
@@ -106,6 +106,7 @@ protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
 private:
   int rowAt(int y) const;
@@ -127,6 +128,7 @@ private:
   bool removingRows_ = false;
   QLabel* work_ = nullptr;
   QTimer* workDelay_ = nullptr;
+  bool takingFocus_ = false;
 };
 
 }  // namespace fw

@@ -24,6 +24,71 @@ namespace {
 
 constexpr const char* kKeptOut = "fwKeptFromAssistiveTools";
 constexpr const char* kContentArea = "fwContentArea";
+constexpr const char* kDialog = "fwDialog";
+
+QAccessible::UpdateHandler earlierHandler = nullptr;
+
+// Hands an event on to where it went before: the platform's bridge to
+// assistive tools, or a handler installed earlier (a test's).
+void handOn(QAccessibleEvent* event);
+
+// Qt tells of the focus on a widget once the widget has taken it. A widget
+// whose focus rests on a part of it (a list on its current row, a heading row
+// on its chosen heading) would be said in place of that part, and the part,
+// told first, be forgotten: the word goes to the part instead, once.
+void tellOfParts(QAccessibleEvent* event) {
+  // The focus told last: a menu bar tells of its item twice as it opens a menu.
+  // A part is told by its interface, made anew when its row changes.
+  static QAccessible::Id focused = 0;
+  // Back from another window, the same control is news again: a window that
+  // lets go of the keyboard forgets it. (Its late word of being activated
+  // may come between the two words of a menu.)
+  if (event->type() == QAccessible::StateChanged && static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().active) {
+    const auto* window = qobject_cast<QWidget*>(event->object());
+    if (window && window->isWindow() && !window->isActiveWindow()) focused = 0;
+  }
+  if (event->type() != QAccessible::Focus || !event->object()) {
+    handOn(event);
+    return;
+  }
+  QObject* object = event->object();
+  int child = event->child();
+  // Every window has the menus in a menu bar of its own: those of hidden
+  // windows tell of their items as a shown one opens a menu.
+  if (const auto* widget = qobject_cast<QWidget*>(object); widget && !widget->isVisible()) return;
+  if (child < 0) {
+    QAccessibleInterface* widget = event->accessibleInterface();
+    QAccessibleInterface* part = widget ? widget->focusChild() : nullptr;
+    QAccessibleInterface* owner = part && part != widget && !part->object() ? part->parent() : nullptr;
+    if (owner && owner->object()) {
+      object = owner->object();
+      child = owner->indexOfChild(part);
+    }
+  }
+  QAccessibleInterface* told = QAccessible::queryAccessibleInterface(object);
+  if (told && child >= 0) told = told->child(child);
+  const QAccessible::Id id = told ? QAccessible::uniqueId(told) : 0;
+  if (id != 0 && id == focused) return;
+  focused = id;
+  if (object == event->object() && child == event->child()) {
+    handOn(event);
+    return;
+  }
+  QAccessibleEvent onPart(object, QAccessible::Focus);
+  onPart.setChild(child);
+  handOn(&onPart);
+}
+
+void handOn(QAccessibleEvent* event) {
+  if (earlierHandler) {
+    earlierHandler(event);
+    return;
+  }
+  // Qt has no call for the platform's handler itself: it runs when no handler is installed.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(tellOfParts);
+}
 
 // Widgets that only draw: those kept out, and the focus ring.
 bool keptOut(const QWidget* widget) { return widget->property(kKeptOut).toBool() || qobject_cast<const FocusRing*>(widget); }
@@ -103,12 +168,15 @@ public:
     state.checked = button()->isChecked();
     return state;
   }
+  // A disabled one offers no action: a tool would call it and be told it was done.
   QStringList actionNames() const override {
+    if (!button()->isEnabled()) return {};
     return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
   }
   void doAction(const QString& name) override {
+    if (!button()->isEnabled()) return;
     if (name == pressAction() || name == toggleAction()) {
-      if (button()->isEnabled()) button()->click();
+      button()->click();
     } else {
       QAccessibleWidget::doAction(name);
     }
@@ -123,7 +191,14 @@ private:
 // the chosen item: its text, and its place in the menu.
 class PopupMenuAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-  explicit PopupMenuAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  explicit PopupMenuAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
+    // The name says the choice: tools that keep names are told when it changes.
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+      if (!QAccessible::isActive()) return;
+      QAccessibleEvent renamed(combo, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+    });
+  }
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
@@ -137,7 +212,9 @@ public:
 
   // A reader says a pop-up menu by its name alone: the name says the choice too, "first factor, 7".
   QString text(QAccessible::Text t) const override {
-    const QString chosen = combo()->currentText();
+    // An item's spoken words, where it has them ("none" for a symbol), else its text.
+    const QString spoken = combo()->currentData(Qt::AccessibleTextRole).toString();
+    const QString chosen = spoken.isEmpty() ? combo()->currentText() : spoken;
     if (t == QAccessible::Value) return chosen;
     if (t == QAccessible::Name) {
       const QString purpose = widget()->accessibleName();
@@ -162,6 +239,18 @@ private:
   QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A window that asks for the player's attention and is closed again (Help,
+// About): a dialog, described by its first words, which a reader says as it opens.
+class DialogAccessible final : public QAccessibleWidget {
+public:
+  explicit DialogAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.modal = widget()->isModal();
+    return state;
+  }
+};
+
 // The announcer's news, as a notification.
 class NotificationAccessible final : public QAccessibleWidget {
 public:
@@ -173,6 +262,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
   if (!widget) return nullptr;
   if (auto* pressable = dynamic_cast<Pressable*>(widget)) return new PressableAccessible(widget, *pressable);
   if (widget->property(kContentArea).toBool()) return new ContentAccessible(widget);
+  if (widget->isWindow() && widget->property(kDialog).toBool()) return new DialogAccessible(widget);
   if (dynamic_cast<Announcer*>(widget)) return new NotificationAccessible(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable()) return new PopupMenuAccessible(combo);
   if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable() &&
@@ -187,9 +277,19 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 void installAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(factory);
+    earlierHandler = QAccessible::installUpdateHandler(tellOfParts);
     return true;
   }();
   (void)installed;
+}
+
+void markAsDialog(QWidget* window, const QString& description) {
+  window->setProperty(kDialog, true);
+  window->setAccessibleDescription(description);
+  // An interface Qt made for the window before it was marked is made anew, as a dialog's.
+  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(window); made && made->role() != QAccessible::Dialog) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
 }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent), gone_(new QTimer(this)) {

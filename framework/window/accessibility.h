@@ -38,6 +38,8 @@ void installAccessibility();
 
 // The widget is left out of what assistive tools see: it only draws.
 void keepFromAssistiveTools(QWidget* widget);
+// The window is a dialog to assistive tools, which say the description as it opens.
+void markAsDialog(QWidget* window, const QString& description);
 // The window's content area: it lists its controls less those kept out and those hidden.
 void markAsContentArea(QWidget* widget);
 

@@ -81,6 +81,7 @@ void RoundedPanel::paintEvent(QPaintEvent*) {
 PressableText::PressableText(const QString& text, QWidget* parent, Role role, std::function<void()> onPress)
     : QLabel(parent), role_(role), onPress_(std::move(onPress)) {
   setFocusPolicy(Qt::StrongFocus);
+  takeReturn(this);
   setTextFormat(Qt::PlainText);
   setText(text);
 }
@@ -103,6 +104,26 @@ void PressableText::keyPressEvent(QKeyEvent* event) {
   }
   QLabel::keyPressEvent(event);
 }
+
+ReadableText::ReadableText(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent) {
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  setTabChangesFocus(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  document()->setDocumentMargin(0);
+  // The window shows through, and the text has a label's colour.
+  viewport()->setAutoFillBackground(false);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Text, palette.color(QPalette::WindowText));
+  setPalette(palette);
+}
+
+void takeReturn(QWidget* control) { control->setProperty("fwTakesReturn", true); }
+
+bool takesReturn(const QWidget* control) { return control && control->property("fwTakesReturn").toBool(); }
 
 void refuseCharacters(QLineEdit* field, const QString& characters) {
   field->setValidator(new RefusingValidator(field, characters));

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QList>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <functional>
@@ -70,6 +71,19 @@ private:
   Role role_;
   std::function<void()> onPress_;
 };
+
+// A text the keyboard reaches and a screen reader reads line by line, as it
+// cannot a label's: read-only, with an insertion point the arrow keys move,
+// drawn as a label is. Tab goes on to the next control.
+class ReadableText final : public QPlainTextEdit {
+public:
+  ReadableText(const QString& text, QWidget* parent);
+};
+
+// The control acts on Return itself (a heading sorts, a text that acts is
+// pressed): while it has the focus, Return presses no button of the window.
+void takeReturn(QWidget* control);
+bool takesReturn(const QWidget* control);
 
 // Characters that typing and pasting leave out of the field's text.
 void refuseCharacters(QLineEdit* field, const QString& characters);

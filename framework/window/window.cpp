@@ -23,6 +23,7 @@
 #include "framework/window/event_watcher.h"
 #include "framework/look/focus_ring.h"
 #include "framework/look/look.h"
+#include "framework/window/widgets.h"
 
 namespace fw {
 
@@ -196,6 +197,8 @@ void Window::placeKeptInView() {
 }
 
 void Window::showInFront() {
+  // The window it opens over has the keyboard back when it hides.
+  if (QWidget* active = QApplication::activeWindow(); active && active != this) openedOver_ = active;
   show();
   raise();
   activateWindow();
@@ -264,6 +267,19 @@ void Window::showEvent(QShowEvent* event) {
 
 void Window::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) hiddenAt_ = pos();
+  // Straight back to the control that had the focus there, whatever the
+  // desktop would activate next, or none at all; once hidden, as a window it
+  // held modal cannot be activated before. Qt has let go of it already.
+  const QWidget* active = QApplication::activeWindow();
+  if (!event->spontaneous() && openedOver_ && (!active || active == this)) {
+    // Unless another window has come up meanwhile (About, opened as Help
+    // closes), whose activation may not have arrived yet.
+    QTimer::singleShot(0, openedOver_, [back = openedOver_, self = QPointer<QWidget>(this)] {
+      const QWidget* now = QApplication::activeWindow();
+      const QWidget* modal = QApplication::activeModalWidget();
+      if (back->isVisible() && (!now || now == self) && (!modal || modal == back)) back->activateWindow();
+    });
+  }
   framed_ = false;
   QMainWindow::hideEvent(event);
 }
@@ -290,6 +306,7 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
 QPushButton* Window::returnButton() const {
   QWidget* focus = focusWidget();
   if (auto* focused = qobject_cast<QPushButton*>(focus)) return focused;
+  if (takesReturn(focus)) return nullptr;
   QPushButton* target = defaultButton_;
   if (const auto own = returnButtons_.find(qobject_cast<QLineEdit*>(focus)); own != returnButtons_.end()) {
     target = own->second;

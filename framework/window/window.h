@@ -93,6 +93,7 @@ private:
   bool fittedDown_ = false;
   QSize asked_;  // the size the window last gave itself
   bool framed_ = false;
+  QPointer<QWidget> openedOver_;  // the window that was active when it was shown in front
   // Where the window stood when it was hidden: it comes back there.
   std::optional<QPoint> hiddenAt_;
   std::function<void()> closed_;

@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -102,6 +104,15 @@ QStringList misfits(QWidget* top) {
       report(button, button->text(), buttonRoom(button));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
       report(label, label->text(), labelRoom(label));
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+      // Laid out as the text is, without scrolling.
+      QTextDocument laidOut;
+      laidOut.setDefaultFont(text->font());
+      laidOut.setDocumentMargin(text->document()->documentMargin());
+      laidOut.setTextWidth(text->viewport()->width());
+      laidOut.setPlainText(text->toPlainText());
+      report(text, text->toPlainText(),
+             {text->viewport()->size(), {text->viewport()->width(), static_cast<int>(laidOut.size().height())}});
     } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
       report(box, box->title(), groupBoxRoom(box));
     } else if (auto* header = qobject_cast<QHeaderView*>(control)) {
@@ -170,6 +181,7 @@ QString textOf(QWidget* control) {
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
   if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
   if (auto* box = qobject_cast<QGroupBox*>(control)) return box->title();
+  if (auto* text = qobject_cast<QPlainTextEdit*>(control)) return text->toPlainText();
   return {};
 }
 

@@ -34,7 +34,8 @@ def check(name, condition):
 
 def listen(event):
     try:
-        heard.append((event.type, event.source.getRoleName(), event.source.name, event.detail1))
+        source = event.source
+        heard.append((event.type, source.getRoleName(), source.name, event.detail1, source.description))
     except Exception:  # the source may be gone by now
         pass
 
@@ -84,21 +85,44 @@ def heard_after(action, kind, matches=lambda h: True):
     return found[-1] if found else None
 
 
-def tab_to(name_start, backwards=False, most=40):
-    """Tabs, a focus event at a time, until the focus is on a control whose
-    name starts so; the names passed, and whether it was reached."""
+def tab_until(reached, backwards=False, most=40):
+    """Tabs, a focus event at a time, until the focus event is one the test
+    wants; the names passed, and whether it was reached."""
     passed = []
     for _ in range(most):
         focus = heard_after(lambda: keys("shift+Tab" if backwards else "Tab"), "focus:")
         if focus is None:
             break
         passed.append(focus[2])
-        if focus[2].startswith(name_start):
+        if reached(focus):
             return passed, True
     return passed, False
 
 
+def tab_to(name_start, backwards=False):
+    """Tabs until the focus is on a control whose name starts so."""
+    return tab_until(lambda focus: focus[2].startswith(name_start), backwards)
+
+
+def focus_after(action, until):
+    """The focus events the action brings, up to and with the one that ends them."""
+    since = len(heard)
+    action()
+    wait_for(lambda: any(until(h) for h in events("focus:", since)))
+    found = events("focus:", since)
+    ends = [i for i, h in enumerate(found) if until(h)]
+    return [(h[1], h[2], h[4]) for h in found[:ends[0] + 1]] if ends else found
+
+
+def notification_after(action):
+    """What the game announces after the action, or None."""
+    news = heard_after(action, "object:property-change:accessible-name", lambda h: h[1] == "notification")
+    return news and news[2]
+
+
 config = tempfile.mkdtemp()
+with open(os.path.join(config, "Veltrano.prefs"), "w") as scores:
+    scores.write("Cy,50\nDee,12\n")
 env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 errors = tempfile.TemporaryFile()
 game = subprocess.Popen([game_path], env=env, stderr=errors)
@@ -113,7 +137,7 @@ try:
                             capture_output=True, text=True, timeout=LIMIT).stdout.split()[0]
     subprocess.run(["xdotool", "windowmove", "--sync", window, "0", "0"], check=True)
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-    for kind in ("focus:", "object:property-change:accessible-name", "object:children-changed:add"):
+    for kind in ("focus:", "object:property-change:accessible-name", "object:children-changed:add", "window:activate"):
         pyatspi.Registry.registerEventListener(listen, kind)
 
     names = [node.name for node in walk(app, []) if node.getState().contains(pyatspi.STATE_SHOWING)]
@@ -122,11 +146,51 @@ try:
     buy = [n for n in names if " purchase, " in n]
     check("four buy buttons, each its own name: %s" % buy, len(buy) == 4 and len(set(buy)) == 4)
 
+    # A disabled control offers no action a tool could call and be told it was done.
+    offered = {node.name.split(",")[0]: node.queryAction().nActions for node in walk(app, [])
+               if " purchase, " in node.name and not node.getState().contains(pyatspi.STATE_ENABLED)}
+    check("the disabled buy buttons offer no action: %s" % offered, len(offered) == 3 and not any(offered.values()))
+
     def named(h, start):
         return h[2].startswith(start)
 
-    # A game by keyboard: a cell takes the focus, Return starts, Tab goes on to the buy button and Done.
     # X delivers the click before the key.
+    subprocess.run(["xdotool", "mousemove", "--window", window, "186", "217", "click", "1"], check=True)
+
+    # Entering a list, a reader hears its current row, and where it stands, once: not the table after it.
+    passed, reached = tab_until(lambda h: h[1] == "table column header", backwards=True)
+    check("Shift+Tab reaches a list's heading: %s" % passed, reached)
+    rows = focus_after(lambda: keys("Tab", "Down"), lambda h: h[2] == "Dee")
+    check("Tab into the list is heard at its row, and Down at the next: %s" % rows,
+          rows == [("table cell", "Cy", "row 1 of 2"), ("table cell", "Dee", "row 2 of 2")])
+
+    # A switch of mode is heard: the empty board and the list now shown.
+    passed, reached = tab_to("standard", backwards=True)
+    check("Shift+Tab reaches the mode: %s" % passed, reached)
+    for key, mode, scores in (("Right", "Expert", "Expert scores"), ("Left", "Standard", "Standard scores")):
+        news = notification_after(lambda: keys(key, "space"))
+        check("choosing the %s mode is heard: %s" % (mode, news),
+              news is not None and news.startswith(mode + " mode") and "empty until Start" in news and scores in news)
+
+    # Help and About open as dialogs that say what they are; their texts are reached by Tab, and
+    # closing them gives the focus straight back to the control that had it.
+    opened = heard_after(lambda: keys("F1"), "window:activate")
+    check("Help opens as a dialog with its first paragraph: %s" % (opened,),
+          opened is not None and opened[1] == "dialog" and opened[4].startswith("When you start"))
+    focus = heard_after(lambda: keys("Tab"), "focus:", lambda h: h[1] == "text")
+    check("Tab reaches Help's text: %s" % (focus,), focus is not None and focus[2] == "Rules")
+    back = focus_after(lambda: keys("Escape"), lambda h: h[1] != "text")
+    check("closing Help gives the focus back to the mode: %s" % back, back == [("radio button", "standard", "")])
+    menu = focus_after(lambda: keys("alt+e"), lambda h: h[2] == "About Veltrano")
+    check("the Edit menu is heard once: %s" % menu, [item[1] for item in menu] == ["Edit", "About Veltrano"])
+    opened = heard_after(lambda: keys("Return"), "window:activate")
+    check("About opens as a dialog: %s" % (opened,),
+          opened is not None and opened[1] == "dialog" and opened[2] == "About" and opened[4].startswith("Veltrano"))
+    wait_for(lambda: [h for h in events("focus:") if h[2] == "Close"])
+    back = focus_after(lambda: keys("Escape"), lambda h: h[2] != "Close")
+    check("closing About gives the focus back to the mode: %s" % back, back == [("radio button", "standard", "")])
+
+    # A game by keyboard: a cell takes the focus, Return starts, Tab goes on to the buy button and Done.
     subprocess.run(["xdotool", "mousemove", "--window", window, "186", "217", "click", "1"], check=True)
     news = heard_after(lambda: keys("Return"), "object:property-change:accessible-name",
                        lambda h: h[1] == "notification")
@@ -168,7 +232,7 @@ try:
     keys("ctrl+q")
     game.wait(timeout=LIMIT)
     with open(os.path.join(config, "Veltrano.prefs")) as scores:
-        check("the record reached its file", scores.read().startswith("Ann,"))
+        check("the record reached its file", scores.read().splitlines()[-1].startswith("Ann,"))
 finally:
     if game.poll() is None:
         game.kill()

@@ -38,7 +38,7 @@ check "$SMALL_SCREEN: the game window fits the screen" eventually fits "$window"
 menu=19  # the menu bar's height; the first cell is in view however short the window
 click ${cells[0]}
 xdotool key Return              # a new game
-xdotool key --delay 30 --repeat 21 Tab  # past the board, "Score", "HELP", "Quit" and "Start" to "Done", which may lie below the screen's edge
+xdotool key --delay 30 --repeat 19 Tab  # past the rest of the board, "Score", "HELP", "Quit" and "Start" to "Done", which may lie below the screen's edge
 xdotool key space               # Done: the focus goes to "Score"
 xdotool key space               # Score: the focus goes to the name field
 xdotool type --delay 20 "Zed"

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +96,7 @@ private slots:
     const auto named = find(QAccessible::NameChanged, "firstBuyButton");
     QVERIFY(named != heard.end());
     QCOMPARE(named->name, QString("first purchase, 1 minute (5 points): 5 bought in row 2, column 2"));
+    QVERIFY(find(QAccessible::ObjectShow, "announcer") == heard.end());  // heard once, from the name
   }
 
   // Before the first game the answer has no digit: the square stays empty, and is said so.
@@ -121,13 +123,63 @@ private slots:
     QCOMPARE(added, QStringList({"Ann", ""}));  // its name and its score, empty before Done
   }
 
-  // The focus on the heading row is on a heading, a part of its list, where a reader finds it.
-  void theChosenHeadingHasTheFocus() {
-    QWidget* headings = static_cast<fw::ListBox*>(control("standardList"))->horizontalHeader();
-    press(headings, Qt::Key_Right);
-    const auto focused = find(QAccessible::Focus, "part of standardList");
-    QVERIFY(focused != heard.end());
-    QCOMPARE(focused->name, QString("Score"));
+  // The focus on the heading row is on a heading, on a list on its current row: parts of the list, where a
+  // reader finds them, told once, not followed by the widget. Right chooses the next heading, whose name
+  // the heading row takes.
+  void theFocusIsToldOnceOnThePartItRestsOn_data() {
+    QTest::addColumn<bool>("heading");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("heading row") << true << 0 << QStringList{"part of standardList: Name"};
+    QTest::newRow("next heading") << true << int(Qt::Key_Right) << QStringList{"part of standardList: Score"};
+    QTest::newRow("list") << false << 0 << QStringList{"part of standardList: Ann"};
+    QTest::newRow("next row") << false << int(Qt::Key_Down) << QStringList{"part of standardList: Bob"};
+  }
+  void theFocusIsToldOnceOnThePartItRestsOn() {
+    QFETCH(bool, heading);
+    QFETCH(int, key);
+    QFETCH(QStringList, told);
+    auto* list = static_cast<fw::ListBox*>(control("standardList"));
+    for (const char* name : {"Ann", "Bob"}) static_cast<ui::ScoreListModel*>(list->model())->addRow(name, "50");
+    QWidget* focused = heading ? static_cast<QWidget*>(list->horizontalHeader()) : list;
+    control("square0")->setFocus(Qt::TabFocusReason);
+    if (key) focused->setFocus(Qt::TabFocusReason);
+    heard.clear();
+    key ? QTest::keyClick(focused, Qt::Key(key)) : focused->setFocus(Qt::TabFocusReason);
+    QStringList focus;
+    for (const Heard& h : heard) {
+      if (h.type == QAccessible::Focus) focus << h.object + ": " + h.name;
+    }
+    QCOMPARE(focus, told);
+    if (heading && key) QVERIFY(find(QAccessible::NameChanged, "headingRow") != heard.end());
+  }
+
+  // A menu's choice is in its name: a tool that keeps names is told of a new one, and "#" is said as a word.
+  void aMenusNewChoiceIsToldByName() {
+    auto* menu = static_cast<QComboBox*>(control("firstFactorMenu"));
+    for (auto [index, name] : {std::pair{5, "first factor, 5"}, std::pair{0, "first factor, none"}}) {
+      heard.clear();
+      menu->setCurrentIndex(index);
+      const auto renamed = find(QAccessible::NameChanged, "firstFactorMenu");
+      QVERIFY(renamed != heard.end());
+      QCOMPARE(renamed->name, QString(name));
+    }
+  }
+
+  // Before the first puzzle the answer has no digit: a purchase says so, never "0 bought".
+  void aPurchaseBeforeThePuzzleSaysNoDigit() {
+    window_ = std::make_unique<ui::GameWindow>(shuffler_, preferences_.path().toStdString());
+    window_->open();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
+    heard.clear();
+    QAccessible::queryAccessibleInterface(control("firstBuyButton"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    const auto shown = find(QAccessible::ObjectShow, "announcer");
+    QVERIFY(shown != heard.end());
+    QCOMPARE(shown->name, QString("a square bought in row 2, column 2"));
   }
 
   // A reader asks for the focused part once the rows are gone: the row come into the removed one's place.
@@ -147,10 +199,19 @@ private slots:
   // What no focused control says comes as a notification: where a bought digit went, a row recorded, a sort.
   void newsComesAsANotification() {
     shuffler_.next({4, 0, 1, 2, 3, 5, 6, 7, 8});
-    press(control("firstBuyButton"), Qt::Key_Space);
+    control("square0")->setFocus(Qt::TabFocusReason);
+    heard.clear();
+    QAccessible::queryAccessibleInterface(control("firstBuyButton"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());  // bought by a tool: no focused button says it
     auto shown = find(QAccessible::ObjectShow, "announcer");
     QVERIFY(shown != heard.end());
     QCOMPARE(shown->name, QString("5 bought in row 2, column 2"));
+    press(control("expertButton"), Qt::Key_Space);
+    shown = find(QAccessible::ObjectShow, "announcer");
+    QVERIFY(shown != heard.end());
+    QCOMPARE(shown->name, QString("Expert mode: the board is empty until Start. Expert scores shown."));
+    press(control("standardButton"), Qt::Key_Space);
     static_cast<QAbstractButton*>(control("scoreButton"))->click();
     static_cast<QLineEdit*>(control("nameField"))->setText("Ann");
     press(control("nameField"), Qt::Key_Return);

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <tuple>
 
 #include "app/app.h"
 #include "app/language.h"
@@ -269,6 +270,23 @@ private slots:
     QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(!help.isVisible());
+  }
+
+  // Help and About are dialogs that say their first words as they open; the keyboard reaches their
+  // texts, which a reader goes through line by line.
+  void helpAndAboutAreDialogsWithTextsToRead() {
+    ui::HelpWindow help(game::Mode::Expert);
+    ui::AboutWindow about([] {});
+    for (auto [window, text, first] : {std::tuple<fw::Window*, const char*, const char*>{&help, "rulesText", "When you start"},
+                                       {&about, "aboutText", "Veltrano ver "}}) {
+      QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window);
+      QCOMPARE(dialog->role(), QAccessible::Dialog);
+      QVERIFY2(dialog->text(QAccessible::Description).startsWith(first), qPrintable(dialog->text(QAccessible::Description)));
+      QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(window->content()->findChild<QWidget*>(text));
+      QVERIFY(readable->state().readOnly && readable->state().focusable);
+      QAccessibleTextInterface* lines = readable->textInterface();
+      QVERIFY(lines && lines->text(0, lines->characterCount()).startsWith(first));
+    }
   }
 
   void helpPicturesAreDescribed() {

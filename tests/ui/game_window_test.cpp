@@ -284,8 +284,13 @@ private slots:
     if (expert) click(button("expertButton"));
     QStringList expected;
     if (expert) expected << "firstFactorMenu" << "secondFactorMenu" << "thirdFactorMenu";
-    for (int index = 0; index < 9; ++index) expected << QString("square%1").arg(index);
-    expected << "target6" << "target0" << "target1" << "target2" << "target3" << "target4" << "target5" << "target7"
+    // The board row by row, each from the left: the diagonals' targets above it, the columns' below.
+    expected << "target6" << "target7";
+    for (int row = 0; row < 3; ++row) {
+      for (int column = 0; column < 3; ++column) expected << QString("square%1").arg(3 * row + column);
+      expected << QString("target%1").arg(row);
+    }
+    expected << "target3" << "target4" << "target5"
              << "scoreButton" << "helpButton" << "quitButton" << "startButton" << "doneButton" << "nameField"
              << "recordButton" << "firstBuyButton" << "staticVersionBox" << (expert ? "expertButton" : "standardButton")
              << "headingRow" << (expert ? "expertList" : "standardList") << expected.first();  // and round again
@@ -324,6 +329,8 @@ private slots:
     QTest::newRow("buy button") << "firstBuyButton" << int(Qt::Key_Return) << "startButton";
     QTest::newRow("score list") << "standardList" << int(Qt::Key_Enter) << "startButton";
     QTest::newRow("Static Version") << "staticVersionBox" << int(Qt::Key_Return) << "startButton";
+    // A heading sorts its list itself: no button shows the frame.
+    QTest::newRow("list heading") << "headingRow" << int(Qt::Key_Return) << "";
   }
   void returnPressesTheButtonOfTheFocus() {
     QFETCH(QString, focused);
@@ -335,7 +342,7 @@ private slots:
     for (const char* name : {"startButton", "doneButton", "helpButton", "scoreButton", "recordButton"}) {
       spies[name] = std::make_unique<QSignalSpy>(button(name), &QAbstractButton::clicked);
     }
-    focus(control(focused));
+    focus(focused == "headingRow" ? list()->horizontalHeader() : control(focused));
     // The default button's frame shows which one Return presses.
     for (const auto& [name, spy] : spies) QVERIFY2(button(name.toLatin1())->property("default").toBool() == (name == pressed), qPrintable(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -370,6 +377,21 @@ private slots:
     const QRect around(target->mapTo(window_->content(), QPoint(0, 0)), target->size());
     QVERIFY(ring->geometry().contains(around));
     QVERIFY(ring->geometry().adjusted(6, 6, -6, -6).width() <= around.width());
+  }
+
+  // On a list the ring goes round the current row, as plainly as round a button, and moves with it.
+  void theFocusRingGoesRoundTheCurrentRow() {
+    addScores({"Ann", "Bob", "Cy"});
+    QWidget* ring = window_->content()->findChild<QWidget*>("focusRing");
+    focus(list());
+    for (int row : {0, 1}) {
+      if (row > 0) QTest::keyClick(list(), Qt::Key_Down);
+      const QRect cell = list()->visualRect(rows().index(row, 0));
+      const QRect shown(list()->viewport()->mapTo(window_->content(), cell.topLeft()), QSize(list()->viewport()->width(), cell.height()));
+      QVERIFY(ring->isVisible());
+      QVERIFY(ring->geometry().contains(shown));
+      QVERIFY(ring->height() < 2 * shown.height());
+    }
   }
 
   // A window smaller than its controls scrolls the focused one into view, which keeps its place in the layout.
@@ -457,9 +479,9 @@ private slots:
   // The headings come before the rows; Tab leaves the list after them, for the first control.
   void tabGoesThroughTheHeadingsAndTheRows() {
     addScores({"Ann", "Bob"});
-    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "square0"},
+    for (auto [key, modifiers, next] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "target6"},
                                         std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "headingRow"},
-                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "square0"}}) {
+                                        std::tuple{Qt::Key_Tab, Qt::ControlModifier, "target6"}}) {
       focus(list());
       QTest::keyClick(list(), key, modifiers);
       QCOMPARE(focusName(), QString(next));
