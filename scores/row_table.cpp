@@ -179,7 +179,7 @@ void RowTable::append(RowTable&& other) {
   }
 }
 
-void RowTable::permute(const std::vector<std::uint32_t>& order) {
+std::vector<std::uint32_t> RowTable::idsInOrder(const std::vector<std::uint32_t>& order) const {
   if (order.size() != order_.size()) throw std::invalid_argument("an order of another count of rows");
   std::vector<std::uint32_t> ids;
   ids.reserve(order.size());
@@ -187,6 +187,11 @@ void RowTable::permute(const std::vector<std::uint32_t>& order) {
     if (from >= order_.size()) throw std::invalid_argument("an order of other rows");
     ids.push_back(order_[from]);
   }
+  return ids;
+}
+
+void RowTable::takeOrder(std::vector<std::uint32_t> ids) {
+  if (ids.size() != order_.size()) throw std::invalid_argument("an order of another count of rows");
   order_ = std::move(ids);
 }
 

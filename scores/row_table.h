@@ -74,9 +74,12 @@ public:
   // text is shared, not copied.
   RowTable without(const std::vector<std::size_t>& rows) const;
   void append(RowTable&& other);
-  // Reorders the rows: row i becomes the old row order[i]. An order that is
-  // not one of these rows (another count) is refused: std::invalid_argument.
-  void permute(const std::vector<std::uint32_t>& order);
+  // The rows' ids in another order: row i is the old row order[i]. An order
+  // that is not one of these rows (another count) is refused:
+  // std::invalid_argument. It only reads the table.
+  std::vector<std::uint32_t> idsInOrder(const std::vector<std::uint32_t>& order) const;
+  // Puts the rows in the order of those ids; ids of another count are refused.
+  void takeOrder(std::vector<std::uint32_t> ids);
   // Makes room for rows holding bytes in all, ahead of adding them.
   void reserve(std::size_t rows, std::size_t bytes);
   // Makes room for appending the other table's rows, growing as adding them

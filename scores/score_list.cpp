@@ -215,11 +215,16 @@ bool ScoreList::addToFile(std::string_view name, std::string_view score, fw::Rea
 
 void ScoreList::remove(std::size_t row) { rows_.remove(row); }
 
-std::vector<std::uint32_t> ScoreList::sortedOrder(int column, bool descending, const std::stop_token& stop) const {
-  return scores::sortedOrder(rows_, column, descending, stop);
+ScoreList::Sorted ScoreList::sorted(int column, bool descending, const std::stop_token& stop) const {
+  Sorted result;
+  {
+    const std::vector<std::uint32_t> order = sortedOrder(rows_, column, descending, stop);
+    result.ids = rows_.idsInOrder(order);
+    result.newRowOf.resize(order.size());
+    for (std::size_t at = 0; at < order.size(); ++at) result.newRowOf[order[at]] = static_cast<std::uint32_t>(at);
+  }
+  return result;
 }
-
-void ScoreList::reorder(const std::vector<std::uint32_t>& order) { rows_.permute(order); }
 
 ScoreStore::Saved ScoreList::saveToFile() { return store_.save(rows_); }
 

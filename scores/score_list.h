@@ -55,13 +55,18 @@ public:
   // Removes the rows at the given indices (ascending, each once) in one pass.
   void removeRows(const std::vector<std::size_t>& rows) { rows_ = rows_.without(rows); }
 
-  // The rows' order sorted stably by a column, in the natural order of its
-  // texts: row i of the sorted list is the row now at order[i]. It only
-  // reads the rows, so it can run beside the window, and uses every core.
-  // Throws SortStopped once stop is asked for.
-  std::vector<std::uint32_t> sortedOrder(int column, bool descending, const std::stop_token& stop = {}) const;
-  // Puts the rows in that order.
-  void reorder(const std::vector<std::uint32_t>& order);
+  // The rows sorted stably by a column, in the natural order of its texts,
+  // made beside the window: their ids in the new order, and the row each old
+  // row goes to. It only reads the rows, and uses every core. Throws
+  // SortStopped once stop is asked for.
+  struct Sorted {
+    std::vector<std::uint32_t> ids;
+    std::vector<std::uint32_t> newRowOf;
+  };
+  Sorted sorted(int column, bool descending, const std::stop_token& stop = {}) const;
+  // Puts the rows in that order: quick, as the work was done in sorted().
+  // A sort of another count of rows is refused: std::invalid_argument.
+  void reorder(Sorted sorted) { rows_.takeOrder(std::move(sorted.ids)); }
 
   // Writes the rows back, whole and in their order, with what other games
   // did to the file meanwhile: their removals and records come back, for the

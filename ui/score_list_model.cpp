@@ -126,9 +126,8 @@ void ScoreListModel::sort(int column, Qt::SortOrder order) {
   jobs_.cancel(Sorting);
   jobs_.add(Sorting, [this, column, order](std::stop_token stop) -> fw::JobQueue::Then {
     try {
-      auto sorted = std::make_shared<std::vector<std::uint32_t>>(
-          list_.sortedOrder(column, order == Qt::DescendingOrder, stop));
-      return [this, sorted] { reorderNow(*sorted); };
+      auto sorted = std::make_shared<scores::ScoreList::Sorted>(list_.sorted(column, order == Qt::DescendingOrder, stop));
+      return [this, sorted] { reorderNow(std::move(*sorted)); };
     } catch (const scores::SortStopped&) {
       return {};
     } catch (const std::bad_alloc&) {
@@ -137,24 +136,15 @@ void ScoreListModel::sort(int column, Qt::SortOrder order) {
   });
 }
 
-void ScoreListModel::reorderNow(const std::vector<std::uint32_t>& order) {
-  // Where each row goes: the views' current row and selection, and the rows
-  // removed while the sort ran, stay with the same player. The views keep
-  // theirs as the layout is about to change, so they are asked for after.
+void ScoreListModel::reorderNow(scores::ScoreList::Sorted sorted) {
+  // Where each row goes was worked out beside the window: the views' current
+  // row and selection, and the rows removed while the sort ran, stay with the
+  // same player. The views keep theirs as the layout is about to change, so
+  // they are asked for after.
+  const std::vector<std::uint32_t> newRow = std::move(sorted.newRowOf);
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList persistent = persistentIndexList();
-  std::vector<std::uint32_t> newRow;
-  try {
-    if (!persistent.isEmpty() || !waitingRemovals_.empty()) {
-      newRow.resize(order.size());
-      for (std::size_t at = 0; at < order.size(); ++at) newRow[order[at]] = static_cast<std::uint32_t>(at);
-    }
-    list_.reorder(order);
-  } catch (const std::bad_alloc&) {
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);  // as it was
-    emit sortFailed();
-    return;
-  }
+  list_.reorder(std::move(sorted));
   ++changes_;
   QModelIndexList moved;
   for (const QModelIndex& index : persistent) {

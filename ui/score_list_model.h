@@ -86,7 +86,7 @@ private:
   void append(scores::RowTable rows);
   void appendNow(scores::RowTable rows);
   void removeNow(std::vector<std::size_t> rows);
-  void reorderNow(const std::vector<std::uint32_t>& order);
+  void reorderNow(scores::ScoreList::Sorted sorted);
   // Applies what waited for the job that just ended.
   void applyWaiting();
   bool waiting() const { return !waitingRemovals_.empty() || waitingRows_.size() != 0; }

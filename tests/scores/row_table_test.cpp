@@ -22,7 +22,7 @@ TEST(RowTable, RowsKeepTheirCellsThroughReorderingAndRemoval) {
   scores::RowTable rows(3);
   rows.add({"a", "bb", "ccc"});
   rows.add({"d"});
-  rows.permute({1, 0});
+  rows.takeOrder(rows.idsInOrder({1, 0}));
   EXPECT_EQ(rows.cell(0, 0), "d");
   EXPECT_EQ(rows.cell(0, 2), "");
   EXPECT_EQ(rows.cell(1, 1), "bb");
@@ -58,7 +58,7 @@ TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
   scores::RowTable copied = scores::parseScoreFile(std::string_view(*text));
   ASSERT_EQ(copied.size(), 8u);
   for (scores::RowTable* rows : {&shared, &copied}) {
-    rows->permute({7, 6, 5, 4, 3, 2, 1, 0});
+    rows->takeOrder(rows->idsInOrder({7, 6, 5, 4, 3, 2, 1, 0}));
     rows->remove(2);
     rows->add({"new", "7"});
     rows->append(scores::parseScoreFile(text));
