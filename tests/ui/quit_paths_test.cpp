@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QPointer>
 #include <QLockFile>
@@ -27,6 +28,7 @@
 #include <cstdio>
 #include <numeric>
 #include <random>
+#include <sstream>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -43,6 +45,7 @@
 #include "framework/window/application.h"
 #include "scores/score_store.h"
 #include "ui/game_window.h"
+#include "ui/score_list_model.h"
 #include "ui/score_lists.h"
 
 namespace {
@@ -268,6 +271,42 @@ private slots:
     QVERIFY(fileBytes() == QByteArray::fromStdString(expected));
     std::ifstream expert(expertPath);
     QCOMPARE(std::string(std::istreambuf_iterator<char>(expert), {}), std::string("Cleo,96\n"));
+  }
+
+  // SIGTERM while a sort runs, with a removal and a record waiting for it:
+  // the sort is stopped (or done), and the lists are saved here and now,
+  // once, with the row recorded and without the row removed.
+  void aSignalDuringASortSavesEveryRowOnce() {
+    std::vector<std::string> lines;
+    std::string bytes;
+    for (int n = 0; n < 200'000; ++n) {
+      lines.push_back("p" + std::to_string((n * 7919) % 200'000) + "," + std::to_string(n % 100));
+      bytes += lines.back() + "\n";
+    }
+    writeFile(bytes);
+    testing_support::ScriptedShuffler shuffler;
+    ui::GameWindow window(shuffler, folder());
+    window.open();
+    fw::quitOnTerminationRequests([&window] { window.saveScores(); });
+    auto* list = window.content()->findChild<fw::ListBox*>("standardList");
+    QVERIFY(QTest::qWaitFor([list] { return list->rowCount() == 200'000; }, 120'000));
+    QHeaderView* heading = list->horizontalHeader();
+    QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, QPoint(heading->sectionSize(0) / 2, heading->height() / 2));
+    QVERIFY(static_cast<ui::ScoreListModel*>(list->model())->busy());
+    list->model()->removeRow(0);  // the file's first line, as shown before the sort
+    window.content()->findChild<QPushButton*>("scoreButton")->click();
+    window.content()->findChild<QLineEdit*>("nameField")->setText("Zed");
+    window.content()->findChild<QPushButton*>("recordButton")->click();
+    std::raise(SIGTERM);
+    QVERIFY(QTest::qWaitFor([&window] { return !window.isVisible(); }, 120'000));
+    lines.erase(lines.begin());
+    lines.push_back("Zed,");
+    std::sort(lines.begin(), lines.end());
+    std::vector<std::string> saved;
+    std::istringstream file(fileBytes().toStdString());
+    for (std::string line; std::getline(file, line);) saved.push_back(line);
+    std::sort(saved.begin(), saved.end());
+    QVERIFY(saved == lines);
   }
 
   // Rows removed and recorded while a sort and a save wait or run are each
