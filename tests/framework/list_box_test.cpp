@@ -4,11 +4,13 @@
 
 #include "framework/list/list_box.h"
 
+#include <QLabel>
 #include <QStandardItemModel>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,6 +38,40 @@ TEST(ListBox, KeysScrollALongListToItsCurrentRow) {
   QTest::keyClick(&list, Qt::Key_Home);
   EXPECT_EQ(list.currentIndex().row(), 0);
   EXPECT_EQ(list.visualRect(list.currentIndex()).top(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Work on the rows shows a busy cursor at once; its text, and the news of
+// it, only once it has lasted a while, and the news of its end only then.
+TEST(ListBox, ShowsLongWorkAndTellsOfItOnceAtItsStartAndEnd) {
+  QWidget window;
+  fw::ListBox list(&window);
+  QStandardItemModel rows(3, 2);
+  list.setModel(&rows);
+  list.setGeometry(0, 0, 235, 130);
+  window.show();
+  std::vector<bool> told;
+  QObject::connect(&list, &fw::ListBox::workShown, [&told](bool shown) { told.push_back(shown); });
+
+  list.showWork("Sorting…");  // over before the event loop turns: never shown
+  EXPECT_EQ(list.viewport()->cursor().shape(), Qt::BusyCursor);
+  list.showWork({});
+  EXPECT_EQ(list.viewport()->cursor().shape(), Qt::ArrowCursor);
+  QTest::qWait(0);
+
+  list.showWork("Sorting…");
+  list.showWork("Saving…");  // the next step of the same work
+  auto* text = list.viewport()->findChild<QLabel*>();
+  ASSERT_TRUE(text);
+  ASSERT_TRUE(QTest::qWaitFor([&told] { return !told.empty(); }));
+  EXPECT_TRUE(text->isVisible());
+  EXPECT_EQ(text->text(), "Saving…");
+  list.showWork({});
+  EXPECT_FALSE(text->isVisible());
+  EXPECT_EQ(told, (std::vector<bool>{true, false}));
 }
 
 }  // namespace
