@@ -76,6 +76,8 @@ TEST_F(Files, ReadingGivesEveryByteWithinTheLimit) {
   EXPECT_EQ(fw::readFile(pathOf("missing"), kLimit).status, fw::FileContents::Status::Missing);
   EXPECT_EQ(fw::readFile(write("large", "12345"), 4).status, fw::FileContents::Status::TooLarge);
   EXPECT_EQ(fw::readFile(pathOf("large"), 5).bytes, "12345");
+  // A file that says it is empty and is not (the system's own files) is held to the limit as it is read.
+  EXPECT_EQ(fw::readFile("/proc/self/status", 16).status, fw::FileContents::Status::TooLarge);
 }
 
 // What stands in a score file's place, made by the test; the read must neither block nor eat memory.

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +28,10 @@ protected:
     bytes.reserve(3 * count);
     for (std::size_t row = 0; row < count; ++row) bytes += ",1\n";
     return bytes;
+  }
+  std::string bytes() const {
+    std::ifstream in(path(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
 private:
@@ -53,6 +59,16 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
   EXPECT_EQ(reason, "there is no preferences folder");
 
   scores::ScoreStore store(folder(), scores::kStandardFile, 20);
+  {
+    // A lock file that names no holder (just made, or another program's): no process is named.
+    const int otherProgram = ::open((path() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(otherProgram, 0);
+    ASSERT_EQ(::flock(otherProgram, LOCK_EX), 0);
+    EXPECT_FALSE(store.record("Ann", "1", &reason));
+    EXPECT_EQ(reason, "another game kept it locked");
+    ::close(otherProgram);
+    std::filesystem::remove(path() + ".lock");
+  }
   {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
@@ -93,6 +109,54 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   EXPECT_FALSE(store.record("Bob", "64", &reason));
   EXPECT_EQ(reason, "it would be larger than 1 GiB");
   EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
+}
+
+// A row another game appended after this game read the file is kept by this
+// game's save, also when this game recorded a row in between: the record does
+// not take the file for the one this game left.
+TEST_F(ScoreStoreTest, ASaveKeepsWhatAnotherGameAppendedBeforeARecord) {
+  std::ofstream(path(), std::ios::binary) << "Cy,3\n";
+  scores::ScoreStore store(folder(), scores::kStandardFile);
+  scores::RowTable ours = store.load();
+  std::ofstream(path(), std::ios::binary | std::ios::app) << "Bob,1\n";
+  fw::Reason reason;
+  ASSERT_TRUE(store.record("Ann", "2", &reason)) << reason;
+  ours.add({"Ann", "2"});
+  const scores::ScoreStore::Saved saved = store.save(ours);
+  ASSERT_TRUE(saved.ok) << saved.reason;
+  EXPECT_EQ(saved.others.added.size(), 1u);
+  EXPECT_EQ(bytes(), "Cy,3\nAnn,2\nBob,1\n");
+}
+
+// A save that fails after another game recorded a row brings none of that
+// game's changes back: the list takes in only what a file now holds.
+TEST_F(ScoreStoreTest, AFailedSaveBringsNoneOfAnotherGamesChanges) {
+  const struct {
+    const char* failure;
+    const char* read;  // the file as this game reads it
+    std::size_t moreRows;  // rows this game adds to its list
+    std::string reason;
+  } cases[] = {
+      {"the copy of unreadable lines", "Cy,3\nno comma\n", 0,
+       "the lines it could not read could not be kept in " + path() + ".bak first: it is a folder, not a file"},
+      {"too many lines", "Cy,3\n", std::size_t{1} << 24, "it would have more than 16 million lines"},
+  };
+  for (const auto& failing : cases) {
+    SCOPED_TRACE(failing.failure);
+    std::filesystem::remove_all(path() + ".bak");
+    std::ofstream(path(), std::ios::binary | std::ios::trunc) << failing.read;
+    scores::ScoreStore store(folder(), scores::kStandardFile);
+    scores::RowTable ours = store.load();
+    for (std::size_t row = 0; row < failing.moreRows; ++row) ours.add({"", "1"});
+    if (store.linesLeftOut() > 0) std::filesystem::create_directory(store.backupPath());
+    std::ofstream(path(), std::ios::binary | std::ios::app) << "Bob,1\n";
+    const scores::ScoreStore::Saved saved = store.save(ours);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.reason, failing.reason);
+    EXPECT_EQ(saved.others.added.size(), 0u);
+    EXPECT_TRUE(saved.others.removed.empty());
+    EXPECT_EQ(bytes(), std::string(failing.read) + "Bob,1\n");
+  }
 }
 
 // A game run as root follows no link another user could have put where it

@@ -350,6 +350,8 @@ private slots:
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "11"}}));
     QVERIFY(toldThings(2));
     QVERIFY(mentions(told()[1], "Your score is kept only in the list for now."));
+    // The file is left as it is, so no save will try it again.
+    QVERIFY(!mentions(told()[1], "tries again"));
     closeWindow();
     QVERIFY(toldThings(2));
     QVERIFY(std::filesystem::is_fifo(path(scores::kStandardFile)));
@@ -391,6 +393,7 @@ private slots:
     QVERIFY(toldThings(1));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ": another game, process " + std::to_string(::getpid()) +
                                       ", kept it locked"));
+    QVERIFY(mentions(told()[0], "The game tries again to save the list when it closes."));
     QVERIFY(!(exists(scores::kStandardFile)));
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "Kept,11\n");
