@@ -180,7 +180,31 @@ scores::RowTable ScoreStore::load() {
   }
 }
 
-bool ScoreStore::record(std::string_view name, std::string_view score, Reason* reason) {
+ScoreStore::Recorded ScoreStore::record(std::string_view name, std::string_view score) {
+  Recorded recorded;
+  recorded.inFile = append(name, score, &recorded.reason);
+  // A file left alone since the start is not saved either.
+  recorded.savedAtClose = !recorded.inFile && problem_.empty() && !path_.empty();
+  return recorded;
+}
+
+Reason ScoreStore::refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const {
+  // The file as the append would leave it, judged as reading judges it. A
+  // file this game left as it is need not be read for that; one another
+  // game changed is counted a piece at a time, where its size leaves room
+  // for too many lines, and assumed to lack its last line break.
+  if (!now.known) return {};
+  const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
+  const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
+  if (grown > kMaxFileBytes) return Reason(kWouldBeTooLarge);
+  std::uint64_t lineEnds = lineEnds_;
+  Reason reason;
+  if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, &reason)) return reason;
+  if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) return Reason(kWouldHaveTooManyRows);
+  return {};
+}
+
+bool ScoreStore::append(std::string_view name, std::string_view score, Reason* reason) {
   if (path_.empty()) {
     *reason = Reason(kNoFolder);
     return false;
@@ -199,26 +223,10 @@ bool ScoreStore::record(std::string_view name, std::string_view score, Reason* r
   try {
     std::string line;
     appendScoreLine(line, name, score);
-    // The file as the append would leave it, judged as reading judges it. A
-    // file this game left as it is need not be read for that; one another
-    // game changed is counted a piece at a time, where its size leaves room
-    // for too many lines, and assumed to lack its last line break.
     const fw::FileState now = fw::stateOf(path_);
     const bool asLeft = now == left_;
-    if (now.known) {
-      const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
-      const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
-      if (grown > kMaxFileBytes) {
-        *reason = Reason(kWouldBeTooLarge);
-        return false;
-      }
-      std::uint64_t lineEnds = lineEnds_;
-      if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, reason)) return false;
-      if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) {
-        *reason = Reason(kWouldHaveTooManyRows);
-        return false;
-      }
-    }
+    *reason = refusalAfterAppending(line, now, asLeft);
+    if (!reason->empty()) return false;
     const fw::Appended appended = fw::appendLine(path_, line);
     if (!appended.ok) {
       *reason = appended.reason;

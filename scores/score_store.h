@@ -40,11 +40,17 @@ public:
   // as it is from then on: problem() says why. So is the file of a store
   // without a folder.
   scores::RowTable load();
+  // What a Record did to the file.
+  struct Recorded {
+    bool inFile = false;
+    fw::Reason reason;          // why not
+    bool savedAtClose = false;  // not in the file, but the save at closing writes it
+  };
   // Appends a row's line under the file's lock, without reading the file
-  // unless another game changed it. False, with the reason, when the file
-  // has not got it, as when it would take the file past what reading takes:
-  // the game writes no file it would refuse to read.
-  bool record(std::string_view name, std::string_view score, fw::Reason* reason);
+  // unless another game changed it. Not when the file has not got it, as
+  // when it would take the file past what reading takes: the game writes no
+  // file it would refuse to read.
+  Recorded record(std::string_view name, std::string_view score);
 
   struct Saved {
     bool ok = false;
@@ -67,6 +73,9 @@ public:
   const fw::Reason& problem() const { return problem_; }
 
 private:
+  bool append(std::string_view name, std::string_view score, fw::Reason* reason);
+  // Why reading would refuse the file once the line is appended to it, as it is now; empty when it would not.
+  fw::Reason refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const;
   // Removes what a save cut short (a kill, a power cut) left beside the file.
   void removeLeftTemporaries() const;
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.

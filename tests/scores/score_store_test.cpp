@@ -19,6 +19,13 @@
 
 namespace {
 
+// Record's file step: whether the file got the row, and why not.
+bool record(scores::ScoreStore& store, std::string_view name, std::string_view score, fw::Reason* reason) {
+  const scores::ScoreStore::Recorded recorded = store.record(name, score);
+  *reason = recorded.reason;
+  return recorded.inFile;
+}
+
 class ScoreStoreTest : public testing::Test {
 protected:
   std::string folder() const { return dir_.path().toStdString(); }
@@ -49,14 +56,16 @@ TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
   scores::ScoreStore store(folder(), scores::kStandardFile);
   EXPECT_EQ(store.load().size(), 0u);
   EXPECT_EQ(store.problem(), "it has more than 16 million lines");
+  EXPECT_FALSE(store.record("Ann", "1").savedAtClose);  // the file is left as it is
 }
 
 // What the player is told when a record cannot take the file's lock.
 TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
   fw::Reason reason;
   scores::ScoreStore nowhere("", scores::kStandardFile);
-  EXPECT_FALSE(nowhere.record("Ann", "1", &reason));
+  EXPECT_FALSE(record(nowhere, "Ann", "1", &reason));
   EXPECT_EQ(reason, "there is no preferences folder");
+  EXPECT_FALSE(nowhere.record("Ann", "1").savedAtClose);
 
   scores::ScoreStore store(folder(), scores::kStandardFile, 20);
   {
@@ -64,7 +73,7 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
     const int otherProgram = ::open((path() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_GE(otherProgram, 0);
     ASSERT_EQ(::flock(otherProgram, LOCK_EX), 0);
-    EXPECT_FALSE(store.record("Ann", "1", &reason));
+    EXPECT_FALSE(record(store, "Ann", "1", &reason));
     EXPECT_EQ(reason, "another game kept it locked");
     ::close(otherProgram);
     std::filesystem::remove(path() + ".lock");
@@ -72,11 +81,12 @@ TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
   {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
-    EXPECT_FALSE(store.record("Ann", "1", &reason));
+    EXPECT_FALSE(record(store, "Ann", "1", &reason));
     EXPECT_EQ(reason, "another game, process " + std::to_string(::getpid()) + ", kept it locked");
+    EXPECT_TRUE(store.record("Ann", "1").savedAtClose);
   }
   ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
-  EXPECT_FALSE(store.record("Ann", "1", &reason));
+  EXPECT_FALSE(record(store, "Ann", "1", &reason));
   EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
   EXPECT_FALSE(std::filesystem::exists(path()));
 }
@@ -89,10 +99,10 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
     std::ofstream(path(), std::ios::binary) << rows(kRows);
     scores::ScoreStore store(folder(), scores::kStandardFile);
     scores::RowTable ours = store.load();
-    EXPECT_FALSE(store.record("Ann", "87", &reason));
+    EXPECT_FALSE(record(store, "Ann", "87", &reason));
     EXPECT_EQ(reason, "it would have more than 16 million lines");
     EXPECT_EQ(std::filesystem::file_size(path()), 3 * kRows);
-    ASSERT_TRUE(store.record("", "1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
+    ASSERT_TRUE(record(store, "", "1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
     ours.add({"", "1"});
     ours.add({"Ann", "87"});  // kept in the list only
     const scores::ScoreStore::Saved saved = store.save(ours);
@@ -106,7 +116,7 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   std::ofstream(path(), std::ios::binary | std::ios::trunc) << "Ann,87\n";
   store.load();
   std::filesystem::resize_file(path(), std::uintmax_t{1} << 30);
-  EXPECT_FALSE(store.record("Bob", "64", &reason));
+  EXPECT_FALSE(record(store, "Bob", "64", &reason));
   EXPECT_EQ(reason, "it would be larger than 1 GiB");
   EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
 }
@@ -120,7 +130,7 @@ TEST_F(ScoreStoreTest, ASaveKeepsWhatAnotherGameAppendedBeforeARecord) {
   scores::RowTable ours = store.load();
   std::ofstream(path(), std::ios::binary | std::ios::app) << "Bob,1\n";
   fw::Reason reason;
-  ASSERT_TRUE(store.record("Ann", "2", &reason)) << reason;
+  ASSERT_TRUE(record(store, "Ann", "2", &reason)) << reason;
   ours.add({"Ann", "2"});
   const scores::ScoreStore::Saved saved = store.save(ours);
   ASSERT_TRUE(saved.ok) << saved.reason;
@@ -187,7 +197,7 @@ TEST_F(ScoreStoreTest, ARootGameFollowsNoLinkThatAnotherUserCouldHavePut) {
   ASSERT_EQ(::lchown((sticky + "/mine/" + scores::kStandardFile).c_str(), 65534, 65534), 0);
   ASSERT_EQ(::chown((sticky + "/mine").c_str(), 65534, 65534), 0);
   fw::Reason reason;
-  EXPECT_FALSE(later.record("Root", "0", &reason));
+  EXPECT_FALSE(record(later, "Root", "0", &reason));
   EXPECT_EQ(reason, "Permission denied (it is a link to " + secret + ")");
   std::ifstream kept(secret);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "root:x\n");
@@ -207,7 +217,7 @@ TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
     scores::ScoreStore store(folder(), scores::kStandardFile, 0);
     fw::Reason why;
-    std::fprintf(stderr, "%s\n", store.record("Ann", "1", &why) ? "recorded" : why.english().c_str());
+    std::fprintf(stderr, "%s\n", record(store, "Ann", "1", &why) ? "recorded" : why.english().c_str());
     std::_Exit(0);
   };
   EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0), "recorded");
