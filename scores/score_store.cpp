@@ -28,8 +28,6 @@ using fw::Reason;
 const char* const kNoFolder = QT_TRANSLATE_NOOP("Reasons", "there is no preferences folder");
 const char* const kNoRights = QT_TRANSLATE_NOOP("Reasons", "the game could not take on the rights of the folder's owner");
 
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
-
 std::uint64_t lineEndsIn(std::string_view bytes) {
   return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isLineEnd));
 }
