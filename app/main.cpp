@@ -13,7 +13,7 @@
 #include "app/app.h"
 #include "app/command_line.h"
 #include "app/language.h"
-#include "framework/files/folder.h"
+#include "files/folder.h"
 #include "framework/window/application.h"
 #include "game/shuffler.h"
 

@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/files/files.h"
-#include "framework/files/lock.h"
+#include "files/files.h"
+#include "files/lock.h"
 #include "framework/list/list_box.h"
 #include "game/shuffler.h"
 #include "scores/score_file.h"

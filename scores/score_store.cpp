@@ -9,7 +9,7 @@
 #include <cstring>
 #include <new>
 
-#include "framework/files/lock.h"
+#include "files/lock.h"
 #include "scores/score_file.h"
 
 namespace scores {

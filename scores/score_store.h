@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "framework/files/files.h"
-#include "framework/files/folder.h"
-#include "framework/files/lock.h"
-#include "framework/files/reason.h"
+#include "files/files.h"
+#include "files/folder.h"
+#include "files/lock.h"
+#include "files/reason.h"
 #include "scores/row_table.h"
 #include "scores/score_merge.h"
 

@@ -13,7 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/veltrano_*.ts "$work/"
 # As update_translations runs it: the layers with texts, no line numbers.
-(cd "$root" && "$lupdate" -silent -no-obsolete -locations none app framework scores ui -ts "$work"/veltrano_*.ts) 2>/dev/null
+(cd "$root" && "$lupdate" -silent -no-obsolete -locations none app files framework scores ui -ts "$work"/veltrano_*.ts) 2>/dev/null
 status=0
 for ts in "$root"/translations/veltrano_*.ts; do
   if ! cmp -s "$ts" "$work/$(basename "$ts")"; then

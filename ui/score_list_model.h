@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 #include "framework/window/jobs.h"
 #include "scores/score_list.h"
 

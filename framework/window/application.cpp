@@ -19,7 +19,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "framework/files/folder.h"
+#include "files/folder.h"
 #include "framework/window/message_dialog.h"
 
 namespace fw {

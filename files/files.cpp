@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/files.h"
+#include "files/files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -15,7 +15,7 @@
 #include <random>
 #include <utility>
 
-#include "framework/files/system.h"
+#include "files/system.h"
 
 namespace fw {
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
 namespace fw {
 

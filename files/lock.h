@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
 namespace fw {
 

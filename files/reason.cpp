@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
 #include <ostream>
 #include <utility>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/lock.h"
+#include "files/lock.h"
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -18,7 +18,7 @@
 #include <string_view>
 #include <thread>
 
-#include "framework/files/system.h"
+#include "files/system.h"
 
 namespace fw {
 

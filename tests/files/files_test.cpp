@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/files.h"
-#include "framework/files/folder.h"
-#include "framework/files/lock.h"
+#include "files/files.h"
+#include "files/folder.h"
+#include "files/lock.h"
 
 #include <gtest/gtest.h>
 
