@@ -264,14 +264,6 @@ bool FileReplacement::commit() {
   return true;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason) {
-  FileReplacement file(path);
-  file.write(bytes);
-  if (file.commit()) return true;
-  *reason = file.reason();
-  return false;
-}
-
 Appended appendLine(const std::string& path, std::string_view line) {
   Appended appended;
   const auto fail = [&appended](Reason why) {

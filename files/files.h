@@ -95,9 +95,6 @@ private:
   FileState state_;
 };
 
-// The whole file replaced by the bytes at once, as FileReplacement does it.
-bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason);
-
 // Appends one line and its LF in a single write, creating the file if needed.
 // A file that does not end in a line break gets one first, so no two lines are
 // ever glued together. A write that fails part-way is cut back, leaving the

@@ -225,8 +225,6 @@ void ListBox::selectRow(int row) {
   selectionModel()->select(index, selectionCommand(index) | QItemSelectionModel::Rows);
 }
 
-void ListBox::sortByHeading(int column) { emit header_->sectionClicked(column); }
-
 void ListBox::sort(int column, Qt::SortOrder order) {
   if (!model()) return;
   clearSelection();

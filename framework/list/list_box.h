@@ -68,9 +68,6 @@ public:
   // Selects the row and makes it the current one.
   void selectRow(int row);
 
-  // Sorts by the column as a click on its heading does.
-  void sortByHeading(int column);
-
   // Shows that work on the rows runs beside the window: a busy cursor over
   // the list at once and, once the work has lasted half a second, the text
   // at the list's foot; an empty text says the work is done.

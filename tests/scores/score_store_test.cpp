@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "scores/score_store.h"
+#include "../files/reason_in_english.h"
 
 #include <QLockFile>
 #include <QTemporaryDir>
@@ -217,7 +218,7 @@ TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
     scores::ScoreStore store(folder(), scores::kStandardFile, 0);
     fw::Reason why;
-    std::fprintf(stderr, "%s\n", record(store, "Ann", "1", &why) ? "recorded" : why.english().c_str());
+    std::fprintf(stderr, "%s\n", record(store, "Ann", "1", &why) ? "recorded" : english(why).c_str());
     std::_Exit(0);
   };
   EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0), "recorded");
