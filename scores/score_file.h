@@ -73,9 +73,7 @@ inline std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_
   return {begin, readLine(text.data() + begin, text.data() + stop)};
 }
 
-// The rows of a file, a row for each line that gives one.
-scores::RowTable parseScoreFile(std::string_view bytes);
-// The same rows, reading their cells in the bytes themselves rather than in a
+// The rows of a file, a row for each line that gives one, reading their cells in the bytes themselves rather than in a
 // copy; lineEnds, where given, counts the file's line break characters, and
 // reading stops once they come to lineEndLimit; linesLeftOut counts the lines
 // with text that a save would not write back whole (no row, or more than it).
@@ -100,8 +98,5 @@ void writeScoreFile(const scores::RowTable& rows, Out&& out) {
     out(std::string_view(line));
   });
 }
-
-// The file of the rows, leaving out the rows at the given indices (ascending).
-std::string formatScoreFile(const scores::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
 
 }  // namespace scores

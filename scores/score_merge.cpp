@@ -106,4 +106,10 @@ OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable
   return changes;
 }
 
+scores::RowTable withOthersChanges(const scores::RowTable& ours, const OthersChanges& others) {
+  scores::RowTable rows = ours.without(others.removed);
+  rows.append(scores::RowTable(others.added));
+  return rows;
+}
+
 }  // namespace scores

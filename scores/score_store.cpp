@@ -284,8 +284,7 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       }
       backupDue_ = false;
     }
-    scores::RowTable written = ours.without(saved.others.removed);
-    written.append(scores::RowTable(saved.others.added));
+    scores::RowTable written = withOthersChanges(ours, saved.others);
     // Written as it is formatted, a line at a time, and given up at once
     // when it would make a file that reading refuses.
     fw::FileReplacement file(path_);
