@@ -244,6 +244,42 @@ bool ScoreStore::append(std::string_view name, std::string_view score, Reason* r
   }
 }
 
+Reason ScoreStore::keepUnreadableLines() {
+  // The first save after reading would lose lines it could not read: the
+  // file as read is kept beside it first, and the save waits for that.
+  if (!backupDue_ || !readBytes_) return {};
+  fw::FileReplacement copy(backupPath());
+  copy.write(*readBytes_);
+  if (!copy.commit()) {
+    //: %1 is the copy's path, %2 the system's reason.
+    return Reason(QT_TRANSLATE_NOOP("Reasons", "the lines it could not read could not be kept in %1 first: %2"),
+                  {Reason::verbatim(backupPath()), copy.reason()});
+  }
+  backupDue_ = false;
+  return {};
+}
+
+Reason ScoreStore::write(const scores::RowTable& rows) {
+  // Written as it is formatted, a line at a time, and given up at once
+  // when it would make a file that reading refuses.
+  fw::FileReplacement file(path_);
+  std::uint64_t bytes = 0;
+  std::uint64_t lineEnds = 0;
+  writeScoreFile(rows, [&](std::string_view line) {
+    bytes += line.size();
+    lineEnds += lineEndsIn(line);
+    if (bytes <= kMaxFileBytes) file.write(line);
+  });
+  if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
+    return Reason(bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows);
+  }
+  if (!file.commit()) return file.reason();
+  left_ = file.state();
+  lineEnds_ = lineEnds;
+  endsInLineBreak_ = true;
+  return {};
+}
+
 ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
   Saved saved;
   if (!problem_.empty()) {
@@ -270,47 +306,19 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
       if (!saved.reason.empty()) return saved;
       saved.others = othersChanges(ours, base(), current.bytes);
     }
-    // The first save after reading would lose lines it could not read: the
-    // file as read is kept beside it first, and the save waits for that.
-    if (backupDue_ && readBytes_) {
-      fw::FileReplacement copy(backupPath());
-      copy.write(*readBytes_);
-      if (!copy.commit()) {
-        //: %1 is the copy's path, %2 the system's reason.
-        saved.reason = Reason(QT_TRANSLATE_NOOP("Reasons", "the lines it could not read could not be kept in %1 first: %2"),
-                              {Reason::verbatim(backupPath()), copy.reason()});
-        saved.others = {};
+    saved.reason = keepUnreadableLines();
+    if (saved.reason.empty()) {
+      scores::RowTable written = withOthersChanges(ours, saved.others);
+      saved.reason = write(written);
+      if (saved.reason.empty()) {
+        readBytes_.reset();
+        baseRows_ = std::move(written);
+        saved.ok = true;
         return saved;
       }
-      backupDue_ = false;
     }
-    scores::RowTable written = withOthersChanges(ours, saved.others);
-    // Written as it is formatted, a line at a time, and given up at once
-    // when it would make a file that reading refuses.
-    fw::FileReplacement file(path_);
-    std::uint64_t bytes = 0;
-    std::uint64_t lineEnds = 0;
-    writeScoreFile(written, [&](std::string_view line) {
-      bytes += line.size();
-      lineEnds += lineEndsIn(line);
-      if (bytes <= kMaxFileBytes) file.write(line);
-    });
-    if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
-      saved.reason = Reason(bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows);
-      saved.others = {};
-      return saved;
-    }
-    if (!file.commit()) {
-      saved.reason = file.reason();
-      saved.others = {};
-      return saved;
-    }
-    readBytes_.reset();
-    baseRows_ = std::move(written);
-    left_ = file.state();
-    lineEnds_ = lineEnds;
-    endsInLineBreak_ = true;
-    saved.ok = true;
+    // Nothing of theirs came into the file, so nothing comes into the list.
+    saved.others = {};
   } catch (const std::bad_alloc&) {
     saved = Saved{};
     saved.reason = outOfMemory();

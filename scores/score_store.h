@@ -76,6 +76,11 @@ private:
   bool append(std::string_view name, std::string_view score, fw::Reason* reason);
   // Why reading would refuse the file once the line is appended to it, as it is now; empty when it would not.
   fw::Reason refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const;
+  // Keeps the file as read beside it, when the first save would drop lines
+  // it could not read; and writes the rows in the file's place. Each says
+  // why it failed; empty when it did not.
+  fw::Reason keepUnreadableLines();
+  fw::Reason write(const scores::RowTable& rows);
   // Removes what a save cut short (a kill, a power cut) left beside the file.
   void removeLeftTemporaries() const;
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.
