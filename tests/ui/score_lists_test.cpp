@@ -147,7 +147,9 @@ private:
   }
   // What the message dialogs said, message and explanation, once they are all answered.
   std::vector<std::string> told() const {
-    [[maybe_unused]] const bool answered = QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 60'000);
+    if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 60'000)) {
+      QTest::qFail("a dialog was left unanswered", __FILE__, __LINE__);
+    }
     std::vector<std::string> all;
     for (std::size_t dialog = 0; dialog < dialogs->shown().size(); ++dialog) all.push_back(dialogs->said(dialog));
     return all;
@@ -228,7 +230,7 @@ private slots:
     for (const char* shown : {"nameCaption", "nameField", "recordButton"}) QVERIFY(!(control(shown)->isHidden()));
   }
 
-  void recordWritesTheFileFirstThenTheRow() {
+  void recordAddsTheRowAndItsLineToTheFile() {
     writeFile(scores::kStandardFile, "Ann,87\n");
     open();
     finishWithRightDigits(9);
