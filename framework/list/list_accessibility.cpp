@@ -127,7 +127,7 @@ private:
   int column_;
 };
 
-// A score list: a table of headings and cells, named after its list, in the
+// A list: a table of headings and cells, named after its list, in the
 // numbering of children that Qt's item views use in their events.
 class ListAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:

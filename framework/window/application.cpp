@@ -37,8 +37,8 @@ void onSignal(int) {
   [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
-// Ends every open dialog: the game-over dialog has no button that may close
-// it, and it would stop the windows behind it from closing.
+// Ends every open dialog: a dialog may have no button that closes it, and it
+// would stop the windows behind it from closing.
 void endDialogs() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
@@ -169,7 +169,7 @@ void displayOpened() {
 
 void openLink(const std::string& url) {
   // The desktop's handler, run as root with a player's HOME (sudo keeps it),
-  // would write there as root: a game run so names the address instead.
+  // would write there as root: a program run so names the address instead.
   const char* home = std::getenv("HOME");
   if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) {
     MessageDialog dialog;
