@@ -15,6 +15,7 @@
 #include "app/language.h"
 #include "files/folder.h"
 #include "framework/window/application.h"
+#include "framework/window/no_display.h"
 #include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {
