@@ -110,7 +110,7 @@ public:
   // A heading sorts its list when pressed, as a click on it does.
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction() && isValid()) emit view_->horizontalHeader()->sectionClicked(column_);
+    if (name == pressAction() && isValid()) view_->horizontalHeader()->sortBy(column_);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -251,7 +251,7 @@ public:
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(heading()->parentWidget()); }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction()) emit heading()->sectionClicked(heading()->chosen());
+    if (name == pressAction()) heading()->sortBy(heading()->chosen());
   }
 
 private:

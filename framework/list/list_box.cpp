@@ -34,19 +34,21 @@ constexpr int kGridLine = 1;  // a grid line ends each row and each column
 ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setObjectName("headingRow");
   setFocusPolicy(Qt::TabFocus);
-  connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
-    // Qt's header turns its indicator on a click before it says so, and to
-    // ascending on a heading it was not on: the list's order is chosen from
-    // the indicator as it was.
-    if (clicking_) {
-      const QSignalBlocker quiet(this);
-      setSortIndicator(indicatorSection_, indicatorOrder_);
-    }
-    const bool sorted = isSortIndicatorShown();
-    Qt::SortOrder order = sorted ? sortIndicatorOrder() : Qt::AscendingOrder;
-    if (sorted && column == sortIndicatorSection()) order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    emit sortAsked(column, order);
-  });
+  connect(this, &QHeaderView::sectionClicked, this, &ListHeading::sortBy);
+}
+
+void ListHeading::sortBy(int column) {
+  // Qt's header turns its indicator on a click before it says so, and to
+  // ascending on a heading it was not on: the list's order is chosen from
+  // the indicator as it was.
+  if (clicking_) {
+    const QSignalBlocker quiet(this);
+    setSortIndicator(indicatorSection_, indicatorOrder_);
+  }
+  const bool sorted = isSortIndicatorShown();
+  Qt::SortOrder order = sorted ? sortIndicatorOrder() : Qt::AscendingOrder;
+  if (sorted && column == sortIndicatorSection()) order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+  emit sortAsked(column, order);
 }
 
 void ListHeading::mousePressEvent(QMouseEvent* event) {
@@ -88,7 +90,7 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: choose(count() - 1); return;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit sectionClicked(chosen_); return;
+    case Qt::Key_Enter: sortBy(chosen_); return;
     default: QHeaderView::keyPressEvent(event);
   }
 }

@@ -31,6 +31,8 @@ public:
   explicit ListHeading(QWidget* parent);
   int chosen() const { return chosen_; }
   QRect focusedPart() const override;
+  // Sorts by the column as a click on its heading does.
+  void sortBy(int column);
 
 signals:
   // A click, a key or an assistive tool asks for the list sorted so.
@@ -61,7 +63,7 @@ public:
   ~ListBox() override;
 
   void setModel(QAbstractItemModel* model) override;
-  QHeaderView* horizontalHeader() const { return header_; }
+  ListHeading* horizontalHeader() const { return header_; }
   int rowCount() const;
   // Column widths as shares of the list's width, in percent.
   void setColumnWidths(std::vector<int> percents);
