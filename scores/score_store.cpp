@@ -244,6 +244,15 @@ bool ScoreStore::append(std::string_view name, std::string_view score, Reason* r
   }
 }
 
+Reason ScoreStore::othersSince(const scores::RowTable& ours, OthersChanges* others) const {
+  // Most often nobody else touched the file, and our rows are the whole story.
+  if (fw::stateOf(path_) == left_) return {};
+  const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
+  Reason refusal = contentsRefusal(current);
+  if (refusal.empty()) *others = othersChanges(ours, base(), current.bytes);
+  return refusal;
+}
+
 Reason ScoreStore::keepUnreadableLines() {
   // The first save after reading would lose lines it could not read: the
   // file as read is kept beside it first, and the save waits for that.
@@ -299,13 +308,8 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
   const auto held = lock(&saved.reason);
   if (!held) return saved;
   try {
-    // Most often nobody else touched the file, and our rows are the whole story.
-    if (!(fw::stateOf(path_) == left_)) {
-      const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
-      saved.reason = contentsRefusal(current);
-      if (!saved.reason.empty()) return saved;
-      saved.others = othersChanges(ours, base(), current.bytes);
-    }
+    saved.reason = othersSince(ours, &saved.others);
+    if (!saved.reason.empty()) return saved;
     saved.reason = keepUnreadableLines();
     if (saved.reason.empty()) {
       scores::RowTable written = withOthersChanges(ours, saved.others);

@@ -76,6 +76,9 @@ private:
   bool append(std::string_view name, std::string_view score, fw::Reason* reason);
   // Why reading would refuse the file once the line is appended to it, as it is now; empty when it would not.
   fw::Reason refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const;
+  // What other games did to the file since this game last read or wrote it;
+  // why the file as it is now cannot be taken in, when it cannot.
+  fw::Reason othersSince(const scores::RowTable& ours, OthersChanges* others) const;
   // Keeps the file as read beside it, when the first save would drop lines
   // it could not read; and writes the rows in the file's place. Each says
   // why it failed; empty when it did not.
