@@ -69,6 +69,23 @@ void addOptions(QCommandLineParser& parser, const Options& options) {
   }
 }
 
+// The language --language asks for, where the game has it, else the desktop's.
+QString languageToSpeak(const QStringList& arguments, const QStringList& available) {
+  QCommandLineParser first;
+  const Options options;
+  addOptions(first, options);
+  // Also when the rest is wrong: the error is told in the language asked for.
+  (void)first.parse(arguments);
+  const QString asked = languageOfLocaleName(first.value(options.language));
+  if (!first.isSet(options.language) || !available.contains(asked)) {
+    return desktopLanguage(available, [](const char* variable) { return qgetenv(variable); });
+  }
+  // The system's own words in a reason (a file "is a directory") follow
+  // it too: the C library reads LANGUAGE before the locale's language.
+  qputenv("LANGUAGE", asked.toLocal8Bit());
+  return asked;
+}
+
 }  // namespace
 
 std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) {
@@ -78,21 +95,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[], QString& language) 
 
   // The language first, so that the rest is told in it.
   const QStringList available = availableLanguages();
-  language = desktopLanguage(available, [](const char* variable) { return qgetenv(variable); });
-  {
-    QCommandLineParser first;
-    const Options options;
-    addOptions(first, options);
-    // Also when the rest is wrong: the error is told in the language asked for.
-    (void)first.parse(core.arguments());
-    const QString asked = languageOfLocaleName(first.value(options.language));
-    if (first.isSet(options.language) && available.contains(asked)) {
-      language = asked;
-      // The system's own words in a reason (a file "is a directory") follow
-      // it too: the C library reads LANGUAGE before the locale's language.
-      qputenv("LANGUAGE", asked.toLocal8Bit());
-    }
-  }
+  language = languageToSpeak(core.arguments(), available);
   Language catalogues(language);
   catalogues.install();
 

@@ -13,8 +13,9 @@
 #include "app/app.h"
 #include "app/command_line.h"
 #include "app/language.h"
-#include "framework/files/folder.h"
+#include "files/folder.h"
 #include "framework/window/application.h"
+#include "framework/window/no_display.h"
 #include "game/shuffler.h"
 
 int main(int argc, char* argv[]) {

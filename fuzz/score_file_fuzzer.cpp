@@ -19,6 +19,7 @@
 
 #include "scores/score_file.h"
 #include "scores/score_merge.h"
+#include "../tests/scores/score_text.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void require(bool holds) {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 Rows sortedRows(std::string_view file) {
-  const scores::RowTable table = scores::parseScoreFile(file);
+  const scores::RowTable table = testing_support::rowsIn(file);
   Rows rows;
   for (std::size_t row = 0; row < table.size(); ++row) rows.emplace_back(table.cell(row, 0), table.cell(row, 1));
   std::sort(rows.begin(), rows.end());
@@ -37,11 +38,11 @@ Rows sortedRows(std::string_view file) {
 }
 
 void checkMerge(std::string_view before, std::string_view after) {
-  const scores::RowTable ours = scores::parseScoreFile(before);
+  const scores::RowTable ours = testing_support::rowsIn(before);
   const scores::OthersChanges others = scores::othersChanges(ours, ours, after);
   require(std::is_sorted(others.removed.begin(), others.removed.end()));
   require(std::adjacent_find(others.removed.begin(), others.removed.end()) == others.removed.end());
-  const std::string written = scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added);
+  const std::string written = testing_support::fileOf(scores::withOthersChanges(ours, others));
   require(sortedRows(written) == sortedRows(after));
 }
 
@@ -49,7 +50,7 @@ void checkMerge(std::string_view before, std::string_view after) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const scores::RowTable rows = scores::parseScoreFile(bytes);
+  const scores::RowTable rows = testing_support::rowsIn(bytes);
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const std::string_view name = rows.cell(row, 0);
     const std::string_view score = rows.cell(row, 1);
@@ -57,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(name.find(',') == std::string_view::npos && score.find(',') == std::string_view::npos);
     require(name.find_first_of("\r\n") == std::string_view::npos && score.find_first_of("\r\n") == std::string_view::npos);
   }
-  const std::string written = scores::formatScoreFile(rows);
+  const std::string written = testing_support::fileOf(rows);
   require(written.size() <= size + rows.size());
-  require(scores::formatScoreFile(scores::parseScoreFile(written)) == written);
+  require(testing_support::fileOf(testing_support::rowsIn(written)) == written);
   checkMerge(bytes.substr(0, size / 2), bytes.substr(size / 2));
   return 0;
 }

@@ -31,12 +31,6 @@ std::uint64_t addRows(scores::RowTable& rows, std::string_view bytes, std::uint6
 
 }  // namespace
 
-scores::RowTable parseScoreFile(std::string_view bytes) {
-  scores::RowTable rows(2);
-  addRows(rows, bytes);
-  return rows;
-}
-
 scores::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::uint64_t* lineEnds,
                             std::uint64_t lineEndLimit, std::uint64_t* linesLeftOut) {
   const std::string_view text = *bytes;
@@ -44,20 +38,6 @@ scores::RowTable parseScoreFile(std::shared_ptr<const std::string> bytes, std::u
   const std::uint64_t ends = addRows(rows, text, lineEndLimit, linesLeftOut);
   if (lineEnds) *lineEnds = ends;
   return rows;
-}
-
-std::string formatScoreFile(const scores::RowTable& rows, const std::vector<std::size_t>& leftOut) {
-  std::string bytes;
-  auto skip = leftOut.begin();
-  std::size_t row = 0;
-  writeScoreFile(rows, [&](std::string_view line) {
-    if (skip != leftOut.end() && *skip == row++) {
-      ++skip;
-      return;
-    }
-    bytes.append(line);
-  });
-  return bytes;
 }
 
 }  // namespace scores

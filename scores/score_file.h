@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "scores/row_table.h"
@@ -17,6 +18,9 @@ namespace scores {
 
 // What a name may not hold: it would split the name's line.
 constexpr std::string_view kNotInAName = ",\r\n";
+
+// What ends a line: LF, or CR (alone or before LF).
+inline bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 // A line of a score file, as reading takes it.
 struct Line {
@@ -34,20 +38,19 @@ struct Line {
 inline Line readLine(const char* at, const char* end) {
   // One pass along the bytes: lines are short, and a plain loop finds their
   // commas and end quicker than calls.
-  const auto endsLine = [](char c) { return c == '\n' || c == '\r'; };
   Line line{};
   const char* const name = at;
-  while (at != end && *at != ',' && !endsLine(*at)) ++at;
+  while (at != end && *at != ',' && !isLineEnd(*at)) ++at;
   if (at != end && *at == ',') {
     const char* const score = ++at;
-    while (at != end && *at != ',' && !endsLine(*at)) ++at;
+    while (at != end && *at != ',' && !isLineEnd(*at)) ++at;
     if (at != score) {
       line.hasRow = true;
       line.name = std::string_view(name, static_cast<std::size_t>(score - 1 - name));
       line.score = std::string_view(score, static_cast<std::size_t>(at - score));
     }
   }
-  while (at != end && !endsLine(*at)) ++at;
+  while (at != end && !isLineEnd(*at)) ++at;
   line.textEnd = at;
   if (at != end && *at == '\r' && at + 1 != end && at[1] == '\n') ++at;
   if (at != end) ++at;
@@ -55,9 +58,22 @@ inline Line readLine(const char* at, const char* end) {
   return line;
 }
 
-// The rows of a file, a row for each line that gives one.
-scores::RowTable parseScoreFile(std::string_view bytes);
-// The same rows, reading their cells in the bytes themselves rather than in a
+// The line that ends at `end` (its line break included), read backwards:
+// where it begins, and the line as readLine reads it.
+inline std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_t end) {
+  std::size_t stop = end;
+  if (stop > 0 && text[stop - 1] == '\n') {
+    --stop;
+    if (stop > 0 && text[stop - 1] == '\r') --stop;
+  } else if (stop > 0 && text[stop - 1] == '\r') {
+    --stop;
+  }
+  std::size_t begin = stop;
+  while (begin > 0 && !isLineEnd(text[begin - 1])) --begin;
+  return {begin, readLine(text.data() + begin, text.data() + stop)};
+}
+
+// The rows of a file, a row for each line that gives one, reading their cells in the bytes themselves rather than in a
 // copy; lineEnds, where given, counts the file's line break characters, and
 // reading stops once they come to lineEndLimit; linesLeftOut counts the lines
 // with text that a save would not write back whole (no row, or more than it).
@@ -82,8 +98,5 @@ void writeScoreFile(const scores::RowTable& rows, Out&& out) {
     out(std::string_view(line));
   });
 }
-
-// The file of the rows, leaving out the rows at the given indices (ascending).
-std::string formatScoreFile(const scores::RowTable& rows, const std::vector<std::size_t>& leftOut = {});
 
 }  // namespace scores

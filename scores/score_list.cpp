@@ -209,8 +209,8 @@ ScoreList::ScoreList(const std::string& folder, const std::string& fileName, int
 
 void ScoreList::load() { rows_ = store_.load(); }
 
-bool ScoreList::addToFile(std::string_view name, std::string_view score, fw::Reason* reason) {
-  return store_.record(name, score, reason);
+ScoreStore::Recorded ScoreList::addToFile(std::string_view name, std::string_view score) {
+  return store_.record(name, score);
 }
 
 void ScoreList::remove(std::size_t row) { rows_.remove(row); }

@@ -48,9 +48,9 @@ public:
   void reserveFor(const RowTable& rows) { rows_.reserveFor(rows); }
   // Rows at the bottom.
   void append(RowTable rows) { rows_.append(std::move(rows)); }
-  // The row's line appended to the file, under its lock; false, with the
-  // reason, when the file has not got it.
-  bool addToFile(std::string_view name, std::string_view score, fw::Reason* reason);
+  // The row's line appended to the file, under its lock: Record's file
+  // step, which says what became of the row.
+  ScoreStore::Recorded addToFile(std::string_view name, std::string_view score);
   void remove(std::size_t row);
   // Removes the rows at the given indices (ascending, each once) in one pass.
   void removeRows(const std::vector<std::size_t>& rows) { rows_ = rows_.without(rows); }

@@ -26,19 +26,42 @@ struct RowHash {
 
 Row rowOf(const scores::RowTable& rows, std::size_t row) { return {rows.cell(row, 0), rows.cell(row, 1)}; }
 
-// The line that ends at `end` (its line break included): where it begins, and
-// the line as readLine reads it.
-std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_t end) {
-  std::size_t stop = end;
-  if (stop > 0 && text[stop - 1] == '\n') {
-    --stop;
-    if (stop > 0 && text[stop - 1] == '\r') --stop;
-  } else if (stop > 0 && text[stop - 1] == '\r') {
-    --stop;
+// Where the rows of base and the file now stop agreeing: base's rows from
+// first up to last and the file's bytes from head up to tail are what differ.
+struct Differing {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  std::size_t head = 0;
+  std::size_t tail = 0;
+};
+
+Differing differing(const scores::RowTable& base, std::string_view current) {
+  Differing at;
+  const char* const text = current.data();
+  const char* const end = text + current.size();
+  // The rows both begin with...
+  const char* head = text;
+  while (head != end) {
+    const Line line = readLine(head, end);
+    if (line.hasRow) {
+      if (at.first == base.size() || Row{line.name, line.score} != rowOf(base, at.first)) break;
+      ++at.first;
+    }
+    head = line.next;
   }
-  std::size_t begin = stop;
-  while (begin > 0 && text[begin - 1] != '\n' && text[begin - 1] != '\r') --begin;
-  return {begin, readLine(text.data() + begin, text.data() + stop)};
+  // ...and end with, before those.
+  at.last = base.size();
+  at.tail = current.size();
+  at.head = static_cast<std::size_t>(head - text);
+  while (at.tail > at.head) {
+    const auto [begin, line] = lineBefore(current, at.tail);
+    if (line.hasRow) {
+      if (at.last == at.first || Row{line.name, line.score} != rowOf(base, at.last - 1)) break;
+      --at.last;
+    }
+    at.tail = begin;
+  }
+  return at;
 }
 
 }  // namespace
@@ -46,31 +69,9 @@ std::pair<std::size_t, Line> lineBefore(std::string_view text, std::size_t end) 
 OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable& base, std::string_view current) {
   OthersChanges changes;
   const char* const text = current.data();
-  const char* const end = text + current.size();
-  // The rows both begin with...
-  std::size_t first = 0;
-  const char* head = text;
-  while (head != end) {
-    const Line line = readLine(head, end);
-    if (line.hasRow) {
-      if (first == base.size() || Row{line.name, line.score} != rowOf(base, first)) break;
-      ++first;
-    }
-    head = line.next;
-  }
-  // ...and end with, before those.
-  std::size_t last = base.size();
-  std::size_t tail = current.size();
-  const std::size_t headAt = static_cast<std::size_t>(head - text);
-  while (tail > headAt) {
-    const auto [begin, line] = lineBefore(current, tail);
-    if (line.hasRow) {
-      if (last == first || Row{line.name, line.score} != rowOf(base, last - 1)) break;
-      --last;
-    }
-    tail = begin;
-  }
+  const auto [first, last, headAt, tail] = differing(base, current);
   if (first == last && headAt == tail) return changes;
+  const char* const head = text + headAt;
 
   // Positive: copies another game removed; negative: copies it added.
   std::unordered_map<Row, long, RowHash> change;
@@ -103,6 +104,12 @@ OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable
     }
   });
   return changes;
+}
+
+scores::RowTable withOthersChanges(const scores::RowTable& ours, const OthersChanges& others) {
+  scores::RowTable rows = ours.without(others.removed);
+  rows.append(scores::RowTable(others.added));
+  return rows;
 }
 
 }  // namespace scores

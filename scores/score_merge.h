@@ -32,4 +32,8 @@ struct OthersChanges {
 // little more than comparing the rows.
 OthersChanges othersChanges(const scores::RowTable& ours, const scores::RowTable& base, std::string_view current);
 
+// Our rows with what other games did: the rows they removed left out, the
+// rows they recorded at the bottom; the list a save writes.
+scores::RowTable withOthersChanges(const scores::RowTable& ours, const OthersChanges& others);
+
 }  // namespace scores

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <new>
 
-#include "framework/files/lock.h"
+#include "files/lock.h"
 #include "scores/score_file.h"
 
 namespace scores {
@@ -27,8 +27,6 @@ using fw::Reason;
 
 const char* const kNoFolder = QT_TRANSLATE_NOOP("Reasons", "there is no preferences folder");
 const char* const kNoRights = QT_TRANSLATE_NOOP("Reasons", "the game could not take on the rights of the folder's owner");
-
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 std::uint64_t lineEndsIn(std::string_view bytes) {
   return static_cast<std::uint64_t>(std::count_if(bytes.begin(), bytes.end(), isLineEnd));
@@ -180,7 +178,31 @@ scores::RowTable ScoreStore::load() {
   }
 }
 
-bool ScoreStore::record(std::string_view name, std::string_view score, Reason* reason) {
+ScoreStore::Recorded ScoreStore::record(std::string_view name, std::string_view score) {
+  Recorded recorded;
+  recorded.inFile = append(name, score, &recorded.reason);
+  // A file left alone since the start is not saved either.
+  recorded.savedAtClose = !recorded.inFile && problem_.empty() && !path_.empty();
+  return recorded;
+}
+
+Reason ScoreStore::refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const {
+  // The file as the append would leave it, judged as reading judges it. A
+  // file this game left as it is need not be read for that; one another
+  // game changed is counted a piece at a time, where its size leaves room
+  // for too many lines, and assumed to lack its last line break.
+  if (!now.known) return {};
+  const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
+  const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
+  if (grown > kMaxFileBytes) return Reason(kWouldBeTooLarge);
+  std::uint64_t lineEnds = lineEnds_;
+  Reason reason;
+  if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, &reason)) return reason;
+  if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) return Reason(kWouldHaveTooManyRows);
+  return {};
+}
+
+bool ScoreStore::append(std::string_view name, std::string_view score, Reason* reason) {
   if (path_.empty()) {
     *reason = Reason(kNoFolder);
     return false;
@@ -199,26 +221,10 @@ bool ScoreStore::record(std::string_view name, std::string_view score, Reason* r
   try {
     std::string line;
     appendScoreLine(line, name, score);
-    // The file as the append would leave it, judged as reading judges it. A
-    // file this game left as it is need not be read for that; one another
-    // game changed is counted a piece at a time, where its size leaves room
-    // for too many lines, and assumed to lack its last line break.
     const fw::FileState now = fw::stateOf(path_);
     const bool asLeft = now == left_;
-    if (now.known) {
-      const std::uint64_t breakFirst = asLeft && endsInLineBreak_ ? 0 : 1;
-      const std::uint64_t grown = static_cast<std::uint64_t>(now.size) + breakFirst + line.size() + 1;
-      if (grown > kMaxFileBytes) {
-        *reason = Reason(kWouldBeTooLarge);
-        return false;
-      }
-      std::uint64_t lineEnds = lineEnds_;
-      if (!asLeft && mayHoldTooManyRows(grown) && !fw::countBytes(path_, isLineEnd, &lineEnds, reason)) return false;
-      if (tooManyRows(grown, lineEnds + breakFirst + lineEndsIn(line) + 1)) {
-        *reason = Reason(kWouldHaveTooManyRows);
-        return false;
-      }
-    }
+    *reason = refusalAfterAppending(line, now, asLeft);
+    if (!reason->empty()) return false;
     const fw::Appended appended = fw::appendLine(path_, line);
     if (!appended.ok) {
       *reason = appended.reason;
@@ -236,6 +242,51 @@ bool ScoreStore::record(std::string_view name, std::string_view score, Reason* r
     *reason = outOfMemory();
     return false;
   }
+}
+
+Reason ScoreStore::othersSince(const scores::RowTable& ours, OthersChanges* others) const {
+  // Most often nobody else touched the file, and our rows are the whole story.
+  if (fw::stateOf(path_) == left_) return {};
+  const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
+  Reason refusal = contentsRefusal(current);
+  if (refusal.empty()) *others = othersChanges(ours, base(), current.bytes);
+  return refusal;
+}
+
+Reason ScoreStore::keepUnreadableLines() {
+  // The first save after reading would lose lines it could not read: the
+  // file as read is kept beside it first, and the save waits for that.
+  if (!backupDue_ || !readBytes_) return {};
+  fw::FileReplacement copy(backupPath());
+  copy.write(*readBytes_);
+  if (!copy.commit()) {
+    //: %1 is the copy's path, %2 the system's reason.
+    return Reason(QT_TRANSLATE_NOOP("Reasons", "the lines it could not read could not be kept in %1 first: %2"),
+                  {Reason::verbatim(backupPath()), copy.reason()});
+  }
+  backupDue_ = false;
+  return {};
+}
+
+Reason ScoreStore::write(const scores::RowTable& rows) {
+  // Written as it is formatted, a line at a time, and given up at once
+  // when it would make a file that reading refuses.
+  fw::FileReplacement file(path_);
+  std::uint64_t bytes = 0;
+  std::uint64_t lineEnds = 0;
+  writeScoreFile(rows, [&](std::string_view line) {
+    bytes += line.size();
+    lineEnds += lineEndsIn(line);
+    if (bytes <= kMaxFileBytes) file.write(line);
+  });
+  if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
+    return Reason(bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows);
+  }
+  if (!file.commit()) return file.reason();
+  left_ = file.state();
+  lineEnds_ = lineEnds;
+  endsInLineBreak_ = true;
+  return {};
 }
 
 ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
@@ -257,55 +308,21 @@ ScoreStore::Saved ScoreStore::save(const scores::RowTable& ours) {
   const auto held = lock(&saved.reason);
   if (!held) return saved;
   try {
-    // Most often nobody else touched the file, and our rows are the whole story.
-    if (!(fw::stateOf(path_) == left_)) {
-      const fw::FileContents current = fw::readFile(path_, kMaxFileBytes);
-      saved.reason = contentsRefusal(current);
-      if (!saved.reason.empty()) return saved;
-      saved.others = othersChanges(ours, base(), current.bytes);
-    }
-    // The first save after reading would lose lines it could not read: the
-    // file as read is kept beside it first, and the save waits for that.
-    if (backupDue_ && readBytes_) {
-      fw::FileReplacement copy(backupPath());
-      copy.write(*readBytes_);
-      if (!copy.commit()) {
-        //: %1 is the copy's path, %2 the system's reason.
-        saved.reason = Reason(QT_TRANSLATE_NOOP("Reasons", "the lines it could not read could not be kept in %1 first: %2"),
-                              {Reason::verbatim(backupPath()), copy.reason()});
-        saved.others = {};
+    saved.reason = othersSince(ours, &saved.others);
+    if (!saved.reason.empty()) return saved;
+    saved.reason = keepUnreadableLines();
+    if (saved.reason.empty()) {
+      scores::RowTable written = withOthersChanges(ours, saved.others);
+      saved.reason = write(written);
+      if (saved.reason.empty()) {
+        readBytes_.reset();
+        baseRows_ = std::move(written);
+        saved.ok = true;
         return saved;
       }
-      backupDue_ = false;
     }
-    scores::RowTable written = ours.without(saved.others.removed);
-    written.append(scores::RowTable(saved.others.added));
-    // Written as it is formatted, a line at a time, and given up at once
-    // when it would make a file that reading refuses.
-    fw::FileReplacement file(path_);
-    std::uint64_t bytes = 0;
-    std::uint64_t lineEnds = 0;
-    writeScoreFile(written, [&](std::string_view line) {
-      bytes += line.size();
-      lineEnds += lineEndsIn(line);
-      if (bytes <= kMaxFileBytes) file.write(line);
-    });
-    if (bytes > kMaxFileBytes || tooManyRows(bytes, lineEnds)) {
-      saved.reason = Reason(bytes > kMaxFileBytes ? kWouldBeTooLarge : kWouldHaveTooManyRows);
-      saved.others = {};
-      return saved;
-    }
-    if (!file.commit()) {
-      saved.reason = file.reason();
-      saved.others = {};
-      return saved;
-    }
-    readBytes_.reset();
-    baseRows_ = std::move(written);
-    left_ = file.state();
-    lineEnds_ = lineEnds;
-    endsInLineBreak_ = true;
-    saved.ok = true;
+    // Nothing of theirs came into the file, so nothing comes into the list.
+    saved.others = {};
   } catch (const std::bad_alloc&) {
     saved = Saved{};
     saved.reason = outOfMemory();

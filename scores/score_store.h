@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "framework/files/files.h"
-#include "framework/files/folder.h"
-#include "framework/files/lock.h"
-#include "framework/files/reason.h"
+#include "files/files.h"
+#include "files/folder.h"
+#include "files/lock.h"
+#include "files/reason.h"
 #include "scores/row_table.h"
 #include "scores/score_merge.h"
 
@@ -40,11 +40,17 @@ public:
   // as it is from then on: problem() says why. So is the file of a store
   // without a folder.
   scores::RowTable load();
+  // What a Record did to the file.
+  struct Recorded {
+    bool inFile = false;
+    fw::Reason reason;          // why not
+    bool savedAtClose = false;  // not in the file, but the save at closing writes it
+  };
   // Appends a row's line under the file's lock, without reading the file
-  // unless another game changed it. False, with the reason, when the file
-  // has not got it, as when it would take the file past what reading takes:
-  // the game writes no file it would refuse to read.
-  bool record(std::string_view name, std::string_view score, fw::Reason* reason);
+  // unless another game changed it. Not when the file has not got it, as
+  // when it would take the file past what reading takes: the game writes no
+  // file it would refuse to read.
+  Recorded record(std::string_view name, std::string_view score);
 
   struct Saved {
     bool ok = false;
@@ -67,6 +73,17 @@ public:
   const fw::Reason& problem() const { return problem_; }
 
 private:
+  bool append(std::string_view name, std::string_view score, fw::Reason* reason);
+  // Why reading would refuse the file once the line is appended to it, as it is now; empty when it would not.
+  fw::Reason refusalAfterAppending(const std::string& line, const fw::FileState& now, bool asLeft) const;
+  // What other games did to the file since this game last read or wrote it;
+  // why the file as it is now cannot be taken in, when it cannot.
+  fw::Reason othersSince(const scores::RowTable& ours, OthersChanges* others) const;
+  // Keeps the file as read beside it, when the first save would drop lines
+  // it could not read; and writes the rows in the file's place. Each says
+  // why it failed; empty when it did not.
+  fw::Reason keepUnreadableLines();
+  fw::Reason write(const scores::RowTable& rows);
   // Removes what a save cut short (a kill, a power cut) left beside the file.
   void removeLeftTemporaries() const;
   // The file's lock, held until it goes; none, with the reason, when it cannot be had.

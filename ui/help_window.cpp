@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "framework/window/application.h"
+#include "framework/window/open_link.h"
 #include "framework/look/look.h"
 #include "framework/window/widgets.h"
 #include "ui/help_pictures.h"

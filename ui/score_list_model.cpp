@@ -184,11 +184,10 @@ void ScoreListModel::addRow(std::string_view name, std::string_view score) {
 }
 
 void ScoreListModel::record(const std::string& name, const std::string& score,
-                            std::function<void(const Recorded&)> then) {
+                            std::function<void(const scores::ScoreStore::Recorded&)> then) {
   addRow(name, score);
   jobs_.add(Recording, [this, name, score, then = std::move(then)](std::stop_token) -> fw::JobQueue::Then {
-    auto recorded = std::make_shared<Recorded>();
-    recorded->inFile = list_.addToFile(name, score, &recorded->reason);
+    auto recorded = std::make_shared<scores::ScoreStore::Recorded>(list_.addToFile(name, score));
     return [recorded, then] {
       if (then) then(*recorded);
     };

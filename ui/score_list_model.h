@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 #include "framework/window/jobs.h"
 #include "scores/score_list.h"
 
@@ -54,13 +54,10 @@ public:
   // A row at the bottom (out of memory: std::bad_alloc, the list unchanged).
   void addRow(std::string_view name, std::string_view score);
 
-  struct Recorded {
-    bool inFile = false;
-    fw::Reason reason;  // why not
-  };
-  // The row at the bottom, and its line in the file; then runs with whether
-  // the file got it. Out of memory for the row: std::bad_alloc, nothing done.
-  void record(const std::string& name, const std::string& score, std::function<void(const Recorded&)> then);
+  // The row at the bottom, and its line in the file; then runs with what the
+  // file step did. Out of memory for the row: std::bad_alloc, nothing done.
+  void record(const std::string& name, const std::string& score,
+              std::function<void(const scores::ScoreStore::Recorded&)> then);
   // Writes the list to its file, keeping what other games did to it, which
   // then comes into the list; then runs with the outcome.
   void save(std::function<void(const scores::ScoreStore::Saved&)> then);

@@ -211,9 +211,8 @@ void ScoreLists::saveHere() {
 
 void ScoreLists::record(game::Mode mode, const std::string& name, const std::string& score, std::function<void()> then) {
   const scores::ScoreList& list = mode == game::Mode::Standard ? standard_ : expert_;
-  const auto recorded = [&list, then = std::move(then)](const ScoreListModel::Recorded& outcome) {
+  const auto recorded = [&list, then = std::move(then)](const scores::ScoreStore::Recorded& outcome) {
     if (!outcome.inFile) {
-      const bool retried = list.problem().empty();
       const std::string& path = list.path();
       tell(tr("Your score is kept only in the list for now.").toStdString(),
            //: %1 is why the score could not be added to a file.
@@ -221,7 +220,7 @@ void ScoreLists::record(game::Mode mode, const std::string& name, const std::str
                          : fill(
                                //: %1 is the score list's file, %2 why the score could not be added to it.
                                tr("It could not be added to %1: %2."), {path, said(outcome.reason)})) +
-               (retried ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
+               (outcome.savedAtClose ? "\n\n" + tr("The game tries again to save the list when it closes.").toStdString() : ""));
     }
     if (then) then();
   };

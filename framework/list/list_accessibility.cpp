@@ -115,7 +115,7 @@ public:
   // A heading sorts its list when pressed, as a click on it does.
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction() && isValid()) emit view_->horizontalHeader()->sectionClicked(column_);
+    if (name == pressAction() && isValid()) view_->horizontalHeader()->sortBy(column_);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -132,7 +132,7 @@ private:
   int column_;
 };
 
-// A score list: a table of headings and cells, named after its list, in the
+// A list: a table of headings and cells, named after its list, in the
 // numbering of children that Qt's item views use in their events.
 class ListAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
@@ -267,7 +267,7 @@ public:
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction()) emit heading()->sectionClicked(heading()->chosen());
+    if (name == pressAction()) heading()->sortBy(heading()->chosen());
   }
 
 private:

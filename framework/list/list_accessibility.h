@@ -20,7 +20,7 @@ void installListAccessibility();
 int listChildIndex(int row, int column, int columns);
 // Tells assistive tools of something that happened to a cell.
 void tellAssistiveTools(QAbstractItemView* list, const QModelIndex& index, QAccessible::Event what);
-// A row added at the bottom of a list, as a recorded score is: its cells are new children of the list.
+// A row added at the bottom of a list: its cells are new children of the list.
 void tellRowAdded(QAbstractItemView* list, int row);
 // The focus is on a heading of a list's heading row: a screen reader hears that heading, a part of its list.
 void tellHeadingFocused(QWidget* headingRow, int column);

@@ -35,19 +35,21 @@ ListHeading::ListHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) 
   setObjectName("headingRow");
   setFocusPolicy(Qt::TabFocus);
   takeReturn(this);
-  connect(this, &QHeaderView::sectionClicked, this, [this](int column) {
-    // Qt's header turns its indicator on a click before it says so, and to
-    // ascending on a heading it was not on: the list's order is chosen from
-    // the indicator as it was.
-    if (clicking_) {
-      const QSignalBlocker quiet(this);
-      setSortIndicator(indicatorSection_, indicatorOrder_);
-    }
-    const bool sorted = isSortIndicatorShown();
-    Qt::SortOrder order = sorted ? sortIndicatorOrder() : Qt::AscendingOrder;
-    if (sorted && column == sortIndicatorSection()) order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    emit sortAsked(column, order);
-  });
+  connect(this, &QHeaderView::sectionClicked, this, &ListHeading::sortBy);
+}
+
+void ListHeading::sortBy(int column) {
+  // Qt's header turns its indicator on a click before it says so, and to
+  // ascending on a heading it was not on: the list's order is chosen from
+  // the indicator as it was.
+  if (clicking_) {
+    const QSignalBlocker quiet(this);
+    setSortIndicator(indicatorSection_, indicatorOrder_);
+  }
+  const bool sorted = isSortIndicatorShown();
+  Qt::SortOrder order = sorted ? sortIndicatorOrder() : Qt::AscendingOrder;
+  if (sorted && column == sortIndicatorSection()) order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+  emit sortAsked(column, order);
 }
 
 void ListHeading::mousePressEvent(QMouseEvent* event) {
@@ -81,7 +83,7 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: choose(count() - 1); return;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit sectionClicked(chosen_); return;
+    case Qt::Key_Enter: sortBy(chosen_); return;
     default: QHeaderView::keyPressEvent(event);
   }
 }
@@ -224,8 +226,6 @@ void ListBox::selectRow(int row) {
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   selectionModel()->select(index, selectionCommand(index) | QItemSelectionModel::Rows);
 }
-
-void ListBox::sortByHeading(int column) { emit header_->sectionClicked(column); }
 
 void ListBox::sort(int column, Qt::SortOrder order) {
   if (!model()) return;

@@ -31,6 +31,8 @@ public:
   explicit ListHeading(QWidget* parent);
   int chosen() const { return chosen_; }
   QRect focusedPart() const override;
+  // Sorts by the column as a click on its heading does.
+  void sortBy(int column);
 
 signals:
   // A click, a key or an assistive tool asks for the list sorted so.
@@ -60,15 +62,12 @@ public:
   ~ListBox() override;
 
   void setModel(QAbstractItemModel* model) override;
-  QHeaderView* horizontalHeader() const { return header_; }
+  ListHeading* horizontalHeader() const { return header_; }
   int rowCount() const;
   // Column widths as shares of the list's width, in percent.
   void setColumnWidths(std::vector<int> percents);
   // Selects the row and makes it the current one.
   void selectRow(int row);
-
-  // Sorts by the column as a click on its heading does.
-  void sortByHeading(int column);
 
   // Shows that work on the rows runs beside the window: a busy cursor over
   // the list at once and, once the work has lasted half a second, the text

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// A ring around the control that has the keyboard focus, in the game's own
+// A ring around the control that has the keyboard focus, in the program's own
 // look, so the focus can be seen on every control, however it came there.
 
 #include <QPointer>

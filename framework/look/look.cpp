@@ -25,7 +25,7 @@ constexpr const char* kFontFiles[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 #define VELTRANO_FONT_DIR "/usr/share/fonts/truetype/dejavu"
 #endif
 
-// From the game's own resources where a build embeds the fonts, otherwise
+// From the program's own resources where a build embeds the fonts, otherwise
 // from the system's copy; without either, the system's nearest font serves.
 void loadFonts() {
   for (const char* file : kFontFiles) {
@@ -50,9 +50,9 @@ void setPalette(const QPalette& palette) {
 
 // Fusion, with the keyboard focus shown by the focus ring alone: Fusion's own
 // mark of a focused button looks just like its mark of the default button.
-class GameStyle final : public QProxyStyle {
+class OwnStyle final : public QProxyStyle {
 public:
-  GameStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+  OwnStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
@@ -98,13 +98,13 @@ private:
 
 }  // namespace
 
-void useTheGamesLook() {
+void useOwnLook() {
   static bool done = false;
   if (done) return;
   done = true;
   loadFonts();
   qApp->setStyleSheet(QString());
-  QApplication::setStyle(new GameStyle);
+  QApplication::setStyle(new OwnStyle);
   setPalette(QApplication::style()->standardPalette());
   QApplication::setFont(LookKeeper::appFont());
   qApp->installEventFilter(new LookKeeper(qApp));

@@ -12,7 +12,7 @@
 namespace fw {
 
 // Sets the application's style, palette and font; runs once, on first use.
-void useTheGamesLook();
+void useOwnLook();
 
 // The layout's font: DejaVu Sans at the size in pixels. The layout was drawn
 // for 72-dpi screens, where a font of N points is N pixels high.

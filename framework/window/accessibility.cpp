@@ -146,7 +146,7 @@ private:
 };
 
 // A radio button or check box: every action a tool can call on it does what a
-// click does. Qt's own Toggle turns it on or off without the click the game
+// click does. Qt's own Toggle turns it on or off without the click the program
 // acts on, so that the choice shown is not the one made.
 class CheckableAccessible final : public QAccessibleWidget {
 public:

@@ -5,22 +5,16 @@
 #include "framework/window/application.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QSessionManager>
 #include <QSocketNotifier>
-#include <QTranslator>
-#include <QUrl>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "framework/files/folder.h"
-#include "framework/window/message_dialog.h"
 
 namespace fw {
 
@@ -37,8 +31,8 @@ void onSignal(int) {
   [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
-// Ends every open dialog: the game-over dialog has no button that may close
-// it, and it would stop the windows behind it from closing.
+// Ends every open dialog: a dialog may have no button that closes it, and it
+// would stop the windows behind it from closing.
 void endDialogs() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
@@ -126,66 +120,6 @@ void handleSaveRequest() {
   unattended = true;
   saveRequest();
   unattended = wasUnattended;
-}
-
-namespace {
-
-QStringList heldMessages;
-const QTranslator* noDisplayLanguage = nullptr;
-
-QString inLanguage(const char* text) {
-  const QString translated = noDisplayLanguage ? noDisplayLanguage->translate("fw::Application", text) : QString();
-  return translated.isEmpty() ? QString(text) : translated;
-}
-
-void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type != QtFatalMsg) {
-    heldMessages.append(message);
-    return;
-  }
-  const QByteArray display = qgetenv("DISPLAY");
-  const QString problem =
-      display.isEmpty()
-          ? inLanguage(QT_TRANSLATE_NOOP("fw::Application",
-                                         "no display found; run it on a desktop, or headless with: xvfb-run -a veltrano"))
-          //: %1 is the display's name, ":0".
-          : inLanguage(QT_TRANSLATE_NOOP("fw::Application", "cannot open the display %1; run it on a desktop, or "
-                                                            "headless with: xvfb-run -a veltrano"))
-                .arg(QString::fromLocal8Bit(display));
-  std::fprintf(stderr, "veltrano: %s\n", problem.toLocal8Bit().constData());
-  std::_Exit(1);
-}
-
-}  // namespace
-
-void sayNoDisplayInOneLine(const QTranslator* language) {
-  noDisplayLanguage = language;
-  qInstallMessageHandler(holdOrSayNoDisplay);
-}
-
-void displayOpened() {
-  qInstallMessageHandler(nullptr);
-  for (const QString& message : std::exchange(heldMessages, {})) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-void openLink(const std::string& url) {
-  // The desktop's handler, run as root with a player's HOME (sudo keeps it),
-  // would write there as root: a game run so names the address instead.
-  const char* home = std::getenv("HOME");
-  if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) {
-    MessageDialog dialog;
-    const std::string address = url.starts_with("mailto:") ? url.substr(7) : url;
-    dialog.message = QCoreApplication::translate("fw::Application", "The game runs as root, so it opens no other program.")
-                         .toStdString();
-    //: %1 is the support's e-mail address.
-    dialog.explanation = QCoreApplication::translate("fw::Application", "Write to %1 from your own account.")
-                             .arg(QString::fromStdString(address))
-                             .toStdString();
-    dialog.cancelVisible = false;
-    dialog.open();
-    return;
-  }
-  QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
 }  // namespace fw

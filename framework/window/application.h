@@ -3,12 +3,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Application-wide services.
+// Quitting the application: at the player's request, at the system's
+// termination requests, and the session's request to save.
 
 #include <functional>
 #include <string>
-
-class QTranslator;
 
 namespace fw {
 
@@ -32,17 +31,5 @@ bool playerCanBeAsked();
 void quitOnTerminationRequests(std::function<void()> onSaveRequest);
 // What the session manager's request to save runs.
 void handleSaveRequest();
-
-// Qt aborts with a page of advice when it cannot open the display. Between
-// these two calls, around making the application object, that is one line
-// on standard error and exit status 1 instead; Qt's other messages of that
-// time are shown once it has started.
-// The line is told in the language of the catalogue, as no application is
-// there yet to translate it.
-void sayNoDisplayInOneLine(const QTranslator* language = nullptr);
-void displayOpened();
-
-// Opens a link (such as "mailto:") with the desktop's handler for it.
-void openLink(const std::string& url);
 
 }  // namespace fw

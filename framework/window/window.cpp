@@ -47,7 +47,7 @@ void Window::setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts) {
 }
 
 Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
-  useTheGamesLook();
+  useOwnLook();
   installAccessibility();
   markAsContentArea(content_);
   // Its own font: a theme's later change of the application font would
@@ -255,7 +255,7 @@ void Window::showEvent(QShowEvent* event) {
     connect(window, &QWindow::screenChanged, this, [this] { fitToScreen(); });
   }
   // Shown again, the window stands where the player left it, as desktops
-  // other than the game's own would not otherwise know.
+  // other than the program's own would not otherwise know.
   if (hiddenAt_) move(*hiddenAt_);
   fitToScreen();
   // Shown again, a window that scrolls starts at its top, where its reading does.

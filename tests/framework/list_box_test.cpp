@@ -4,6 +4,7 @@
 
 #include "framework/list/list_box.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStandardItemModel>
 #include <QTest>
@@ -60,7 +61,7 @@ TEST(ListBox, ShowsLongWorkAndTellsOfItOnceAtItsStartAndEnd) {
   EXPECT_EQ(list.viewport()->cursor().shape(), Qt::BusyCursor);
   list.showWork({});
   EXPECT_EQ(list.viewport()->cursor().shape(), Qt::ArrowCursor);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
 
   list.showWork("Sorting…");
   list.showWork("Saving…");  // the next step of the same work

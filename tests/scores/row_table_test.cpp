@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "scores/score_file.h"
+#include "score_text.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
   const auto text = std::make_shared<const std::string>("Ann,87\nBob,64,extra\r\n,5\r"s + std::string(2000, 'n') +
                                                         ",1\nno comma\nCy,\nDee,-3\n\xF6,9\r\n\0x,1\nlast,2"s);
   scores::RowTable shared = scores::parseScoreFile(text);
-  scores::RowTable copied = scores::parseScoreFile(std::string_view(*text));
+  scores::RowTable copied(2);
+  shared.forEachRow([&copied](std::size_t, const std::string_view* cells) { copied.add({cells[0], cells[1]}); });
   ASSERT_EQ(copied.size(), 8u);
   for (scores::RowTable* rows : {&shared, &copied}) {
     rows->takeOrder(rows->idsInOrder({7, 6, 5, 4, 3, 2, 1, 0}));
@@ -68,5 +70,5 @@ TEST(RowTable, RowsInASharedTextReadAsCopiesDo) {
     EXPECT_EQ(shared.cell(row, 0), copied.cell(row, 0)) << row;
     EXPECT_EQ(shared.cell(row, 1), copied.cell(row, 1)) << row;
   }
-  EXPECT_EQ(scores::formatScoreFile(shared, {1, 4}), scores::formatScoreFile(copied, {1, 4}));
+  EXPECT_EQ(testing_support::fileOf(shared.without({1, 4})), testing_support::fileOf(copied.without({1, 4})));
 }

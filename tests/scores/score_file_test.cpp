@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "scores/score_file.h"
+#include "score_text.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ namespace {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 Rows rowsOf(std::string_view bytes) {
-  const scores::RowTable table = scores::parseScoreFile(bytes);
+  const scores::RowTable table = testing_support::rowsIn(bytes);
   Rows rows;
   for (std::size_t r = 0; r < table.size(); ++r) rows.emplace_back(table.cell(r, 0), table.cell(r, 1));
   return rows;
@@ -46,15 +47,15 @@ TEST(ScoreFile, WritesEveryRowAsNameCommaScore) {
   rows.add({"", "5"});
   rows.add({" x ", " 9 "});
   rows.add({"Name", ""});
-  EXPECT_EQ(scores::formatScoreFile(rows), "Ann,87\n,5\n x , 9 \nName,\n");
-  EXPECT_EQ(scores::formatScoreFile(scores::RowTable(2)), "");
+  EXPECT_EQ(testing_support::fileOf(rows), "Ann,87\n,5\n x , 9 \nName,\n");
+  EXPECT_EQ(testing_support::fileOf(scores::RowTable(2)), "");
 }
 
 TEST(ScoreFile, BytesThatAreNotUtf8ComeBackUnchanged) {
   const std::string latin1 = "Ren\xE9,87\nJ\xF6rg,64\n\xFF\xFE,1\n";
-  EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(latin1)), latin1);
+  EXPECT_EQ(testing_support::fileOf(testing_support::rowsIn(latin1)), latin1);
   const std::string withNul("A\0B,7\n", 6);
-  EXPECT_EQ(scores::formatScoreFile(scores::parseScoreFile(withNul)), withNul);
+  EXPECT_EQ(testing_support::fileOf(testing_support::rowsIn(withNul)), withNul);
 }
 
 // The reader's one pass finds the rows that the file's lines, split at LF,

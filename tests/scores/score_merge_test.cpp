@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "scores/score_file.h"
+#include "score_text.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ class ScoreMerge : public testing::TestWithParam<Merge> {};
 
 TEST_P(ScoreMerge, KeepsWhatEveryGameDid) {
   const Merge& m = GetParam();
-  const scores::RowTable ours = scores::parseScoreFile(m.ours);
-  const scores::OthersChanges others = scores::othersChanges(ours, scores::parseScoreFile(m.base), m.current);
-  EXPECT_EQ(scores::formatScoreFile(ours, others.removed) + scores::formatScoreFile(others.added), m.written);
+  const scores::RowTable ours = testing_support::rowsIn(m.ours);
+  const scores::OthersChanges others = scores::othersChanges(ours, testing_support::rowsIn(m.base), m.current);
+  EXPECT_EQ(testing_support::fileOf(scores::withOthersChanges(ours, others)), m.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "scores/score_store.h"
+#include "../files/reason_in_english.h"
 
 #include <QLockFile>
 #include <QTemporaryDir>
@@ -12,10 +13,19 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// Record's file step: whether the file got the row, and why not.
+bool record(scores::ScoreStore& store, std::string_view name, std::string_view score, fw::Reason* reason) {
+  const scores::ScoreStore::Recorded recorded = store.record(name, score);
+  *reason = recorded.reason;
+  return recorded.inFile;
+}
 
 class ScoreStoreTest : public testing::Test {
 protected:
@@ -26,6 +36,10 @@ protected:
     bytes.reserve(3 * count);
     for (std::size_t row = 0; row < count; ++row) bytes += ",1\n";
     return bytes;
+  }
+  std::string bytes() const {
+    std::ifstream in(path(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
 private:
@@ -43,24 +57,37 @@ TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
   scores::ScoreStore store(folder(), scores::kStandardFile);
   EXPECT_EQ(store.load().size(), 0u);
   EXPECT_EQ(store.problem(), "it has more than 16 million lines");
+  EXPECT_FALSE(store.record("Ann", "1").savedAtClose);  // the file is left as it is
 }
 
 // What the player is told when a record cannot take the file's lock.
 TEST_F(ScoreStoreTest, ARecordSaysWhyItHadNoLock) {
   fw::Reason reason;
   scores::ScoreStore nowhere("", scores::kStandardFile);
-  EXPECT_FALSE(nowhere.record("Ann", "1", &reason));
+  EXPECT_FALSE(record(nowhere, "Ann", "1", &reason));
   EXPECT_EQ(reason, "there is no preferences folder");
+  EXPECT_FALSE(nowhere.record("Ann", "1").savedAtClose);
 
   scores::ScoreStore store(folder(), scores::kStandardFile, 20);
   {
+    // A lock file that names no holder (just made, or another program's): no process is named.
+    const int otherProgram = ::open((path() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(otherProgram, 0);
+    ASSERT_EQ(::flock(otherProgram, LOCK_EX), 0);
+    EXPECT_FALSE(record(store, "Ann", "1", &reason));
+    EXPECT_EQ(reason, "another game kept it locked");
+    ::close(otherProgram);
+    std::filesystem::remove(path() + ".lock");
+  }
+  {
     QLockFile otherGame(QString::fromStdString(path() + ".lock"));
     ASSERT_TRUE(otherGame.tryLock());
-    EXPECT_FALSE(store.record("Ann", "1", &reason));
+    EXPECT_FALSE(record(store, "Ann", "1", &reason));
     EXPECT_EQ(reason, "another game, process " + std::to_string(::getpid()) + ", kept it locked");
+    EXPECT_TRUE(store.record("Ann", "1").savedAtClose);
   }
   ASSERT_EQ(::mkfifo((path() + ".lock").c_str(), 0600), 0);
-  EXPECT_FALSE(store.record("Ann", "1", &reason));
+  EXPECT_FALSE(record(store, "Ann", "1", &reason));
   EXPECT_EQ(reason, "its lock file Veltrano.prefs.lock is in the way: it is not a regular file");
   EXPECT_FALSE(std::filesystem::exists(path()));
 }
@@ -73,10 +100,10 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
     std::ofstream(path(), std::ios::binary) << rows(kRows);
     scores::ScoreStore store(folder(), scores::kStandardFile);
     scores::RowTable ours = store.load();
-    EXPECT_FALSE(store.record("Ann", "87", &reason));
+    EXPECT_FALSE(record(store, "Ann", "87", &reason));
     EXPECT_EQ(reason, "it would have more than 16 million lines");
     EXPECT_EQ(std::filesystem::file_size(path()), 3 * kRows);
-    ASSERT_TRUE(store.record("", "1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
+    ASSERT_TRUE(record(store, "", "1", &reason)) << reason;  // a row of three bytes still leaves a file reading takes
     ours.add({"", "1"});
     ours.add({"Ann", "87"});  // kept in the list only
     const scores::ScoreStore::Saved saved = store.save(ours);
@@ -90,9 +117,57 @@ TEST_F(ScoreStoreTest, RecordAndSaveStayWithinWhatReadingTakes) {
   std::ofstream(path(), std::ios::binary | std::ios::trunc) << "Ann,87\n";
   store.load();
   std::filesystem::resize_file(path(), std::uintmax_t{1} << 30);
-  EXPECT_FALSE(store.record("Bob", "64", &reason));
+  EXPECT_FALSE(record(store, "Bob", "64", &reason));
   EXPECT_EQ(reason, "it would be larger than 1 GiB");
   EXPECT_EQ(std::filesystem::file_size(path()), std::uintmax_t{1} << 30);
+}
+
+// A row another game appended after this game read the file is kept by this
+// game's save, also when this game recorded a row in between: the record does
+// not take the file for the one this game left.
+TEST_F(ScoreStoreTest, ASaveKeepsWhatAnotherGameAppendedBeforeARecord) {
+  std::ofstream(path(), std::ios::binary) << "Cy,3\n";
+  scores::ScoreStore store(folder(), scores::kStandardFile);
+  scores::RowTable ours = store.load();
+  std::ofstream(path(), std::ios::binary | std::ios::app) << "Bob,1\n";
+  fw::Reason reason;
+  ASSERT_TRUE(record(store, "Ann", "2", &reason)) << reason;
+  ours.add({"Ann", "2"});
+  const scores::ScoreStore::Saved saved = store.save(ours);
+  ASSERT_TRUE(saved.ok) << saved.reason;
+  EXPECT_EQ(saved.others.added.size(), 1u);
+  EXPECT_EQ(bytes(), "Cy,3\nAnn,2\nBob,1\n");
+}
+
+// A save that fails after another game recorded a row brings none of that
+// game's changes back: the list takes in only what a file now holds.
+TEST_F(ScoreStoreTest, AFailedSaveBringsNoneOfAnotherGamesChanges) {
+  const struct {
+    const char* failure;
+    const char* read;  // the file as this game reads it
+    std::size_t moreRows;  // rows this game adds to its list
+    std::string reason;
+  } cases[] = {
+      {"the copy of unreadable lines", "Cy,3\nno comma\n", 0,
+       "the lines it could not read could not be kept in " + path() + ".bak first: it is a folder, not a file"},
+      {"too many lines", "Cy,3\n", std::size_t{1} << 24, "it would have more than 16 million lines"},
+  };
+  for (const auto& failing : cases) {
+    SCOPED_TRACE(failing.failure);
+    std::filesystem::remove_all(path() + ".bak");
+    std::ofstream(path(), std::ios::binary | std::ios::trunc) << failing.read;
+    scores::ScoreStore store(folder(), scores::kStandardFile);
+    scores::RowTable ours = store.load();
+    for (std::size_t row = 0; row < failing.moreRows; ++row) ours.add({"", "1"});
+    if (store.linesLeftOut() > 0) std::filesystem::create_directory(store.backupPath());
+    std::ofstream(path(), std::ios::binary | std::ios::app) << "Bob,1\n";
+    const scores::ScoreStore::Saved saved = store.save(ours);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.reason, failing.reason);
+    EXPECT_EQ(saved.others.added.size(), 0u);
+    EXPECT_TRUE(saved.others.removed.empty());
+    EXPECT_EQ(bytes(), std::string(failing.read) + "Bob,1\n");
+  }
 }
 
 // A game run as root follows no link another user could have put where it
@@ -123,7 +198,7 @@ TEST_F(ScoreStoreTest, ARootGameFollowsNoLinkThatAnotherUserCouldHavePut) {
   ASSERT_EQ(::lchown((sticky + "/mine/" + scores::kStandardFile).c_str(), 65534, 65534), 0);
   ASSERT_EQ(::chown((sticky + "/mine").c_str(), 65534, 65534), 0);
   fw::Reason reason;
-  EXPECT_FALSE(later.record("Root", "0", &reason));
+  EXPECT_FALSE(record(later, "Root", "0", &reason));
   EXPECT_EQ(reason, "Permission denied (it is a link to " + secret + ")");
   std::ifstream kept(secret);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "root:x\n");
@@ -143,7 +218,7 @@ TEST_F(ScoreStoreTest, AnotherUsersLockThatNoGameHoldsIsTakenOverOrNamed) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
     scores::ScoreStore store(folder(), scores::kStandardFile, 0);
     fw::Reason why;
-    std::fprintf(stderr, "%s\n", store.record("Ann", "1", &why) ? "recorded" : why.english().c_str());
+    std::fprintf(stderr, "%s\n", record(store, "Ann", "1", &why) ? "recorded" : english(why).c_str());
     std::_Exit(0);
   };
   EXPECT_EXIT(recordAsAnotherUser(), testing::ExitedWithCode(0), "recorded");

@@ -236,13 +236,15 @@ private slots:
       shown.push_back({said.message, said.explanation, buttons});
       // Ticks keep coming while the dialog waits.
       const int tickedBefore = ticks;
-      [[maybe_unused]] const bool ticked = QTest::qWaitFor([&] { return ticks > tickedBefore + 3; });
+      if (!QTest::qWaitFor([&] { return ticks > tickedBefore + 3; })) {
+        QTest::qFail("the clock stopped ticking while the dialog waited", __FILE__, __LINE__);
+      }
       shuffler_.next({5, 3, 8, 1, 9, 2, 4, 7, 6});
       return answer;
     });
     clock->setInterval(1);
     if (startsAGame) button("startButton")->click();
-    [[maybe_unused]] const bool over = QTest::qWaitFor([&] { return !shown.empty(); }, 10000);
+    if (!QTest::qWaitFor([&] { return !shown.empty(); }, 10000)) QTest::qFail("the game did not end", __FILE__, __LINE__);
     clock->setInterval(3600000);
     disconnect(counting);
     return shown;

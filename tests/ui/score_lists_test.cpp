@@ -152,7 +152,9 @@ private:
   }
   // What the message dialogs said, message and explanation, once they are all answered.
   std::vector<std::string> told() const {
-    [[maybe_unused]] const bool answered = QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 60'000);
+    if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 60'000)) {
+      QTest::qFail("a dialog was left unanswered", __FILE__, __LINE__);
+    }
     std::vector<std::string> all;
     for (std::size_t dialog = 0; dialog < dialogs->shown().size(); ++dialog) all.push_back(dialogs->said(dialog));
     return all;
@@ -235,7 +237,7 @@ private slots:
     for (const char* shown : {"nameCaption", "nameField", "recordButton"}) QVERIFY(!(control(shown)->isHidden()));
   }
 
-  void recordWritesTheFileFirstThenTheRow() {
+  void recordAddsTheRowAndItsLineToTheFile() {
     writeFile(scores::kStandardFile, "Ann,87\n");
     open();
     finishWithRightDigits(9);
@@ -369,6 +371,8 @@ private slots:
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "11"}}));
     QVERIFY(toldThings(2));
     QVERIFY(mentions(told()[1], "Your score is kept only in the list for now."));
+    // The file is left as it is, so no save will try it again.
+    QVERIFY(!mentions(told()[1], "tries again"));
     closeWindow();
     QVERIFY(toldThings(2));
     QVERIFY(std::filesystem::is_fifo(path(scores::kStandardFile)));
@@ -410,6 +414,7 @@ private slots:
     QVERIFY(toldThings(1));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ": another game, process " + std::to_string(::getpid()) +
                                       ", kept it locked"));
+    QVERIFY(mentions(told()[0], "The game tries again to save the list when it closes."));
     QVERIFY(!(exists(scores::kStandardFile)));
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "Kept,11\n");

@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
-#include <ostream>
 #include <utility>
 
 namespace fw {
@@ -24,14 +23,6 @@ std::string Reason::words(const std::function<std::string(const char* text)>& tr
   for (const Reason& part : parts_) said.push_back(part.words(translate));
   return filled(translate(text_), said);
 }
-
-std::string Reason::english() const {
-  return words([](const char* text) { return std::string(text); });
-}
-
-bool operator==(const Reason& reason, std::string_view english) { return reason.english() == english; }
-
-std::ostream& operator<<(std::ostream& out, const Reason& reason) { return out << reason.english(); }
 
 std::string filled(std::string_view pattern, const std::vector<std::string>& values) {
   std::string result;

@@ -7,9 +7,13 @@
 
 #include <string>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
 namespace fw {
+
+namespace files {
+class Descriptor;
+}
 
 // Holds a lock file for as long as it lives, waiting at most the given time
 // for another holder. A lock is held by a lock on the file itself, which
@@ -36,6 +40,13 @@ public:
   const std::string& holderHost() const { return holderHost_; }
 
 private:
+  // What one try at the lock came to: an outcome, another try at once (the
+  // lock file changed under our hands), or a wait for another holder.
+  enum class Try { Done, Again, Wait };
+  Try tryOnce();
+  Try lockOpened(files::Descriptor& file);
+  Try done(Outcome outcome, Reason reason);
+
   std::string path_;
   int fd_ = -1;
   Outcome outcome_ = Outcome::NotMade;

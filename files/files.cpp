@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/files.h"
+#include "files/files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -15,7 +15,7 @@
 #include <random>
 #include <utility>
 
-#include "framework/files/system.h"
+#include "files/system.h"
 
 namespace fw {
 
@@ -103,6 +103,20 @@ bool writeAll(int fd, std::string_view bytes) {
     done += static_cast<std::size_t>(wrote);
   }
   return true;
+}
+
+// A new file of a name no other has, "NAME.DIGITS.new" beside the target,
+// opened for writing; -1, with errno, when none could be made.
+int makeTemporary(const std::string& target, std::string* temporary) {
+  std::random_device seed;
+  std::mt19937 random(seed());
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    *temporary = target + "." + std::to_string(random() % 1000000000u) + ".new";
+    fd = ::open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  return fd;
 }
 
 }  // namespace
@@ -194,13 +208,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   // Made beside the file, so that taking its place is a rename on one disk;
   // what a replacement cut short (a power cut, a kill) left there goes first.
   removeTemporaries(target_);
-  std::random_device seed;
-  std::mt19937 random(seed());
-  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    temporary_ = target_ + "." + std::to_string(random() % 1000000000u) + ".new";
-    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd_ < 0 && errno != EEXIST) break;
-  }
+  fd_ = makeTemporary(target_, &temporary_);
   if (fd_ < 0) {
     const int error = errno;
     temporary_.clear();
@@ -262,14 +270,6 @@ bool FileReplacement::commit() {
   if (folder.get() >= 0) ::fsync(folder.get());
   state_ = stateOf(target_);
   return true;
-}
-
-bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason) {
-  FileReplacement file(path);
-  file.write(bytes);
-  if (file.commit()) return true;
-  *reason = file.reason();
-  return false;
 }
 
 Appended appendLine(const std::string& path, std::string_view line) {

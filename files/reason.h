@@ -8,7 +8,6 @@
 // player says it in theirs. Built by hand, as Qt's translation needs Qt.
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,17 +34,12 @@ public:
   // The reason in a language, each text as `translate` gives it, with its
   // parts' words put in as the bytes they are.
   std::string words(const std::function<std::string(const char* text)>& translate) const;
-  // In the code's own English, as the tests read it.
-  std::string english() const;
 
 private:
   const char* text_ = nullptr;
   std::string words_;
   std::vector<Reason> parts_;
 };
-
-bool operator==(const Reason& reason, std::string_view english);
-std::ostream& operator<<(std::ostream& out, const Reason& reason);
 
 // The pattern with %1, %2, ... %9 replaced by the values, in one pass: a value
 // that holds "%2" (a path may) stays as it is. A number without a value stays too.

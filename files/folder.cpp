@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/folder.h"
+#include "files/folder.h"
 
 #include <grp.h>
 #include <pwd.h>

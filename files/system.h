@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/files/folder.h"
-#include "framework/files/reason.h"
+#include "files/folder.h"
+#include "files/reason.h"
 
 namespace fw::files {
 

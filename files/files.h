@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/files/reason.h"
+#include "files/reason.h"
 
 namespace fw {
 
@@ -94,9 +94,6 @@ private:
   Reason reason_;
   FileState state_;
 };
-
-// The whole file replaced by the bytes at once, as FileReplacement does it.
-bool replaceFile(const std::string& path, std::string_view bytes, Reason* reason);
 
 // Appends one line and its LF in a single write, creating the file if needed.
 // A file that does not end in a line break gets one first, so no two lines are

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/files/lock.h"
+#include "files/lock.h"
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -17,8 +17,9 @@
 #include <sstream>
 #include <string_view>
 #include <thread>
+#include <utility>
 
-#include "framework/files/system.h"
+#include "files/system.h"
 
 namespace fw {
 
@@ -86,84 +87,76 @@ FileLock::FileLock(const std::string& lockPath, int waitMilliseconds) : path_(lo
     std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(10), deadline - now));
     return true;
   };
-  for (int tries = 0;; ++tries) {
-    if (tries == 1000) {
-      outcome_ = Outcome::HeldElsewhere;
-      return;
-    }
-    // Qt's lock files and ours are held by an flock on the file, which the
-    // system lets go of when the holder ends however it ends.
-    struct stat info {};
-    const bool there = ::lstat(lockPath.c_str(), &info) == 0;
-    if (there && !S_ISREG(info.st_mode)) {
-      outcome_ = Outcome::InTheWay;
-      reason_ = S_ISLNK(info.st_mode) ? Reason(kLinkInTheWay) : refusalOf(info);
-      return;
-    }
-    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
-    int error = errno;
-    // Another user's lock file: reading it is enough to lock it.
-    if (fd < 0 && there && (error == EACCES || error == EPERM)) {
-      fd = ::open(lockPath.c_str(), O_RDONLY | kFlags);
-      if (fd < 0 && errno != ENOENT) error = errno;
-    }
-    if (fd < 0) {
-      if (error == ELOOP) {
-        outcome_ = Outcome::InTheWay;
-        reason_ = Reason(kLinkInTheWay);
-        return;
-      }
-      if ((error != EACCES && error != EPERM) || !there) {
-        // It could not be made here (a folder not ours, a full disk), or was gone before it could be read.
-        if (error == ENOENT && there) continue;
-        outcome_ = Outcome::NotMade;
-        reason_ = systemReason(error);
-        return;
-      }
-      // A lock file this user may not read: held or not, as the system's list of locks tells.
-      if (heldByAnyone(info)) {
-        if (waited()) continue;
-        outcome_ = Outcome::HeldElsewhere;
-        return;
-      }
-      if (::unlink(lockPath.c_str()) == 0 || errno == ENOENT) continue;
-      outcome_ = Outcome::Abandoned;
-      reason_ = systemReason(errno);
-      return;
-    }
-    Descriptor file(fd);
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      // Its holder removes a lock file as it lets go of it: one that is no
-      // longer in the lock's place is not the lock any more.
-      struct stat held {};
-      struct stat now {};
-      if (::fstat(fd, &held) != 0 || ::lstat(lockPath.c_str(), &now) != 0 || held.st_dev != now.st_dev ||
-          held.st_ino != now.st_ino) {
-        continue;
-      }
-      // Named for the message another game gives while it waits, and
-      // readable by other users' games, which lock it by reading it.
-      [[maybe_unused]] const int readable = ::fchmod(fd, 0644);
-      const std::string holder = std::to_string(::getpid()) + "\n" + program_invocation_short_name + "\n" + hostName() + "\n";
-      if (::ftruncate(fd, 0) == 0) {
-        [[maybe_unused]] const ssize_t named = ::pwrite(fd, holder.data(), holder.size(), 0);
-      }
-      fd_ = file.release();
-      outcome_ = Outcome::Locked;
-      return;
-    }
-    if (errno != EWOULDBLOCK) {
-      outcome_ = Outcome::NotMade;
-      reason_ = systemReason(errno);
-      return;
-    }
-    readHolder(fd, &holderProcess_, &holderHost_);
-    if (!waited()) {
-      outcome_ = Outcome::HeldElsewhere;
-      return;
-    }
+  for (int tries = 0; tries < 1000; ++tries) {
+    const Try tried = tryOnce();
+    if (tried == Try::Done) return;
+    if (tried == Try::Wait && !waited()) break;
   }
+  outcome_ = Outcome::HeldElsewhere;
+}
+
+FileLock::Try FileLock::done(Outcome outcome, Reason reason) {
+  outcome_ = outcome;
+  reason_ = std::move(reason);
+  return Try::Done;
+}
+
+FileLock::Try FileLock::tryOnce() {
+  // Qt's lock files and ours are held by an flock on the file, which the
+  // system lets go of when the holder ends however it ends.
+  struct stat info {};
+  const bool there = ::lstat(path_.c_str(), &info) == 0;
+  if (there && !S_ISREG(info.st_mode)) {
+    return done(Outcome::InTheWay, S_ISLNK(info.st_mode) ? Reason(kLinkInTheWay) : refusalOf(info));
+  }
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
+  int error = errno;
+  // Another user's lock file: reading it is enough to lock it.
+  if (fd < 0 && there && (error == EACCES || error == EPERM)) {
+    fd = ::open(path_.c_str(), O_RDONLY | kFlags);
+    if (fd < 0 && errno != ENOENT) error = errno;
+  }
+  if (fd >= 0) {
+    Descriptor file(fd);
+    return lockOpened(file);
+  }
+  if (error == ELOOP) return done(Outcome::InTheWay, Reason(kLinkInTheWay));
+  if ((error != EACCES && error != EPERM) || !there) {
+    // It could not be made here (a folder not ours, a full disk), or was gone before it could be read.
+    if (error == ENOENT && there) return Try::Again;
+    return done(Outcome::NotMade, systemReason(error));
+  }
+  // A lock file this user may not read: held or not, as the system's list of locks tells.
+  if (heldByAnyone(info)) return Try::Wait;
+  if (::unlink(path_.c_str()) == 0 || errno == ENOENT) return Try::Again;
+  return done(Outcome::Abandoned, systemReason(errno));
+}
+
+FileLock::Try FileLock::lockOpened(Descriptor& file) {
+  const int fd = file.get();
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK) return done(Outcome::NotMade, systemReason(errno));
+    readHolder(fd, &holderProcess_, &holderHost_);
+    return Try::Wait;
+  }
+  // Its holder removes a lock file as it lets go of it: one that is no
+  // longer in the lock's place is not the lock any more.
+  struct stat held {};
+  struct stat now {};
+  if (::fstat(fd, &held) != 0 || ::lstat(path_.c_str(), &now) != 0 || held.st_dev != now.st_dev ||
+      held.st_ino != now.st_ino) {
+    return Try::Again;
+  }
+  // Named for the message another game gives while it waits, and
+  // readable by other users' games, which lock it by reading it.
+  [[maybe_unused]] const int readable = ::fchmod(fd, 0644);
+  const std::string holder = std::to_string(::getpid()) + "\n" + program_invocation_short_name + "\n" + hostName() + "\n";
+  if (::ftruncate(fd, 0) == 0) {
+    [[maybe_unused]] const ssize_t named = ::pwrite(fd, holder.data(), holder.size(), 0);
+  }
+  fd_ = file.release();
+  return done(Outcome::Locked, {});
 }
 
 FileLock::~FileLock() {
