@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
   }
   Language catalogues(language);
-  fw::sayNoDisplayInOneLine(catalogues.gameCatalogue());
+  fw::sayNoDisplayInOneLine("veltrano", catalogues.gameCatalogue());
   QApplication application(argc, argv);
   fw::displayOpened();
   catalogues.install();

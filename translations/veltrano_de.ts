@@ -618,6 +618,15 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <extracomment>The name a screen reader gives the help&apos;s text about the score lists.</extracomment>
         <translation>Bestenlisten</translation>
     </message>
+    <message>
+        <source>The game runs as root, so it opens no other program.</source>
+        <translation>Das Spiel läuft als root und öffnet darum kein anderes Programm.</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your own account.</source>
+        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
+        <translation>Schreibe von deinem eigenen Benutzerkonto aus an %1.</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -813,22 +822,14 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
 <context>
     <name>fw::Application</name>
     <message>
-        <source>no display found; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation>keine Anzeige gefunden; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a veltrano</translation>
+        <source>no display found; run it on a desktop, or headless with: xvfb-run -a %1</source>
+        <extracomment>%1 is the program&apos;s command.</extracomment>
+        <translation>keine Anzeige gefunden; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %1</translation>
     </message>
     <message>
-        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;.</extracomment>
-        <translation>die Anzeige %1 lässt sich nicht öffnen; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a veltrano</translation>
-    </message>
-    <message>
-        <source>The game runs as root, so it opens no other program.</source>
-        <translation>Das Spiel läuft als root und öffnet darum kein anderes Programm.</translation>
-    </message>
-    <message>
-        <source>Write to %1 from your own account.</source>
-        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
-        <translation>Schreibe von deinem eigenen Benutzerkonto aus an %1.</translation>
+        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a %2</source>
+        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;; %2 the program&apos;s command.</extracomment>
+        <translation>die Anzeige %1 lässt sich nicht öffnen; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %2</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,15 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <extracomment>The name a screen reader gives the help&apos;s text about the score lists.</extracomment>
         <translation>Listas de puntuaciones</translation>
     </message>
+    <message>
+        <source>The game runs as root, so it opens no other program.</source>
+        <translation>El juego se ejecuta como root, así que no abre ningún otro programa.</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your own account.</source>
+        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
+        <translation>Escribe a %1 desde tu propia cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -814,22 +823,14 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
 <context>
     <name>fw::Application</name>
     <message>
-        <source>no display found; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation>no se ha encontrado ninguna pantalla; ejecútalo en un escritorio o, sin pantalla, con: xvfb-run -a veltrano</translation>
+        <source>no display found; run it on a desktop, or headless with: xvfb-run -a %1</source>
+        <extracomment>%1 is the program&apos;s command.</extracomment>
+        <translation>no se ha encontrado ninguna pantalla; ejecútalo en un escritorio o, sin pantalla, con: xvfb-run -a %1</translation>
     </message>
     <message>
-        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;.</extracomment>
-        <translation>no se puede abrir la pantalla %1; ejecútalo en un escritorio o, sin pantalla, con: xvfb-run -a veltrano</translation>
-    </message>
-    <message>
-        <source>The game runs as root, so it opens no other program.</source>
-        <translation>El juego se ejecuta como root, así que no abre ningún otro programa.</translation>
-    </message>
-    <message>
-        <source>Write to %1 from your own account.</source>
-        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
-        <translation>Escribe a %1 desde tu propia cuenta.</translation>
+        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a %2</source>
+        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;; %2 the program&apos;s command.</extracomment>
+        <translation>no se puede abrir la pantalla %1; ejecútalo en un escritorio o, sin pantalla, con: xvfb-run -a %2</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,15 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <extracomment>The name a screen reader gives the help&apos;s text about the score lists.</extracomment>
         <translation>Listes des scores</translation>
     </message>
+    <message>
+        <source>The game runs as root, so it opens no other program.</source>
+        <translation>Le jeu tourne en tant que root&#xa0;; il n’ouvre donc aucun autre programme.</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your own account.</source>
+        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
+        <translation>Écrivez à %1 depuis votre propre compte.</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -814,22 +823,14 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
 <context>
     <name>fw::Application</name>
     <message>
-        <source>no display found; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <translation>aucun affichage trouvé&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
+        <source>no display found; run it on a desktop, or headless with: xvfb-run -a %1</source>
+        <extracomment>%1 is the program&apos;s command.</extracomment>
+        <translation>aucun affichage trouvé&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a %1</translation>
     </message>
     <message>
-        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a veltrano</source>
-        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;.</extracomment>
-        <translation>impossible d’ouvrir l’affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a veltrano</translation>
-    </message>
-    <message>
-        <source>The game runs as root, so it opens no other program.</source>
-        <translation>Le jeu tourne en tant que root&#xa0;; il n’ouvre donc aucun autre programme.</translation>
-    </message>
-    <message>
-        <source>Write to %1 from your own account.</source>
-        <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
-        <translation>Écrivez à %1 depuis votre propre compte.</translation>
+        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a %2</source>
+        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;; %2 the program&apos;s command.</extracomment>
+        <translation>impossible d’ouvrir l’affichage %1&#xa0;; lancez-le sur un bureau, ou sans écran avec&#xa0;: xvfb-run -a %2</translation>
     </message>
 </context>
 <context>

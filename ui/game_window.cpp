@@ -15,6 +15,7 @@
 #include <memory>
 #include <utility>
 
+#include "framework/list/list_accessibility.h"
 #include "framework/window/application.h"
 #include "framework/window/message_dialog.h"
 #include "framework/window/widgets.h"
@@ -77,6 +78,7 @@ void showBackground(QLineEdit* field, QRgb colour) {
 GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
     : shuffler_(shuffler), showHelp_(std::move(showHelp)), scores_(std::make_unique<ScoreLists>(scoresFolder)) {
   // The score files are read meanwhile.
+  fw::installListAccessibility();
   setWindowTitle("Veltrano3");
   setContentSize(902, 673);
   makeControls();

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "framework/window/message_dialog.h"
 #include "framework/window/open_link.h"
 #include "framework/look/look.h"
 #include "framework/window/widgets.h"
@@ -17,6 +18,20 @@
 namespace ui {
 
 namespace {
+
+// The support's address, by the desktop's mail program; a game run as root
+// in a player's HOME names it instead.
+void openSupportLink() {
+  if (fw::openLink(kSupportLink)) return;
+  const std::string link = kSupportLink;
+  const std::string address = link.starts_with("mailto:") ? link.substr(7) : link;
+  fw::MessageDialog dialog;
+  dialog.message = HelpWindow::tr("The game runs as root, so it opens no other program.").toStdString();
+  //: %1 is the support's e-mail address.
+  dialog.explanation = HelpWindow::tr("Write to %1 from your own account.").arg(QString::fromStdString(address)).toStdString();
+  dialog.cancelVisible = false;
+  dialog.open();
+}
 
 struct Part {
   enum class Kind { Picture, Paragraphs, SupportLabel, SupportLink, Close };
@@ -109,7 +124,7 @@ HelpWindow::HelpWindow(game::Mode mode) {
       }
       case Kind::SupportLink: {
         auto* link = new fw::PressableText(kSupportLink, content(), fw::Pressable::Role::Link,
-                                           [] { fw::openLink(kSupportLink); });
+                                           [] { openSupportLink(); });
         QFont font = fw::layoutFont(10);
         font.setUnderline(true);
         fw::place(link, "supportLink", part.where, font);

@@ -7,22 +7,11 @@
 // headings and cells, numbered as Qt's item views number a table's children,
 // whose headings can be pressed to sort.
 
-#include <QAbstractItemView>
-#include <QAccessible>
-
 namespace fw {
 
-// Makes a list box's accessibility known to Qt; runs once, on first use.
+// Makes the list boxes' accessibility known to Qt; runs once, on first use.
+// Whoever makes list boxes calls it first: the list box itself knows
+// nothing of it, so that the two do not depend on each other.
 void installListAccessibility();
-
-// A cell's place among its list's children: the heading row first, then the
-// rows, each after a hidden row heading.
-int listChildIndex(int row, int column, int columns);
-// Tells assistive tools of something that happened to a cell.
-void tellAssistiveTools(QAbstractItemView* list, const QModelIndex& index, QAccessible::Event what);
-// A row added at the bottom of a list: its cells are new children of the list.
-void tellRowAdded(QAbstractItemView* list, int row);
-// The focus is on a heading of a list's heading row: a screen reader hears that heading, a part of its list.
-void tellHeadingFocused(QWidget* headingRow, int column);
 
 }  // namespace fw

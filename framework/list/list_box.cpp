@@ -18,7 +18,7 @@
 #include <new>
 #include <utility>
 
-#include "framework/list/list_accessibility.h"
+#include "framework/list/list_events.h"
 #include "framework/window/event_watcher.h"
 #include "framework/window/message_dialog.h"
 #include "framework/window/widgets.h"
@@ -90,7 +90,6 @@ void ListHeading::keyPressEvent(QKeyEvent* event) {
 
 ListBox::ListBox(QWidget* parent)
     : QAbstractItemView(parent), header_(new ListHeading(this)), rowHeight_(fontMetrics().height() + 4) {
-  installListAccessibility();
   // The headings come before the rows, as they stand.
   QWidget::setTabOrder(header_, this);
   setSelectionBehavior(QAbstractItemView::SelectRows);

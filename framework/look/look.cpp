@@ -21,15 +21,15 @@ namespace {
 constexpr const char* kFamily = "DejaVu Sans";
 constexpr const char* kFontFiles[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 
-#ifndef VELTRANO_FONT_DIR
-#define VELTRANO_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#ifndef LOOK_FONT_DIR
+#define LOOK_FONT_DIR "/usr/share/fonts/truetype/dejavu"
 #endif
 
 // From the program's own resources where a build embeds the fonts, otherwise
 // from the system's copy; without either, the system's nearest font serves.
 void loadFonts() {
   for (const char* file : kFontFiles) {
-    for (const QString& folder : {QStringLiteral(":/fonts"), QStringLiteral(VELTRANO_FONT_DIR)}) {
+    for (const QString& folder : {QStringLiteral(":/fonts"), QStringLiteral(LOOK_FONT_DIR)}) {
       const QString path = folder + '/' + QLatin1String(file);
       if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) break;
     }

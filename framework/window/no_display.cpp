@@ -18,6 +18,7 @@ namespace {
 
 QStringList heldMessages;
 const QTranslator* noDisplayLanguage = nullptr;
+QString program;
 
 QString inLanguage(const char* text) {
   const QString translated = noDisplayLanguage ? noDisplayLanguage->translate("fw::Application", text) : QString();
@@ -32,19 +33,22 @@ void holdOrSayNoDisplay(QtMsgType type, const QMessageLogContext&, const QString
   const QByteArray display = qgetenv("DISPLAY");
   const QString problem =
       display.isEmpty()
+          //: %1 is the program's command.
           ? inLanguage(QT_TRANSLATE_NOOP("fw::Application",
-                                         "no display found; run it on a desktop, or headless with: xvfb-run -a veltrano"))
-          //: %1 is the display's name, ":0".
+                                         "no display found; run it on a desktop, or headless with: xvfb-run -a %1"))
+                .arg(program)
+          //: %1 is the display's name, ":0"; %2 the program's command.
           : inLanguage(QT_TRANSLATE_NOOP("fw::Application", "cannot open the display %1; run it on a desktop, or "
-                                                            "headless with: xvfb-run -a veltrano"))
-                .arg(QString::fromLocal8Bit(display));
-  std::fprintf(stderr, "veltrano: %s\n", problem.toLocal8Bit().constData());
+                                                            "headless with: xvfb-run -a %2"))
+                .arg(QString::fromLocal8Bit(display), program);
+  std::fprintf(stderr, "%s: %s\n", qPrintable(program), problem.toLocal8Bit().constData());
   std::_Exit(1);
 }
 
 }  // namespace
 
-void sayNoDisplayInOneLine(const QTranslator* language) {
+void sayNoDisplayInOneLine(const char* command, const QTranslator* language) {
+  program = QString::fromUtf8(command);
   noDisplayLanguage = language;
   qInstallMessageHandler(holdOrSayNoDisplay);
 }

@@ -13,9 +13,10 @@ namespace fw {
 // these two calls, around making the application object, that is one line
 // on standard error and exit status 1 instead; Qt's other messages of that
 // time are shown once it has started.
-// The line is told in the language of the catalogue, as no application is
-// there yet to translate it.
-void sayNoDisplayInOneLine(const QTranslator* language = nullptr);
+// The line begins with the program's command and names it; it is told in
+// the language of the catalogue, as no application is there yet to
+// translate it.
+void sayNoDisplayInOneLine(const char* command, const QTranslator* language = nullptr);
 void displayOpened();
 
 }  // namespace fw

@@ -4,7 +4,6 @@
 
 #include "framework/window/open_link.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -13,28 +12,16 @@
 #include <unistd.h>
 
 #include "files/folder.h"
-#include "framework/window/message_dialog.h"
 
 namespace fw {
 
-void openLink(const std::string& url) {
+bool openLink(const std::string& url) {
   // The desktop's handler, run as root with a player's HOME (sudo keeps it),
-  // would write there as root: a program run so names the address instead.
+  // would write there as root.
   const char* home = std::getenv("HOME");
-  if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) {
-    MessageDialog dialog;
-    const std::string address = url.starts_with("mailto:") ? url.substr(7) : url;
-    dialog.message = QCoreApplication::translate("fw::Application", "The game runs as root, so it opens no other program.")
-                         .toStdString();
-    //: %1 is the support's e-mail address.
-    dialog.explanation = QCoreApplication::translate("fw::Application", "Write to %1 from your own account.")
-                             .arg(QString::fromStdString(address))
-                             .toStdString();
-    dialog.cancelVisible = false;
-    dialog.open();
-    return;
-  }
+  if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) return false;
   QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+  return true;
 }
 
 }  // namespace fw

@@ -10,6 +10,9 @@
 namespace fw {
 
 // Opens a link (such as "mailto:") with the desktop's handler for it.
-void openLink(const std::string& url);
+// Opens a link (such as "mailto:") with the desktop's handler for it; false,
+// opening nothing, where the program runs as root in another user's HOME,
+// as the handler would write there as root: then the caller names the address.
+bool openLink(const std::string& url);
 
 }  // namespace fw
