@@ -254,20 +254,14 @@ void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
     const char* news = shown ? kSteps[*step].begun : kSteps[*step].done;
     if (news) announcer_->announce(tr(news).arg(list.accessibleName()));
   });
-  connect(&model, &ScoreListModel::sortFailed, this, [] {
-    fw::MessageDialog dialog;
-    dialog.icon = fw::MessageDialog::Icon::Caution;
-    dialog.message = QCoreApplication::translate("fw::ListBox", "The list could not be sorted.").toStdString();
-    dialog.explanation = QCoreApplication::translate(
-        "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
-    dialog.cancelVisible = false;
-    dialog.open();
-  });
+  connect(&model, &ScoreListModel::sortFailed, &list, &fw::ListBox::tellSortFailed);
 }
 
 QString GameWindow::spokenRow(const fw::ListBox& list, int row) {
-  const QString name = list.model()->index(row, 0).data().toString();
-  const QString score = list.model()->index(row, 1).data().toString();
+  return spokenRow(list.model()->index(row, 0).data().toString(), list.model()->index(row, 1).data().toString());
+}
+
+QString GameWindow::spokenRow(const QString& name, const QString& score) {
   //: A row of a score list as a screen reader says it: %1 is the player's name, %2 the score.
   return score.isEmpty() ? name : tr("%1, %2").arg(name, score);
 }
@@ -277,11 +271,9 @@ void GameWindow::onRecord() {
   const QString name = nameField_->text();
   const QString score = textOf(game_.score);
   // Said once the file step is done: a list being sorted or saved takes the row after.
-  //: A row of a score list as a screen reader says it: %1 is the player's name, %2 the score.
-  const QString row = score.isEmpty() ? name : tr("%1, %2").arg(name, score);
   //: Said by a screen reader after Record; %1 is the row, name and score
   //: ("Ann, 56"), %2 the list's name, "Standard scores" or "Expert scores".
-  const QString spoken = tr("%1 added to %2").arg(row, list->accessibleName());
+  const QString spoken = tr("%1 added to %2").arg(spokenRow(name, score), list->accessibleName());
   scores_->record(game_.mode, name.toStdString(), score.toStdString(), [this, spoken] { announcer_->announce(spoken); });
 }
 

@@ -64,6 +64,7 @@ private:
   void showSteps(fw::ListBox& list, ScoreListModel& model);
   // "Ann, 87": a row as a screen reader says it; "Ann" where it has no score.
   static QString spokenRow(const fw::ListBox& list, int row);
+  static QString spokenRow(const QString& name, const QString& score);
   QLabel* makeLabel(const char* name, QRect where, const QString& text, const QFont& font,
                     Qt::Alignment alignment = Qt::AlignLeft);
   QPushButton* makeButton(const char* name, QRect where, const QString& caption, void (GameWindow::*onClick)());

@@ -232,18 +232,22 @@ void ListBox::sort(int column, Qt::SortOrder order) {
   try {
     model()->sort(column, order);
   } catch (const std::bad_alloc&) {
-    MessageDialog dialog;
-    dialog.icon = MessageDialog::Icon::Caution;
-    dialog.message = QCoreApplication::translate("fw::ListBox", "The list could not be sorted.").toStdString();
-    dialog.explanation = QCoreApplication::translate(
-        "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
-    dialog.cancelVisible = false;
-    dialog.open();
+    tellSortFailed();
     return;
   }
   header_->setSortIndicator(column, order);
   header_->setSortIndicatorShown(true);
   emit sorted(column, order);
+}
+
+void ListBox::tellSortFailed() {
+  MessageDialog dialog;
+  dialog.icon = MessageDialog::Icon::Caution;
+  dialog.message = QCoreApplication::translate("fw::ListBox", "The list could not be sorted.").toStdString();
+  dialog.explanation = QCoreApplication::translate(
+      "fw::ListBox", "There is not enough memory to sort it. Its rows are left in their order.").toStdString();
+  dialog.cancelVisible = false;
+  dialog.open();
 }
 
 void ListBox::setRowClickHandler(std::function<void(int row)> handler) { rowClicked_ = std::move(handler); }

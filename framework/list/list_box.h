@@ -74,6 +74,10 @@ public:
   // at the list's foot; an empty text says the work is done.
   void showWork(const QString& what);
 
+  // Tells the player that a sort found too little memory: the model's, at
+  // once or when a sort it runs beside the window ends so.
+  void tellSortFailed();
+
   // Runs for a click on a row, but not for the second click of a double
   // click; Delete runs it for the current row, as the keyboard's click.
   void setRowClickHandler(std::function<void(int row)> handler);
