@@ -16,8 +16,8 @@ cp "$root"/translations/veltrano_*.ts "$work/"
 # English holds only the plural forms.
 translated=()
 for ts in "$work"/veltrano_*.ts; do [ "$(basename "$ts")" = veltrano_en.ts ] || translated+=("$ts"); done
-(cd "$root" && "$lupdate" -silent -no-obsolete -locations none app files framework scores ui -ts "${translated[@]}") 2>/dev/null
-(cd "$root" && "$lupdate" -silent -pluralonly -no-obsolete -locations none app files framework scores ui -ts "$work"/veltrano_en.ts) 2>/dev/null
+(cd "$root" && "$lupdate" -silent -no-obsolete -locations none -I . app files framework scores ui -ts "${translated[@]}") 2>/dev/null
+(cd "$root" && "$lupdate" -silent -pluralonly -no-obsolete -locations none -I . app files framework scores ui -ts "$work"/veltrano_en.ts) 2>/dev/null
 status=0
 for ts in "$root"/translations/veltrano_*.ts; do
   if ! cmp -s "$ts" "$work/$(basename "$ts")"; then

@@ -2,19 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
-    <name>AboutWindow</name>
-    <message>
-        <source>About</source>
-        <extracomment>The title of the window about the game, its name and version.</extracomment>
-        <translation>Über Veltrano</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <extracomment>A button, 69 px wide at 12 px: closes the window.</extracomment>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
     <name>App</name>
     <message>
         <source>&amp;Undo</source>
@@ -145,7 +132,392 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
     </message>
 </context>
 <context>
-    <name>GameWindow</name>
+    <name>HelpPictures</name>
+    <message>
+        <source>Name</source>
+        <extracomment>The heading of the names in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>The heading of the scores in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>A solved board, rows from the top: %1. Targets: %2.</source>
+        <extracomment>What a screen reader says of the help&apos;s picture of a board: %1 is its digits (&quot;2, 9, 4; 7, 5, 3; 6, 1, 8&quot;), %2 its targets (&quot;row 1 15, ..., rising diagonal 15&quot;).</extracomment>
+        <translation>Ein gelöstes Spielfeld, Zeilen von oben: %1. Ziele: %2.</translation>
+    </message>
+    <message>
+        <source>A score list with the headings Name and Score: %1.</source>
+        <extracomment>What a screen reader says of the help&apos;s picture of a score list: %1 is its rows, &quot;Ann 87, Bob 64, ...&quot;.</extracomment>
+        <translation>Eine Bestenliste mit den Spalten Name und Punkte: %1.</translation>
+    </message>
+    <message>
+        <source>Example board of the standard mode</source>
+        <translation>Beispiel eines Spielfelds im Standardmodus</translation>
+    </message>
+    <message>
+        <source>Example score list</source>
+        <translation>Beispiel einer Bestenliste</translation>
+    </message>
+    <message>
+        <source>Example board of the expert mode</source>
+        <translation>Beispiel eines Spielfelds im Expertenmodus</translation>
+    </message>
+    <message>
+        <source>Example expert score list</source>
+        <translation>Beispiel einer Bestenliste im Expertenmodus</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>line and its target</comment>
+        <extracomment>One target in the description of the help&apos;s picture: %1 is its line (&quot;row 1&quot;), %2 its number (&quot;18&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTexts</name>
+    <message>
+        <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
+        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 18, 15, 18, 6, 21, 11, 15 und 19.</translation>
+    </message>
+    <message>
+        <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
+        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass Zeilen, Spalten und Diagonalen diese Summen ergeben, wie im Bild links zu sehen und unten erklärt.</translation>
+    </message>
+    <message>
+        <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
+        <translation>Die Diagonalen müssen hier 18 und 15 ergeben, die Zeilen 18, 6 und 21, die Spalten 19, 15 und 11.</translation>
+    </message>
+    <message>
+        <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
+        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 126, 28, 108, 112, 30, 48, 315 und 24.</translation>
+    </message>
+    <message>
+        <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
+        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass das Produkt jeder Zeile, Spalte und Diagonale die Zahl an ihrem Ende ergibt, wie im Bild links zu sehen und unten erklärt.</translation>
+    </message>
+    <message>
+        <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
+        <translation>Hier müssen die Diagonalen multipliziert 126 und 28 ergeben, die Zeilen 108, 112 und 30, die Spalten 24, 315 und 48.</translation>
+    </message>
+    <message>
+        <source>New in this version: You can opt to disable the timer by clicking the check box labeled &quot;Static Version.&quot;</source>
+        <extracomment>Quotes the check box &quot;Static Version&quot; (it stops the clock): write its translation.</extracomment>
+        <translation>Neu in dieser Version: Mit dem Kästchen „Ohne Uhr“ kannst du die Uhr abschalten.</translation>
+    </message>
+    <message>
+        <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
+        <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
+        <translation>Wenn du „Fertig“ drückst, werden falsch gesetzte Ziffern gelöscht und deine Punktzahl sinkt entsprechend.</translation>
+    </message>
+    <message>
+        <source>You can use the calculator at the top to help with the multiplication.</source>
+        <translation>Der Rechner oben hilft dir beim Multiplizieren.</translation>
+    </message>
+    <message>
+        <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
+        <extracomment>&quot;start&quot; is the button &quot;Start&quot;: write its translation.</extracomment>
+        <translation>Manche Zahlen machen das Rätsel leichter. Dann sinkt die maximale Punktzahl. Du kannst dieses Rätsel spielen oder erneut „Start“ drücken, um neue Zahlen zu bekommen.</translation>
+    </message>
+    <message>
+        <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
+        <extracomment>Quotes the headings &quot;Score&quot; and &quot;Name&quot; of the score list: write their translations.</extracomment>
+        <translation>Ein Klick auf „Punkte“ oben rechts in der Liste sortiert sie von der niedrigsten zur höchsten Punktzahl, ein weiterer Klick umgekehrt. Ein Klick auf „Name“ sortiert sie alphabetisch rückwärts, ein zweiter Klick wieder alphabetisch.</translation>
+    </message>
+    <message>
+        <source>When you switch to the expert mode you get a different set of scores which apply to this mode only.</source>
+        <translation>Im Expertenmodus gibt es eine eigene Bestenliste, die nur für diesen Modus gilt.</translation>
+    </message>
+    <message>
+        <source>Veltrano ver %1</source>
+        <extracomment>The About window&apos;s line under the game&apos;s name; %1 is the version number, &quot;3.2&quot;.</extracomment>
+        <translation>Veltrano Version %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
+        <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
+        <translation>
+            <numerusform>Pro %n&#xa0;Sekunde Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
+            <numerusform>Alle %n&#xa0;Sekunden Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
+        <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
+        <translation>
+            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkt Abzug entspricht %1 Spielzeit.</numerusform>
+            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkte Abzug entsprechen %1 Spielzeit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;Minute</numerusform>
+            <numerusform>%n&#xa0;Minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>das ist ein Link, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
+        <translation>das ist ein Link, und ein als root gestartetes Spiel folgt keinem Link in einem Ordner, in den auch andere schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>%1 (it is a link to %2)</source>
+        <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
+        <translation>%1 (das ist ein Link auf %2)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>there is no preferences folder</source>
+        <translation>es gibt keinen Einstellungsordner</translation>
+    </message>
+    <message>
+        <source>the game could not take on the rights of the folder&apos;s owner</source>
+        <translation>das Spiel konnte die Rechte des Ordnerbesitzers nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>it would be larger than 1 GiB</source>
+        <translation>die Datei würde größer als 1 GiB werden</translation>
+    </message>
+    <message>
+        <source>it would have more than 16 million lines</source>
+        <translation>die Datei hätte mehr als 16 Millionen Zeilen</translation>
+    </message>
+    <message>
+        <source>it has more than 16 million lines</source>
+        <translation>die Datei hat mehr als 16 Millionen Zeilen</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GiB</source>
+        <translation>die Datei ist größer als 1 GiB</translation>
+    </message>
+    <message>
+        <source>another game, process %1 on %2, kept it locked</source>
+        <extracomment>%1 is a process number, %2 the name of another computer.</extracomment>
+        <translation>ein anderes Spiel (Prozess %1 auf %2) hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game, process %1, kept it locked</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>ein anderes Spiel (Prozess %1) hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game on %1, kept it locked</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation>ein anderes Spiel auf %1 hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>another game kept it locked</source>
+        <translation>ein anderes Spiel hielt die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
+        <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>die Datei ist durch eine Sperrdatei gesperrt, die das Spiel weder lesen noch entfernen darf: %1 (%2); sobald die Sperrdatei entfernt ist, kann das Spiel die Liste verwenden</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is in the way: %2</source>
+        <extracomment>%1 is the lock file&apos;s name, %2 what stands in its place.</extracomment>
+        <translation>die Sperrdatei %1 steht im Weg: %2</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made</source>
+        <translation>die Sperrdatei ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>its lock file could not be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>die Sperrdatei ließ sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read when the game started, so it is left as it is</source>
+        <translation>die Datei ließ sich beim Start des Spiels nicht lesen und bleibt darum, wie sie ist</translation>
+    </message>
+    <message>
+        <source>the lines it could not read could not be kept in %1 first: %2</source>
+        <extracomment>%1 is the copy&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>die Zeilen, die das Spiel nicht lesen konnte, konnten nicht zuerst in %1 aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreListModel</name>
+    <message>
+        <source>Name</source>
+        <extracomment>The heading of the score list&apos;s column of names; about 130 px at 10 px with the sort mark.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>The heading of the score list&apos;s column of scores; about 60 px at 10 px with the sort mark.</extracomment>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreLists</name>
+    <message>
+        <source>Your scores could not be saved.</source>
+        <translation>Die Bestenlisten konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
+        <translation>Versuche es noch einmal, beende Veltrano ohne Speichern (die Dateien bleiben, wie sie waren) oder kehre zum Spiel zurück.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Noch einmal versuchen</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Beenden ohne Speichern</translation>
+    </message>
+    <message>
+        <source>Back to the Game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>The score lists cannot be kept in files.</source>
+        <translation>Die Bestenlisten können nicht in Dateien gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
+        <translation>Weder XDG_CONFIG_HOME noch HOME nennt dafür einen Ordner mit vollständigem Pfad, daher schreibt das Spiel keine Datei. Bis es mit einer dieser Variablen neu gestartet wird, stehen neue Einträge nur in den Listen.</translation>
+    </message>
+    <message>
+        <source>A score list could not be read.</source>
+        <translation>Eine Bestenliste konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
+        <translation>Die Datei bleibt genau so, wie sie ist. Bis zum nächsten Start des Spiels stehen neue Einträge dieser Liste nur in der Liste, nicht in der Datei.</translation>
+    </message>
+    <message>
+        <source>Your score could not be recorded.</source>
+        <translation>Deine Punktzahl konnte nicht eingetragen werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to add it to the list.</source>
+        <translation>Der Speicher reicht nicht, um sie in die Liste aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Your score is kept only in the list for now.</source>
+        <translation>Deine Punktzahl steht vorerst nur in der Liste.</translation>
+    </message>
+    <message>
+        <source>It could not be added to a file: %1.</source>
+        <extracomment>%1 is why the score could not be added to a file.</extracomment>
+        <translation>Die Punktzahl konnte in keine Datei eingetragen werden: %1.</translation>
+    </message>
+    <message>
+        <source>It could not be added to %1: %2.</source>
+        <extracomment>%1 is the score list&apos;s file, %2 why the score could not be added to it.</extracomment>
+        <translation>Die Punktzahl konnte nicht in %1 eingetragen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The game tries again to save the list when it closes.</source>
+        <translation>Beim Beenden versucht das Spiel erneut, die Liste zu speichern.</translation>
+    </message>
+    <message>
+        <source>the scores could not be saved; the files keep what they had.</source>
+        <translation>die Bestenlisten konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Some lines of a score list could not be read.</source>
+        <translation>Einige Zeilen einer Bestenliste konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
+        <translation>%1 enthält Zeilen ohne Namen und Punktzahl, die das Spiel lesen kann (%2 Stück): Sie fehlen in der Liste. Bevor die Liste zum ersten Mal ohne sie gespeichert wird, wird die Datei, wie sie jetzt ist, in %3 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>fw::Application</name>
+    <message>
+        <source>no display found; run it on a desktop, or headless with: xvfb-run -a %1</source>
+        <extracomment>%1 is the program&apos;s command.</extracomment>
+        <translation>keine Anzeige gefunden; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %1</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a %2</source>
+        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;; %2 the program&apos;s command.</extracomment>
+        <translation>die Anzeige %1 lässt sich nicht öffnen; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %2</translation>
+    </message>
+</context>
+<context>
+    <name>fw::ListBox</name>
+    <message>
+        <source>Left and Right choose a heading; Space sorts by it.</source>
+        <translation>Mit den Pfeiltasten links und rechts wählst du eine Spalte, mit der Leertaste sortierst du danach.</translation>
+    </message>
+    <message>
+        <source>The list could not be sorted.</source>
+        <translation>Die Liste konnte nicht sortiert werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort it. Its rows are left in their order.</source>
+        <translation>Der Speicher reicht zum Sortieren nicht. Die Zeilen bleiben in ihrer Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>sorted ascending</source>
+        <translation>aufsteigend sortiert</translation>
+    </message>
+    <message>
+        <source>sorted descending</source>
+        <translation>absteigend sortiert</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <extracomment>Said by a screen reader after a list&apos;s row: %1 is the row&apos;s number, %2 how many rows the list has.</extracomment>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>fw::MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AboutWindow</name>
+    <message>
+        <source>About</source>
+        <extracomment>The title of the window about the game, its name and version.</extracomment>
+        <translation>Über Veltrano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button, 69 px wide at 12 px: closes the window.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GameWindow</name>
     <message>
         <source>first purchase, %1</source>
         <extracomment>A screen reader&apos;s name of the first buy button; %1 is its caption, &quot;1 minute (5 points)&quot;.</extracomment>
@@ -458,136 +830,7 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
     </message>
 </context>
 <context>
-    <name>HelpPictures</name>
-    <message>
-        <source>Name</source>
-        <extracomment>The heading of the names in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>The heading of the scores in the help&apos;s picture of a score list, as the list&apos;s own heading.</extracomment>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>A solved board, rows from the top: %1. Targets: %2.</source>
-        <extracomment>What a screen reader says of the help&apos;s picture of a board: %1 is its digits (&quot;2, 9, 4; 7, 5, 3; 6, 1, 8&quot;), %2 its targets (&quot;row 1 15, ..., rising diagonal 15&quot;).</extracomment>
-        <translation>Ein gelöstes Spielfeld, Zeilen von oben: %1. Ziele: %2.</translation>
-    </message>
-    <message>
-        <source>A score list with the headings Name and Score: %1.</source>
-        <extracomment>What a screen reader says of the help&apos;s picture of a score list: %1 is its rows, &quot;Ann 87, Bob 64, ...&quot;.</extracomment>
-        <translation>Eine Bestenliste mit den Spalten Name und Punkte: %1.</translation>
-    </message>
-    <message>
-        <source>Example board of the standard mode</source>
-        <translation>Beispiel eines Spielfelds im Standardmodus</translation>
-    </message>
-    <message>
-        <source>Example score list</source>
-        <translation>Beispiel einer Bestenliste</translation>
-    </message>
-    <message>
-        <source>Example board of the expert mode</source>
-        <translation>Beispiel eines Spielfelds im Expertenmodus</translation>
-    </message>
-    <message>
-        <source>Example expert score list</source>
-        <translation>Beispiel einer Bestenliste im Expertenmodus</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>line and its target</comment>
-        <extracomment>One target in the description of the help&apos;s picture: %1 is its line (&quot;row 1&quot;), %2 its number (&quot;18&quot;).</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>HelpTexts</name>
-    <message>
-        <source>When you start you will be given the numbers like 18, 15, 18, 6, 21, 11, 15, and 19 displayed in the picture at the left.</source>
-        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 18, 15, 18, 6, 21, 11, 15 und 19.</translation>
-    </message>
-    <message>
-        <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals add up as in the illustration at the left and discussed below.</source>
-        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass Zeilen, Spalten und Diagonalen diese Summen ergeben, wie im Bild links zu sehen und unten erklärt.</translation>
-    </message>
-    <message>
-        <source>The diagonals must add up to numbers displayed here as 18 and 15. The rows add up to the numbers displayed here as 18, 6, and 21. The columns add up to the numbers displayed here as 19, 15, and 11.</source>
-        <translation>Die Diagonalen müssen hier 18 und 15 ergeben, die Zeilen 18, 6 und 21, die Spalten 19, 15 und 11.</translation>
-    </message>
-    <message>
-        <source>When you start you will be given the numbers like 126, 28, 108, 112, 30, 48, 315, and 24 displayed in the picture at the left.</source>
-        <translation>Beim Start bekommst du Zahlen wie die im Bild links: 126, 28, 108, 112, 30, 48, 315 und 24.</translation>
-    </message>
-    <message>
-        <source>The idea is to enter the numbers 1 through 9 in the middle nine blocks so that the rows, columns and diagonals multiply to give he numbers at their ends as shown in the illustration at the left and discussed below.</source>
-        <translation>Trage die Ziffern 1 bis 9 so in die neun mittleren Felder ein, dass das Produkt jeder Zeile, Spalte und Diagonale die Zahl an ihrem Ende ergibt, wie im Bild links zu sehen und unten erklärt.</translation>
-    </message>
-    <message>
-        <source>The diagonal numbers must multiply to give the numbers displayed here as 126 and 28. The rows multiply to give the numbers displayed here as 108, 112, and 30. The columns multiply to give the numbers displayed here as 24, 315, and 48.</source>
-        <translation>Hier müssen die Diagonalen multipliziert 126 und 28 ergeben, die Zeilen 108, 112 und 30, die Spalten 24, 315 und 48.</translation>
-    </message>
-    <message>
-        <source>New in this version: You can opt to disable the timer by clicking the check box labeled &quot;Static Version.&quot;</source>
-        <extracomment>Quotes the check box &quot;Static Version&quot; (it stops the clock): write its translation.</extracomment>
-        <translation>Neu in dieser Version: Mit dem Kästchen „Ohne Uhr“ kannst du die Uhr abschalten.</translation>
-    </message>
-    <message>
-        <source>When you press &quot;Done&quot; any numbers that are in the wrong places will be blanked out and your score will be reduced accordingly.</source>
-        <extracomment>Quotes the button &quot;Done&quot;: write its translation.</extracomment>
-        <translation>Wenn du „Fertig“ drückst, werden falsch gesetzte Ziffern gelöscht und deine Punktzahl sinkt entsprechend.</translation>
-    </message>
-    <message>
-        <source>You can use the calculator at the top to help with the multiplication.</source>
-        <translation>Der Rechner oben hilft dir beim Multiplizieren.</translation>
-    </message>
-    <message>
-        <source>Certain numbers can make the puzzle easier to solve. When this happens the maximum possible score will be lowered. You can play that game or press start again to get a new set of numbers.</source>
-        <extracomment>&quot;start&quot; is the button &quot;Start&quot;: write its translation.</extracomment>
-        <translation>Manche Zahlen machen das Rätsel leichter. Dann sinkt die maximale Punktzahl. Du kannst dieses Rätsel spielen oder erneut „Start“ drücken, um neue Zahlen zu bekommen.</translation>
-    </message>
-    <message>
-        <source>Clicking the word &quot;Score&quot; at the top right of the list and it will be resorted bottom score to top score. Another click will arrange it again top to bottom. Clicking the word &quot;Name&quot; will sort it alphabetically in reverse order. A second click restores the alphabetical list.</source>
-        <extracomment>Quotes the headings &quot;Score&quot; and &quot;Name&quot; of the score list: write their translations.</extracomment>
-        <translation>Ein Klick auf „Punkte“ oben rechts in der Liste sortiert sie von der niedrigsten zur höchsten Punktzahl, ein weiterer Klick umgekehrt. Ein Klick auf „Name“ sortiert sie alphabetisch rückwärts, ein zweiter Klick wieder alphabetisch.</translation>
-    </message>
-    <message>
-        <source>When you switch to the expert mode you get a different set of scores which apply to this mode only.</source>
-        <translation>Im Expertenmodus gibt es eine eigene Bestenliste, die nur für diesen Modus gilt.</translation>
-    </message>
-    <message>
-        <source>Veltrano ver %1</source>
-        <extracomment>The About window&apos;s line under the game&apos;s name; %1 is the version number, &quot;3.2&quot;.</extracomment>
-        <translation>Veltrano Version %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Every %n seconds of game time the maximum possible score decreases by 1 point.</source>
-        <extracomment>%n is the seconds of the game clock&apos;s period (12); each period costs 1 point.</extracomment>
-        <translation>
-            <numerusform>Pro %n&#xa0;Sekunde Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
-            <numerusform>Alle %n&#xa0;Sekunden Spielzeit sinkt die maximale Punktzahl um 1&#xa0;Punkt.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>If you use the help buttons you will get a number in one of the  blank squares. A %n point penalty corresponds to a loss of %1 of time. </source>
-        <extracomment>The &quot;help buttons&quot; are the buy buttons. %n is the points the first of them costs (5), %1 the time that stands for, &quot;1 minute&quot; as in its caption.</extracomment>
-        <translation>
-            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkt Abzug entspricht %1 Spielzeit.</numerusform>
-            <numerusform>Mit den Kaufknöpfen bekommst du in einem der leeren Felder eine Ziffer. %n&#xa0;Punkte Abzug entsprechen %1 Spielzeit.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minute(s)</source>
-        <extracomment>The time a purchase stands for, in the help: &quot;1 minute&quot; in &quot;A 5 point penalty corresponds to a loss of 1 minute of time&quot;.</extracomment>
-        <translation>
-            <numerusform>%n&#xa0;Minute</numerusform>
-            <numerusform>%n&#xa0;Minuten</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
+    <name>ui::HelpWindow</name>
     <message>
         <source>Help</source>
         <extracomment>The title of the help window of the standard mode.</extracomment>
@@ -626,249 +869,6 @@ A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the
         <source>Write to %1 from your own account.</source>
         <extracomment>%1 is the support&apos;s e-mail address.</extracomment>
         <translation>Schreibe von deinem eigenen Benutzerkonto aus an %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Reasons</name>
-    <message>
-        <source>it is a link, not a file</source>
-        <translation>das ist ein Link, keine Datei</translation>
-    </message>
-    <message>
-        <source>it is a link, which a game run as root does not follow in a folder others may write to</source>
-        <translation>das ist ein Link, und ein als root gestartetes Spiel folgt keinem Link in einem Ordner, in den auch andere schreiben dürfen</translation>
-    </message>
-    <message>
-        <source>%1 (it is a link to %2)</source>
-        <extracomment>%1 is the system&apos;s reason, %2 the file the link leads to.</extracomment>
-        <translation>%1 (das ist ein Link auf %2)</translation>
-    </message>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>das ist ein Ordner, keine Datei</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>das ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>there is no preferences folder</source>
-        <translation>es gibt keinen Einstellungsordner</translation>
-    </message>
-    <message>
-        <source>the game could not take on the rights of the folder&apos;s owner</source>
-        <translation>das Spiel konnte die Rechte des Ordnerbesitzers nicht übernehmen</translation>
-    </message>
-    <message>
-        <source>it would be larger than 1 GiB</source>
-        <translation>die Datei würde größer als 1 GiB werden</translation>
-    </message>
-    <message>
-        <source>it would have more than 16 million lines</source>
-        <translation>die Datei hätte mehr als 16 Millionen Zeilen</translation>
-    </message>
-    <message>
-        <source>it has more than 16 million lines</source>
-        <translation>die Datei hat mehr als 16 Millionen Zeilen</translation>
-    </message>
-    <message>
-        <source>it is larger than 1 GiB</source>
-        <translation>die Datei ist größer als 1 GiB</translation>
-    </message>
-    <message>
-        <source>another game, process %1 on %2, kept it locked</source>
-        <extracomment>%1 is a process number, %2 the name of another computer.</extracomment>
-        <translation>ein anderes Spiel (Prozess %1 auf %2) hielt die Datei gesperrt</translation>
-    </message>
-    <message>
-        <source>another game, process %1, kept it locked</source>
-        <extracomment>%1 is a process number.</extracomment>
-        <translation>ein anderes Spiel (Prozess %1) hielt die Datei gesperrt</translation>
-    </message>
-    <message>
-        <source>another game on %1, kept it locked</source>
-        <extracomment>%1 is the name of another computer.</extracomment>
-        <translation>ein anderes Spiel auf %1 hielt die Datei gesperrt</translation>
-    </message>
-    <message>
-        <source>another game kept it locked</source>
-        <translation>ein anderes Spiel hielt die Datei gesperrt</translation>
-    </message>
-    <message>
-        <source>it is locked by a lock file that the game may neither read nor remove, %1 (%2); once it is removed, the game can use the list</source>
-        <extracomment>%1 is the lock file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>die Datei ist durch eine Sperrdatei gesperrt, die das Spiel weder lesen noch entfernen darf: %1 (%2); sobald die Sperrdatei entfernt ist, kann das Spiel die Liste verwenden</translation>
-    </message>
-    <message>
-        <source>its lock file %1 is in the way: %2</source>
-        <extracomment>%1 is the lock file&apos;s name, %2 what stands in its place.</extracomment>
-        <translation>die Sperrdatei %1 steht im Weg: %2</translation>
-    </message>
-    <message>
-        <source>its lock file could not be made</source>
-        <translation>die Sperrdatei ließ sich nicht anlegen</translation>
-    </message>
-    <message>
-        <source>its lock file could not be made: %1</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>die Sperrdatei ließ sich nicht anlegen: %1</translation>
-    </message>
-    <message>
-        <source>it could not be read when the game started, so it is left as it is</source>
-        <translation>die Datei ließ sich beim Start des Spiels nicht lesen und bleibt darum, wie sie ist</translation>
-    </message>
-    <message>
-        <source>the lines it could not read could not be kept in %1 first: %2</source>
-        <extracomment>%1 is the copy&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>die Zeilen, die das Spiel nicht lesen konnte, konnten nicht zuerst in %1 aufbewahrt werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreListModel</name>
-    <message>
-        <source>Name</source>
-        <extracomment>The heading of the score list&apos;s column of names; about 130 px at 10 px with the sort mark.</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>The heading of the score list&apos;s column of scores; about 60 px at 10 px with the sort mark.</extracomment>
-        <translation>Punkte</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreLists</name>
-    <message>
-        <source>Your scores could not be saved.</source>
-        <translation>Die Bestenlisten konnten nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Try again, quit without saving (the files keep the scores they had), or go back to the game.</source>
-        <translation>Versuche es noch einmal, beende Veltrano ohne Speichern (die Dateien bleiben, wie sie waren) oder kehre zum Spiel zurück.</translation>
-    </message>
-    <message>
-        <source>Try Again</source>
-        <translation>Noch einmal versuchen</translation>
-    </message>
-    <message>
-        <source>Quit Without Saving</source>
-        <translation>Beenden ohne Speichern</translation>
-    </message>
-    <message>
-        <source>Back to the Game</source>
-        <translation>Zurück zum Spiel</translation>
-    </message>
-    <message>
-        <source>The score lists cannot be kept in files.</source>
-        <translation>Die Bestenlisten können nicht in Dateien gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Neither XDG_CONFIG_HOME nor HOME names a folder for them by its full path, so the game writes no file. Until it is started again with one of them set, scores recorded are kept in the lists only.</source>
-        <translation>Weder XDG_CONFIG_HOME noch HOME nennt dafür einen Ordner mit vollständigem Pfad, daher schreibt das Spiel keine Datei. Bis es mit einer dieser Variablen neu gestartet wird, stehen neue Einträge nur in den Listen.</translation>
-    </message>
-    <message>
-        <source>A score list could not be read.</source>
-        <translation>Eine Bestenliste konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The file is left exactly as it is. Until the game is started again, scores recorded in this list are kept in the list only, not in the file.</source>
-        <translation>Die Datei bleibt genau so, wie sie ist. Bis zum nächsten Start des Spiels stehen neue Einträge dieser Liste nur in der Liste, nicht in der Datei.</translation>
-    </message>
-    <message>
-        <source>Your score could not be recorded.</source>
-        <translation>Deine Punktzahl konnte nicht eingetragen werden.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to add it to the list.</source>
-        <translation>Der Speicher reicht nicht, um sie in die Liste aufzunehmen.</translation>
-    </message>
-    <message>
-        <source>Your score is kept only in the list for now.</source>
-        <translation>Deine Punktzahl steht vorerst nur in der Liste.</translation>
-    </message>
-    <message>
-        <source>It could not be added to a file: %1.</source>
-        <extracomment>%1 is why the score could not be added to a file.</extracomment>
-        <translation>Die Punktzahl konnte in keine Datei eingetragen werden: %1.</translation>
-    </message>
-    <message>
-        <source>It could not be added to %1: %2.</source>
-        <extracomment>%1 is the score list&apos;s file, %2 why the score could not be added to it.</extracomment>
-        <translation>Die Punktzahl konnte nicht in %1 eingetragen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The game tries again to save the list when it closes.</source>
-        <translation>Beim Beenden versucht das Spiel erneut, die Liste zu speichern.</translation>
-    </message>
-    <message>
-        <source>the scores could not be saved; the files keep what they had.</source>
-        <translation>die Bestenlisten konnten nicht gespeichert werden; die Dateien behalten ihren bisherigen Inhalt.</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>%1 is a file&apos;s path, %2 why it failed.</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>Some lines of a score list could not be read.</source>
-        <translation>Einige Zeilen einer Bestenliste konnten nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
-        <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
-        <translation>%1 enthält Zeilen ohne Namen und Punktzahl, die das Spiel lesen kann (%2 Stück): Sie fehlen in der Liste. Bevor die Liste zum ersten Mal ohne sie gespeichert wird, wird die Datei, wie sie jetzt ist, in %3 aufbewahrt.</translation>
-    </message>
-</context>
-<context>
-    <name>fw::Application</name>
-    <message>
-        <source>no display found; run it on a desktop, or headless with: xvfb-run -a %1</source>
-        <extracomment>%1 is the program&apos;s command.</extracomment>
-        <translation>keine Anzeige gefunden; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %1</translation>
-    </message>
-    <message>
-        <source>cannot open the display %1; run it on a desktop, or headless with: xvfb-run -a %2</source>
-        <extracomment>%1 is the display&apos;s name, &quot;:0&quot;; %2 the program&apos;s command.</extracomment>
-        <translation>die Anzeige %1 lässt sich nicht öffnen; starte es auf einem Desktop oder ohne Bildschirm mit: xvfb-run -a %2</translation>
-    </message>
-</context>
-<context>
-    <name>fw::ListBox</name>
-    <message>
-        <source>Left and Right choose a heading; Space sorts by it.</source>
-        <translation>Mit den Pfeiltasten links und rechts wählst du eine Spalte, mit der Leertaste sortierst du danach.</translation>
-    </message>
-    <message>
-        <source>The list could not be sorted.</source>
-        <translation>Die Liste konnte nicht sortiert werden.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to sort it. Its rows are left in their order.</source>
-        <translation>Der Speicher reicht zum Sortieren nicht. Die Zeilen bleiben in ihrer Reihenfolge.</translation>
-    </message>
-    <message>
-        <source>sorted ascending</source>
-        <translation>aufsteigend sortiert</translation>
-    </message>
-    <message>
-        <source>sorted descending</source>
-        <translation>absteigend sortiert</translation>
-    </message>
-    <message>
-        <source>row %1 of %2</source>
-        <extracomment>Said by a screen reader after a list&apos;s row: %1 is the row&apos;s number, %2 how many rows the list has.</extracomment>
-        <translation>Zeile %1 von %2</translation>
-    </message>
-</context>
-<context>
-    <name>fw::MessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

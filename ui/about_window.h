@@ -5,7 +5,6 @@
 #pragma once
 // The About window.
 
-#include <QCoreApplication>
 
 #include <functional>
 
@@ -14,7 +13,7 @@
 namespace ui {
 
 class AboutWindow final : public fw::Window {
-  Q_DECLARE_TR_FUNCTIONS(AboutWindow)
+  Q_OBJECT
 
 public:
   // The window is made and shown in front, modal. showGameWindow brings the

@@ -28,13 +28,13 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr const char* kPurchases[] = {
     //: A screen reader's name of the first buy button; %1 is its caption, "1 minute (5 points)".
-    QT_TRANSLATE_NOOP("GameWindow", "first purchase, %1"),
+    QT_TRANSLATE_NOOP("ui::GameWindow", "first purchase, %1"),
     //: A screen reader's name of the second buy button; %1 is its caption, "3 minutes (15 points)".
-    QT_TRANSLATE_NOOP("GameWindow", "second purchase, %1"),
+    QT_TRANSLATE_NOOP("ui::GameWindow", "second purchase, %1"),
     //: A screen reader's name of the third buy button; %1 is its caption, "3 minutes (15 points)".
-    QT_TRANSLATE_NOOP("GameWindow", "third purchase, %1"),
+    QT_TRANSLATE_NOOP("ui::GameWindow", "third purchase, %1"),
     //: A screen reader's name of the fourth buy button; %1 is its caption, "3 minutes (15 points)".
-    QT_TRANSLATE_NOOP("GameWindow", "fourth purchase, %1")};
+    QT_TRANSLATE_NOOP("ui::GameWindow", "fourth purchase, %1")};
 // The colour of a square bought with each buy button.
 constexpr std::array<QRgb, game::kBuyButtons.size()> kBoughtColours = {0x66FFFF, 0x66FF66, 0xFFFF66, 0xFF8000};
 
@@ -221,27 +221,27 @@ void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
   // begins and ends; a record's own news says when it is done.
   static constexpr Said kSteps[] = {
       //: Shown at the foot of a score list while its file is read: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("GameWindow", "Reading…"),
+      {QT_TRANSLATE_NOOP("ui::GameWindow", "Reading…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "Reading %1…"),
+       QT_TRANSLATE_NOOP("ui::GameWindow", "Reading %1…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "%1 read")},
+       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 read")},
       //: Shown at the foot of a score list while it is sorted: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("GameWindow", "Sorting…"),
+      {QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "Sorting %1…"),
+       QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting %1…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "%1 sorted")},
+       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 sorted")},
       //: Shown at the foot of a score list while it is saved: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("GameWindow", "Saving…"),
+      {QT_TRANSLATE_NOOP("ui::GameWindow", "Saving…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "Saving %1…"),
+       QT_TRANSLATE_NOOP("ui::GameWindow", "Saving %1…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "%1 saved")},
+       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 saved")},
       //: Shown at the foot of a score list while a score is added to its file: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("GameWindow", "Recording…"),
+      {QT_TRANSLATE_NOOP("ui::GameWindow", "Recording…"),
        //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("GameWindow", "Recording in %1…"), nullptr},
+       QT_TRANSLATE_NOOP("ui::GameWindow", "Recording in %1…"), nullptr},
   };
   auto step = std::make_shared<int>(-1);
   connect(&model, &ScoreListModel::stepChanged, &list, [&list, step](int now) {

@@ -6,7 +6,6 @@
 // The game window: it draws the game and the two score lists, and turns what
 // the player does into moves of the game.
 
-#include <QCoreApplication>
 
 #include <array>
 #include <functional>
@@ -30,7 +29,7 @@ class QTimer;
 namespace ui {
 
 class GameWindow final : public fw::Window {
-  Q_DECLARE_TR_FUNCTIONS(GameWindow)
+  Q_OBJECT
 
 public:
   // The window is made with its layout, its score lists read from their

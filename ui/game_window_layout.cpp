@@ -149,9 +149,9 @@ void GameWindow::makeBuyButtons() {
 void GameWindow::makeCalculator() {
   const char* names[] = {"firstFactorMenu", "secondFactorMenu", "thirdFactorMenu"};
   //: A screen reader's names of the calculator's three menus, whose chosen digits it multiplies.
-  const char* spokenNames[] = {QT_TRANSLATE_NOOP("GameWindow", "first factor"),
-                               QT_TRANSLATE_NOOP("GameWindow", "second factor"),
-                               QT_TRANSLATE_NOOP("GameWindow", "third factor")};
+  const char* spokenNames[] = {QT_TRANSLATE_NOOP("ui::GameWindow", "first factor"),
+                               QT_TRANSLATE_NOOP("ui::GameWindow", "second factor"),
+                               QT_TRANSLATE_NOOP("ui::GameWindow", "third factor")};
   const char* signNames[] = {"firstTimesSign", "secondTimesSign", "equalsSign"};
   for (std::size_t factor = 0; factor < factorMenus_.size(); ++factor) {
     auto* menu = new QComboBox(content());

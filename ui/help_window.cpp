@@ -51,7 +51,7 @@ struct Page {
 using Kind = Part::Kind;
 
 //: The title of the help window of the standard mode.
-const Page kStandardPage = {QT_TRANSLATE_NOOP("HelpWindow", "Help"), {867, 737}, false, {
+const Page kStandardPage = {QT_TRANSLATE_NOOP("ui::HelpWindow", "Help"), {867, 737}, false, {
     {Kind::Picture, {45, 36, 441, 370}, HelpPicture::StandardBoard},
     {Kind::Paragraphs, {509, 36, 325, 485}, {}, standardRules},
     {Kind::Picture, {45, 524, 270, 183}, HelpPicture::StandardScores},
@@ -62,7 +62,7 @@ const Page kStandardPage = {QT_TRANSLATE_NOOP("HelpWindow", "Help"), {867, 737},
 }};
 
 //: The title of the help window of the expert mode.
-const Page kExpertPage = {QT_TRANSLATE_NOOP("HelpWindow", "Expert Help"), {872, 739}, true, {
+const Page kExpertPage = {QT_TRANSLATE_NOOP("ui::HelpWindow", "Expert Help"), {872, 739}, true, {
     {Kind::Picture, {20, 14, 538, 516}, HelpPicture::ExpertBoard},
     {Kind::Paragraphs, {570, 14, 298, 575}, {}, expertRules},
     {Kind::SupportLabel, {288, 569, 59, 20}},

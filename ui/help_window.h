@@ -6,7 +6,6 @@
 // The help of a mode: its pictures and texts, a support link and a "CLOSE"
 // that hides the window.
 
-#include <QCoreApplication>
 
 #include "framework/window/window.h"
 #include "game/game.h"
@@ -14,7 +13,7 @@
 namespace ui {
 
 class HelpWindow final : public fw::Window {
-  Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+  Q_OBJECT
 
 public:
   // The window is made and shown in front, modal, with the focus on "CLOSE".

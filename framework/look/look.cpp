@@ -51,6 +51,8 @@ void setPalette(const QPalette& palette) {
 // Fusion, with the keyboard focus shown by the focus ring alone: Fusion's own
 // mark of a focused button looks just like its mark of the default button.
 class OwnStyle final : public QProxyStyle {
+  Q_OBJECT
+
 public:
   OwnStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
 
@@ -75,6 +77,8 @@ public:
 // it. A style sheet a theme forces on every application goes too: it would
 // take the board's rules and the lists' frames away.
 class LookKeeper final : public QObject {
+  Q_OBJECT
+
 public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -122,3 +126,5 @@ QFont layoutFont(int pixelSize, bool bold) {
 }
 
 }  // namespace fw
+
+#include "look.moc"

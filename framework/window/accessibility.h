@@ -25,6 +25,8 @@ public:
 // bought digit went, a row recorded): it comes and goes as a notification,
 // which a screen reader speaks as it appears. It draws nothing.
 class Announcer final : public QWidget {
+  Q_OBJECT
+
 public:
   explicit Announcer(QWidget* parent);
   void announce(const QString& news);

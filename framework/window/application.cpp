@@ -67,6 +67,8 @@ void quit(int status, bool asked) {
 // The system's own request to quit (the end of the session, the last window
 // closed) takes the same way out.
 class QuitRequestFilter final : public QObject {
+  Q_OBJECT
+
 public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -123,3 +125,5 @@ void handleSaveRequest() {
 }
 
 }  // namespace fw
+
+#include "application.moc"

@@ -23,6 +23,8 @@ namespace {
 
 // Drops refused characters from every change, so a paste keeps the rest of its text.
 class RefusingValidator final : public QValidator {
+  Q_OBJECT
+
 public:
   RefusingValidator(QObject* parent, QString refused) : QValidator(parent), refused_(std::move(refused)) {}
 
@@ -233,3 +235,5 @@ void onTurnedOn(QAbstractButton* button, std::function<void()> handler) {
 }
 
 }  // namespace fw
+
+#include "widgets.moc"

@@ -30,6 +30,8 @@ void place(QWidget* control, const char* name, QRect where, const QFont& font);
 
 // A straight one-pixel black rule between two points of its parent.
 class RuleLine final : public QWidget {
+  Q_OBJECT
+
 public:
   RuleLine(QWidget* parent, QPoint from, QPoint to);
 
@@ -43,6 +45,8 @@ private:
 
 // A filled rectangle with rounded corners and a one-pixel border.
 class RoundedPanel final : public QWidget {
+  Q_OBJECT
+
 public:
   RoundedPanel(QWidget* parent, QColor fill, QColor border, int cornerSize);
 
@@ -58,6 +62,8 @@ private:
 // A text that acts like a button or a link: it takes the keyboard focus, and
 // Return, Space and assistive tools press it as a click does.
 class PressableText final : public QLabel, public Pressable {
+  Q_OBJECT
+
 public:
   PressableText(const QString& text, QWidget* parent, Role role, std::function<void()> onPress);
   void press() override;
@@ -76,6 +82,8 @@ private:
 // cannot a label's: read-only, with an insertion point the arrow keys move,
 // drawn as a label is. Tab goes on to the next control.
 class ReadableText final : public QPlainTextEdit {
+  Q_OBJECT
+
 public:
   ReadableText(const QString& text, QWidget* parent);
 };

@@ -24,6 +24,8 @@ class QScrollArea;
 namespace fw {
 
 class Window : public QMainWindow {
+  Q_OBJECT
+
 public:
   Window();
   ~Window() override;
