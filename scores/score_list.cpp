@@ -146,11 +146,10 @@ private:
   std::uint32_t count_ = 0;
 };
 
-// The rows' order sorted stably by one column: row i of the result is the old row order[i].
-std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, bool descending, const std::stop_token& stop) {
-  std::vector<SortEntry> entries(rows.size());
-  const std::size_t parts = partsFor(entries.size());
-  AllTails tails;
+// Each row's entry with its sort key, the parts side by side; false if some
+// text has no key and is placed only by comparing it.
+bool makeEntries(const RowTable& rows, int column, std::size_t parts, std::vector<SortEntry>& entries,
+                 AllTails& tails, const std::stop_token& stop) {
   tails.partRows = std::max<std::size_t>(1, (entries.size() + parts - 1) / parts);
   for (std::size_t part = 0; part < parts; ++part) tails.parts.emplace_back(part * tails.partRows, tails.partRows);
   std::atomic<bool> everyKey = true;
@@ -175,6 +174,15 @@ std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, bool de
       entry.head[1] = bigEndian(key.data() + 8);
     });
   });
+  return everyKey;
+}
+
+// The rows' order sorted stably by one column: row i of the result is the old row order[i].
+std::vector<std::uint32_t> sortedOrder(const RowTable& rows, int column, bool descending, const std::stop_token& stop) {
+  std::vector<SortEntry> entries(rows.size());
+  const std::size_t parts = partsFor(entries.size());
+  AllTails tails;
+  const bool everyKey = makeEntries(rows, column, parts, entries, tails, stop);
   const bool ascending = !descending;
   if (everyKey) {
     // The keys order as the texts do and alike texts keep their rows' order:

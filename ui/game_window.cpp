@@ -73,6 +73,38 @@ void showBackground(QLineEdit* field, QRgb colour) {
   field->setPalette(palette);
 }
 
+struct Said {
+  const char* shown;
+  const char* begun;
+  const char* done;
+};
+// What the list shows at its foot, and what a reader hears as the step
+// begins and ends; a record's own news says when it is done.
+constexpr Said kSteps[] = {
+    //: Shown at the foot of a score list while its file is read: 150 pixels at most.
+    {QT_TRANSLATE_NOOP("ui::GameWindow", "Reading…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "Reading %1…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "%1 read")},
+    //: Shown at the foot of a score list while it is sorted: 150 pixels at most.
+    {QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting %1…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "%1 sorted")},
+    //: Shown at the foot of a score list while it is saved: 150 pixels at most.
+    {QT_TRANSLATE_NOOP("ui::GameWindow", "Saving…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "Saving %1…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "%1 saved")},
+    //: Shown at the foot of a score list while a score is added to its file: 150 pixels at most.
+    {QT_TRANSLATE_NOOP("ui::GameWindow", "Recording…"),
+     //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
+     QT_TRANSLATE_NOOP("ui::GameWindow", "Recording in %1…"), nullptr},
+};
+
 }  // namespace
 
 GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
@@ -212,37 +244,6 @@ void GameWindow::onScore() {
 }
 
 void GameWindow::showSteps(fw::ListBox& list, ScoreListModel& model) {
-  struct Said {
-    const char* shown;
-    const char* begun;
-    const char* done;
-  };
-  // What the list shows at its foot, and what a reader hears as the step
-  // begins and ends; a record's own news says when it is done.
-  static constexpr Said kSteps[] = {
-      //: Shown at the foot of a score list while its file is read: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("ui::GameWindow", "Reading…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "Reading %1…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 read")},
-      //: Shown at the foot of a score list while it is sorted: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "Sorting %1…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 sorted")},
-      //: Shown at the foot of a score list while it is saved: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("ui::GameWindow", "Saving…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "Saving %1…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "%1 saved")},
-      //: Shown at the foot of a score list while a score is added to its file: 150 pixels at most.
-      {QT_TRANSLATE_NOOP("ui::GameWindow", "Recording…"),
-       //: Said by a screen reader; %1 is the list's name, "Standard scores" or "Expert scores".
-       QT_TRANSLATE_NOOP("ui::GameWindow", "Recording in %1…"), nullptr},
-  };
   auto step = std::make_shared<int>(-1);
   connect(&model, &ScoreListModel::stepChanged, &list, [&list, step](int now) {
     if (now >= 0) *step = now;

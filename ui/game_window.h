@@ -54,6 +54,12 @@ protected:
 
 private:
   void makeControls();
+  void makeGameButtons();
+  void makeProgramButtons();
+  void makeScoreEntry();
+  void makeModeChoice();
+  void makeExpertSide();
+  void setKeyboardOrder();
   void makeBoard();
   void makeConnectors();
   void makeBuyButtons();
@@ -98,6 +104,7 @@ private:
   QPushButton* helpButton_ = nullptr;
   QPushButton* scoreButton_ = nullptr;
   QPushButton* recordButton_ = nullptr;
+  QPushButton* quitButton_ = nullptr;
   QLabel* maximumScoreLabel_ = nullptr;
   QLabel* scoreLabel_ = nullptr;
   std::array<QRadioButton*, game::kBuyButtons.size()> buyButtons_{};

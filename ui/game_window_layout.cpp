@@ -205,9 +205,23 @@ fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QStr
   return list;
 }
 
+// Made in the layout's order, which is also the order in which assistive
+// tools list the window's controls.
 void GameWindow::makeControls() {
   makeBoard();
+  makeGameButtons();
+  makeBuyButtons();
+  makeProgramButtons();
+  makeScoreEntry();
+  makeModeChoice();
+  makeCalculator();
+  makeExpertSide();
+  announcer_ = new fw::Announcer(content());
+  setKeyboardOrder();
+}
 
+// Start and Done, the lines that join the board, the clock and what a game scores.
+void GameWindow::makeGameButtons() {
   //: A button, 69 px wide at 12 px (about 65 px of text): a new game.
   startButton_ = makeButton("startButton", kControlPlaces.startButton, tr("Start"), &GameWindow::onStart);
   setDefaultButton(startButton_);
@@ -230,14 +244,17 @@ void GameWindow::makeControls() {
   //: The caption before the score of a finished game; 178 px at 14 px.
   fw::keepFromAssistiveTools(makeLabel("scoreCaption", kControlPlaces.scoreCaption, tr("Your Score:"), kLabelFont));
   scoreLabel_ = makeLabel("scoreLabel", kControlPlaces.scoreLabel, "", kScoreFont);
+}
 
-  makeBuyButtons();
-
+void GameWindow::makeProgramButtons() {
   //: A button, 69 px wide at 12 px: the help of the standard mode, in capitals as the English.
   helpButton_ = makeButton("helpButton", kControlPlaces.helpButton, tr("HELP"), &GameWindow::onHelp);
   //: A button, 69 px wide at 12 px: ends the game program.
-  QPushButton* quitButton = makeButton("quitButton", kControlPlaces.quitButton, tr("Quit"), &GameWindow::onQuit);
+  quitButton_ = makeButton("quitButton", kControlPlaces.quitButton, tr("Quit"), &GameWindow::onQuit);
+}
 
+// The standard list under its heading, and the name entry that records into the lists.
+void GameWindow::makeScoreEntry() {
   //: A screen reader's name of the standard mode's score list; it fills %1 or %2 of the
   //: sentences said when a row is added or removed or the list is sorted.
   standardList_ = makeScoreList("standardList", kControlPlaces.standardList, tr("Standard scores"));
@@ -259,7 +276,9 @@ void GameWindow::makeControls() {
   // Return after typing a name records it, rather than starting a new game
   // that would empty the score about to be recorded.
   setReturnButton(nameField_, recordButton_);
+}
 
+void GameWindow::makeModeChoice() {
   //: A radio button, 80 px wide at 12 px with its round mark: the mode of sums. Also shown
   //: beside "Scores" once the mode has been switched.
   standardButton_ = makeRadioButton(content(), "standardButton", kControlPlaces.standardButton, tr("standard"));
@@ -272,8 +291,10 @@ void GameWindow::makeControls() {
   fw::groupRadioButtons(content(), {standardButton_, expertButton_});
   //: The frame round the two mode buttons, "standard" and "expert": the choice of mode.
   makeGroupBox(content(), "modeGroup", kControlPlaces.modeGroup, tr("Choices"));
+}
 
-  makeCalculator();
+// The mode's name by the heading, the expert list, and the box that stops the clock.
+void GameWindow::makeExpertSide() {
   // The layout's capital S stays until the first switch of mode.
   //: The mode's name beside the "Scores" heading until the first switch of mode, as the
   //: radio button "standard" with a capital letter; 100 px at 12 px.
@@ -286,15 +307,16 @@ void GameWindow::makeControls() {
   staticVersionBox_ = new QCheckBox(tr("Static Version"), content());
   fw::place(staticVersionBox_, "staticVersionBox", kControlPlaces.staticVersionBox, fw::layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
-  announcer_ = new fw::Announcer(content());
+}
 
+void GameWindow::setKeyboardOrder() {
   // The keyboard's order, one in both modes, as the window reads: the left
   // column from top to bottom (the calculator, the board row by row, the
   // buttons from left to right, the name entry), then the right column.
   // Controls hidden in a mode are passed over.
   QList<QWidget*> order(factorMenus_.begin(), factorMenus_.end());
   for (const game::Cell cell : cellsInReadingOrder()) order << fieldOf(cell);
-  order << scoreButton_ << helpButton_ << quitButton << startButton_ << doneButton_ << nameField_ << recordButton_;
+  order << scoreButton_ << helpButton_ << quitButton_ << startButton_ << doneButton_ << nameField_ << recordButton_;
   order << QList<QWidget*>(buyButtons_.begin(), buyButtons_.end());
   order << staticVersionBox_ << standardButton_ << expertButton_;
   for (fw::ListBox* list : {standardList_, expertList_}) order << list->horizontalHeader() << list;

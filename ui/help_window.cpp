@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include <functional>
 #include <vector>
 
 #include "framework/window/message_dialog.h"
@@ -80,6 +81,57 @@ void paintText(QLabel* label, const QColor& colour) {
   label->setPalette(palette);
 }
 
+// The parts of a page, each made at its place in the window's content area.
+
+void addPicture(QWidget* content, const Part& part, bool first) {
+  auto* picture = new QLabel(content);
+  picture->setObjectName(first ? "boardPicture" : "scoresPicture");
+  picture->setGeometry(part.where);
+  picture->setPixmap(drawPicture(part.picture));
+  const PictureWords words = describePicture(part.picture);
+  picture->setAccessibleName(QString::fromStdString(words.name));
+  picture->setAccessibleDescription(QString::fromStdString(words.description));
+}
+
+void addParagraphs(QWidget* window, QWidget* content, const Part& part, bool rules) {
+  auto* text = new fw::ReadableText(part.text(), content);
+  fw::place(text, rules ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
+  text->setAccessibleName(rules ?
+                                   //: The name a screen reader gives the help's text of the rules.
+                                   HelpWindow::tr("Rules")
+                                 :
+                                   //: The name a screen reader gives the help's text about the score lists.
+                                   HelpWindow::tr("Score lists"));
+  // The dialog is described by its first paragraph, which a reader says as it opens.
+  if (rules) fw::markAsDialog(window, part.text().section(QStringLiteral("\n\n"), 0, 0));
+}
+
+void addSupportLabel(QWidget* content, const Part& part) {
+  //: The caption before the support's e-mail address; 59 px at 12 px.
+  auto* label = new QLabel(HelpWindow::tr("Support:"), content);
+  fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void addSupportLink(QWidget* content, const Part& part) {
+  auto* link = new fw::PressableText(kSupportLink, content, fw::Pressable::Role::Link, [] { openSupportLink(); });
+  QFont font = fw::layoutFont(10);
+  font.setUnderline(true);
+  fw::place(link, "supportLink", part.where, font);
+  link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  paintText(link, kBlue);
+}
+
+QWidget* addClose(QWidget* content, const Part& part, std::function<void()> close) {
+  //: Closes the help window; 100 px at 14 px bold, in capitals as the English.
+  auto* text = new fw::PressableText(HelpWindow::tr("CLOSE"), content, fw::Pressable::Role::Button, std::move(close));
+  fw::place(text, "closeText", part.where, fw::layoutFont(14, true));
+  text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  paintText(text, kBlue);
+  return text;
+}
+
 }  // namespace
 
 HelpWindow::HelpWindow(game::Mode mode) {
@@ -90,57 +142,11 @@ HelpWindow::HelpWindow(game::Mode mode) {
   int pictures = 0;
   for (const Part& part : page.parts) {
     switch (part.kind) {
-      case Kind::Picture: {
-        auto* picture = new QLabel(content());
-        picture->setObjectName(++pictures == 1 ? "boardPicture" : "scoresPicture");
-        picture->setGeometry(part.where);
-        picture->setPixmap(drawPicture(part.picture));
-        const PictureWords words = describePicture(part.picture);
-        picture->setAccessibleName(QString::fromStdString(words.name));
-        picture->setAccessibleDescription(QString::fromStdString(words.description));
-        break;
-      }
-      case Kind::Paragraphs: {
-        auto* text = new fw::ReadableText(part.text(), content());
-        const bool rules = ++paragraphs == 1;
-        fw::place(text, rules ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
-        text->setAccessibleName(rules ?
-                                         //: The name a screen reader gives the help's text of the rules.
-                                         tr("Rules")
-                                       :
-                                         //: The name a screen reader gives the help's text about the score lists.
-                                         tr("Score lists"));
-        // The dialog is described by its first paragraph, which a reader says as it opens.
-        if (rules) fw::markAsDialog(this, part.text().section(QStringLiteral("\n\n"), 0, 0));
-        break;
-      }
-      case Kind::SupportLabel: {
-        //: The caption before the support's e-mail address; 59 px at 12 px.
-        auto* label = new QLabel(tr("Support:"), content());
-        fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        break;
-      }
-      case Kind::SupportLink: {
-        auto* link = new fw::PressableText(kSupportLink, content(), fw::Pressable::Role::Link,
-                                           [] { openSupportLink(); });
-        QFont font = fw::layoutFont(10);
-        font.setUnderline(true);
-        fw::place(link, "supportLink", part.where, font);
-        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        paintText(link, kBlue);
-        break;
-      }
-      case Kind::Close: {
-        //: Closes the help window; 100 px at 14 px bold, in capitals as the English.
-        auto* close = new fw::PressableText(tr("CLOSE"), content(), fw::Pressable::Role::Button, [this] { hide(); });
-        fw::place(close, "closeText", part.where, fw::layoutFont(14, true));
-        close->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        paintText(close, kBlue);
-        closeText = close;
-        break;
-      }
+      case Kind::Picture: addPicture(content(), part, ++pictures == 1); break;
+      case Kind::Paragraphs: addParagraphs(this, content(), part, ++paragraphs == 1); break;
+      case Kind::SupportLabel: addSupportLabel(content(), part); break;
+      case Kind::SupportLink: addSupportLink(content(), part); break;
+      case Kind::Close: closeText = addClose(content(), part, [this] { hide(); }); break;
     }
   }
   // Escape does what "CLOSE" does.
