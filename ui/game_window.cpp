@@ -20,6 +20,7 @@
 #include "framework/window/message_dialog.h"
 #include "framework/window/widgets.h"
 #include "ui/board_layout.h"
+#include "ui/look.h"
 
 namespace ui {
 
@@ -108,7 +109,7 @@ constexpr Said kSteps[] = {
 }  // namespace
 
 GameWindow::GameWindow(game::Shuffler& shuffler, const std::string& scoresFolder, std::function<void()> showHelp)
-    : shuffler_(shuffler), showHelp_(std::move(showHelp)), scores_(std::make_unique<ScoreLists>(scoresFolder)) {
+    : fw::Window(windowFont()), shuffler_(shuffler), showHelp_(std::move(showHelp)), scores_(std::make_unique<ScoreLists>(scoresFolder)) {
   // The score files are read meanwhile.
   fw::installListAccessibility();
   setWindowTitle("Veltrano3");
@@ -135,7 +136,7 @@ GameWindow::~GameWindow() = default;
 bool GameWindow::keepOpen() {
   if (mayClose_) return false;
   // Nobody there to wait for the save or answer for it: it is done here and now.
-  if (!fw::playerCanBeAsked()) {
+  if (!fw::userCanBeAsked()) {
     saveScores();
     return false;
   }

@@ -17,7 +17,7 @@
 
 #include <limits>
 
-#include "framework/look/look.h"
+#include "ui/look.h"
 #include "framework/window/widgets.h"
 #include "scores/score_file.h"
 #include "ui/board_layout.h"
@@ -28,9 +28,9 @@ namespace ui {
 
 namespace {
 
-const QFont kPlain = fw::layoutFont(12);
-const QFont kLabelFont = fw::layoutFont(14);
-const QFont kScoreFont = fw::layoutFont(14, true);
+const QFont kPlain = layoutFont(12);
+const QFont kLabelFont = layoutFont(14);
+const QFont kScoreFont = layoutFont(14, true);
 
 // "1 minute (5 points)": a point is a period of the clock.
 QString buyCaption(int cost) {
@@ -97,7 +97,7 @@ void GameWindow::makeBoard() {
     const bool square = cell.kind == game::Cell::Kind::Square;
     const std::string name = (square ? "square" : "target") + std::to_string(cell.index);
     QLineEdit* field = makeField(content(), name.c_str(), {place.left, place.top, kCellWidth, kCellHeight},
-                                 fw::layoutFont(18, true));
+                                 layoutFont(18, true));
     field->setAccessibleName(QString::fromStdString(spokenNameOf(cell)));
     fw::onArrowAtEdge(field, [this, cell](fw::Arrow arrow) {
       const std::optional<game::Cell> next = neighbourOf(cell, arrow);
@@ -173,14 +173,14 @@ void GameWindow::makeCalculator() {
     factorMenus_[factor] = menu;
     const bool last = factor + 1 == factorMenus_.size();
     calculatorSigns_[factor] = makeLabel(signNames[factor], kControlPlaces.calculatorSigns[factor], last ? "=" : "X",
-                                         fw::layoutFont(12, last), Qt::AlignHCenter);
+                                         layoutFont(12, last), Qt::AlignHCenter);
   }
   productLabel_ = makeLabel("productLabel", kControlPlaces.productLabel, "", kPlain);
 }
 
 fw::ListBox* GameWindow::makeScoreList(const char* name, QRect where, const QString& spokenName) {
   auto* list = new fw::ListBox(content());
-  fw::place(list, name, where, fw::layoutFont(10));
+  fw::place(list, name, where, layoutFont(10));
   list->setColumnWidths({66, 34});
   list->setAccessibleName(spokenName);
   // A click on a row removes it.
@@ -305,7 +305,7 @@ void GameWindow::makeExpertSide() {
   expertList_ = makeScoreList("expertList", kControlPlaces.expertList, tr("Expert scores"));
   //: A check box, 145 px wide at 12 px bold with its mark: ticked, the clock stops ("no clock").
   staticVersionBox_ = new QCheckBox(tr("Static Version"), content());
-  fw::place(staticVersionBox_, "staticVersionBox", kControlPlaces.staticVersionBox, fw::layoutFont(12, true));
+  fw::place(staticVersionBox_, "staticVersionBox", kControlPlaces.staticVersionBox, layoutFont(12, true));
   connect(staticVersionBox_, &QCheckBox::toggled, this, [this](bool ticked) { game::freezeClock(game_, ticked); });
 }
 

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "framework/look/look.h"
+#include "ui/look.h"
 #include "game/game.h"
 #include "ui/board_layout.h"
 
@@ -78,7 +78,7 @@ QPixmap drawBoard(const BoardExample& example) {
     }
   }
 
-  p.setFont(fw::layoutFont(22, true));
+  p.setFont(layoutFont(22, true));
   for (const CellPlace& at : kCellPlaces) {
     const auto index = static_cast<std::size_t>(at.cell.index);
     if (at.cell.kind == game::Cell::Kind::Square) {
@@ -116,7 +116,7 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
 
   const QRect heading(list.left(), list.top(), list.width(), rowHeight);
   p.fillRect(heading, QColor(0xE4, 0xE4, 0xE4));
-  p.setFont(fw::layoutFont(12, true));
+  p.setFont(layoutFont(12, true));
   p.setPen(Qt::black);
   p.drawText(QRect(heading.left(), heading.top(), nameWidth, rowHeight), Qt::AlignCenter,
              //: The heading of the names in the help's picture of a score list, as the list's own heading.
@@ -125,7 +125,7 @@ QPixmap drawScoreList(QSize size, const std::array<ScoreRow, 6>& rows) {
              //: The heading of the scores in the help's picture of a score list, as the list's own heading.
              translated(QT_TRANSLATE_NOOP("HelpPictures", "Score")));
 
-  p.setFont(fw::layoutFont(12));
+  p.setFont(layoutFont(12));
   int top = heading.bottom() + 1;
   for (std::size_t i = 0; i < rowsShown(size, rows.size()); ++i) {
     const ScoreRow& row = rows[i];

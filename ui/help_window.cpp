@@ -11,7 +11,7 @@
 
 #include "framework/window/message_dialog.h"
 #include "framework/window/open_link.h"
-#include "framework/look/look.h"
+#include "ui/look.h"
 #include "framework/window/widgets.h"
 #include "ui/help_pictures.h"
 #include "ui/help_texts.h"
@@ -95,7 +95,7 @@ void addPicture(QWidget* content, const Part& part, bool first) {
 
 void addParagraphs(QWidget* window, QWidget* content, const Part& part, bool rules) {
   auto* text = new fw::ReadableText(part.text(), content);
-  fw::place(text, rules ? "rulesText" : "scoreListText", part.where, fw::layoutFont(12));
+  fw::place(text, rules ? "rulesText" : "scoreListText", part.where, layoutFont(12));
   text->setAccessibleName(rules ?
                                    //: The name a screen reader gives the help's text of the rules.
                                    HelpWindow::tr("Rules")
@@ -109,14 +109,14 @@ void addParagraphs(QWidget* window, QWidget* content, const Part& part, bool rul
 void addSupportLabel(QWidget* content, const Part& part) {
   //: The caption before the support's e-mail address; 59 px at 12 px.
   auto* label = new QLabel(HelpWindow::tr("Support:"), content);
-  fw::place(label, "supportLabel", part.where, fw::layoutFont(12));
+  fw::place(label, "supportLabel", part.where, layoutFont(12));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void addSupportLink(QWidget* content, const Part& part) {
   auto* link = new fw::PressableText(kSupportLink, content, fw::Pressable::Role::Link, [] { openSupportLink(); });
-  QFont font = fw::layoutFont(10);
+  QFont font = layoutFont(10);
   font.setUnderline(true);
   fw::place(link, "supportLink", part.where, font);
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -126,7 +126,7 @@ void addSupportLink(QWidget* content, const Part& part) {
 QWidget* addClose(QWidget* content, const Part& part, std::function<void()> close) {
   //: Closes the help window; 100 px at 14 px bold, in capitals as the English.
   auto* text = new fw::PressableText(HelpWindow::tr("CLOSE"), content, fw::Pressable::Role::Button, std::move(close));
-  fw::place(text, "closeText", part.where, fw::layoutFont(14, true));
+  fw::place(text, "closeText", part.where, layoutFont(14, true));
   text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   paintText(text, kBlue);
   return text;
@@ -134,7 +134,7 @@ QWidget* addClose(QWidget* content, const Part& part, std::function<void()> clos
 
 }  // namespace
 
-HelpWindow::HelpWindow(game::Mode mode) {
+HelpWindow::HelpWindow(game::Mode mode) : fw::Window(windowFont()) {
   const Page& page = mode == game::Mode::Standard ? kStandardPage : kExpertPage;
   setWindowTitle(tr(page.title));
   QWidget* closeText = nullptr;

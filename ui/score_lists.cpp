@@ -20,7 +20,7 @@ namespace {
 // Shown over the window; with nobody there to see it (the game ends by a
 // signal), on standard error.
 void tell(const std::string& message, const std::string& explanation) {
-  if (!fw::playerCanBeAsked()) {
+  if (!fw::userCanBeAsked()) {
     std::fprintf(stderr, "veltrano: %s\n%s\n", message.c_str(), explanation.c_str());
     return;
   }
@@ -174,7 +174,7 @@ void ScoreLists::saved() {
   }
   askAfterFailedSave(failures, [this, finish](AfterFailedSave answer) {
     // A quit by a signal ended the question: it saves here and now instead.
-    if (!saveDone_ || !fw::playerCanBeAsked()) return;
+    if (!saveDone_ || !fw::userCanBeAsked()) return;
     switch (answer) {
       case AfterFailedSave::TryAgain:
         for (std::size_t i = 0; i < models_.size(); ++i) toSave_[i] = toSave_[i] || !models_[i]->saved();

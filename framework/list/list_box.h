@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "framework/look/focus_ring.h"
+#include "framework/window/focus_ring.h"
 
 namespace fw {
 
@@ -74,7 +74,7 @@ public:
   // at the list's foot; an empty text says the work is done.
   void showWork(const QString& what);
 
-  // Tells the player that a sort found too little memory: the model's, at
+  // Tells the user that a sort found too little memory: the model's, at
   // once or when a sort it runs beside the window ends so.
   void tellSortFailed();
 

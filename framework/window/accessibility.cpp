@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "framework/window/event_watcher.h"
-#include "framework/look/focus_ring.h"
+#include "framework/window/focus_ring.h"
 
 namespace fw {
 
@@ -239,8 +239,8 @@ private:
   QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
-// A window that asks for the player's attention and is closed again (Help,
-// About): a dialog, described by its first words, which a reader says as it opens.
+// A window that asks for the user's attention and is closed again (a help,
+// an about window): a dialog, described by its first words, which a reader says as it opens.
 class DialogAccessible final : public QAccessibleWidget {
 public:
   explicit DialogAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}

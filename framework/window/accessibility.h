@@ -4,7 +4,7 @@
 
 #pragma once
 // What assistive tools (screen readers) see of the windows: every control with
-// a name, nothing that only draws, nothing the player must not read.
+// a name, nothing that only draws, nothing the user must not read.
 
 #include <QWidget>
 
@@ -21,8 +21,8 @@ public:
   virtual Role pressRole() const = 0;
 };
 
-// Says what the player should hear now and no focused control says (where a
-// bought digit went, a row recorded): it comes and goes as a notification,
+// Says what the user should hear now and no focused control says (what an
+// action did out of sight): it comes and goes as a notification,
 // which a screen reader speaks as it appears. It draws nothing.
 class Announcer final : public QWidget {
   Q_OBJECT

@@ -84,7 +84,7 @@ void quitApplication(int status) { quit(status, true); }
 
 bool isQuitting() { return quitting; }
 
-bool playerCanBeAsked() { return !unattended; }
+bool userCanBeAsked() { return !unattended; }
 
 void quitOnTerminationRequests(std::function<void()> onSaveRequest) {
   saveRequest = std::move(onSaveRequest);
@@ -105,7 +105,7 @@ void quitOnTerminationRequests(std::function<void()> onSaveRequest) {
   // Qt ends the process at once when the display's connection breaks (the
   // display server went away with the session): save on the way out, also
   // when that cuts short a quit whose save failed and whose question is still
-  // open. A quit that ends the event loop has saved (or the player chose not
+  // open. A quit that ends the event loop has saved (or the user chose not
   // to) by the time the application object is gone.
   std::atexit([] {
     if (!QCoreApplication::instance() || !saveRequest) return;

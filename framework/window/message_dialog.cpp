@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "framework/look/focus_ring.h"
+#include "framework/window/focus_ring.h"
 
 namespace fw {
 

@@ -16,7 +16,7 @@
 namespace fw {
 
 bool openLink(const std::string& url) {
-  // The desktop's handler, run as root with a player's HOME (sudo keeps it),
+  // The desktop's handler, run as root with a user's HOME (sudo keeps it),
   // would write there as root.
   const char* home = std::getenv("HOME");
   if (::geteuid() == 0 && home && rightsInFolder(home).user != 0) return false;

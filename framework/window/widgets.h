@@ -102,7 +102,7 @@ void onArrowAtEdge(QLineEdit* field, std::function<bool(Arrow)> handler);
 
 // One choice among the buttons, reached by Tab at one usable button. The
 // arrow keys move the focus to the next or previous usable button and choose
-// none: Qt's own handling would also choose it, which buys a digit or empties the board.
+// none: Qt's own handling would also choose it, acting on a choice only passed over.
 void groupRadioButtons(QWidget* parent, const QList<QAbstractButton*>& buttons);
 
 // The menu takes the choice made in its pop-up list by Return before the
@@ -113,7 +113,7 @@ void chooseBeforeClosing(QComboBox* menu);
 // Turns a button on or off from code, also the chosen one of its group, without running its handlers.
 void setChecked(QAbstractButton* button, bool on);
 
-// Runs when the player turns the button on from off, not when it was on already.
+// Runs when the user turns the button on from off, not when it was on already.
 void onTurnedOn(QAbstractButton* button, std::function<void()> handler);
 
 }  // namespace fw

@@ -21,8 +21,7 @@
 
 #include "framework/window/accessibility.h"
 #include "framework/window/event_watcher.h"
-#include "framework/look/focus_ring.h"
-#include "framework/look/look.h"
+#include "framework/window/focus_ring.h"
 #include "framework/window/widgets.h"
 
 namespace fw {
@@ -46,13 +45,10 @@ void Window::setMenus(QList<QMenu*> menus, QList<QAction*> shortcuts) {
   sharedShortcuts() = std::move(shortcuts);
 }
 
-Window::Window() : scroller_(new QScrollArea), content_(new QWidget) {
-  useOwnLook();
+Window::Window(const QFont& font) : scroller_(new QScrollArea), content_(new QWidget) {
   installAccessibility();
   markAsContentArea(content_);
-  // Its own font: a theme's later change of the application font would
-  // resize the menu bar and, with it, the window.
-  setFont(layoutFont(12));
+  setFont(font);
   scroller_->setFrameShape(QFrame::NoFrame);
   scroller_->setFocusPolicy(Qt::NoFocus);
   scroller_->setWidget(content_);
@@ -145,7 +141,7 @@ void Window::fitToScreen() {
 // above a panel, say) makes a vertical scroll bar, whose width the content
 // then lacks too; a fractional scale may round a pixel off the width. Either
 // way a second bar scrolls a few pixels: the window grows by what the content
-// lacks instead, where the screen has room. A size the player chose smaller
+// lacks instead, where the screen has room. A size the user chose smaller
 // than the window's own is left as it is.
 void Window::makeRoomForScrollBars() {
   const QScreen* shownOn = screen();
@@ -254,7 +250,7 @@ void Window::showEvent(QShowEvent* event) {
     watchingClose_ = true;
     connect(window, &QWindow::screenChanged, this, [this] { fitToScreen(); });
   }
-  // Shown again, the window stands where the player left it, as desktops
+  // Shown again, the window stands where the user left it, as desktops
   // other than the program's own would not otherwise know.
   if (hiddenAt_) move(*hiddenAt_);
   fitToScreen();
@@ -272,7 +268,7 @@ void Window::hideEvent(QHideEvent* event) {
   // held modal cannot be activated before. Qt has let go of it already.
   const QWidget* active = QApplication::activeWindow();
   if (!event->spontaneous() && openedOver_ && (!active || active == this)) {
-    // Unless another window has come up meanwhile (About, opened as Help
+    // Unless another window has come up meanwhile (one opened as this one
     // closes), whose activation may not have arrived yet.
     QTimer::singleShot(0, openedOver_, [back = openedOver_, self = QPointer<QWidget>(this)] {
       const QWidget* now = QApplication::activeWindow();
@@ -285,7 +281,7 @@ void Window::hideEvent(QHideEvent* event) {
 }
 
 // The desktop's close button, pressed while the window decides whether to
-// close (it may be asking the player), would have Qt close it there and
+// close (it may be asking the user), would have Qt close it there and
 // then; it waits for that answer instead.
 bool Window::eventFilter(QObject* watched, QEvent* event) {
   if (deciding_ && watched == windowHandle() && event->type() == QEvent::Close) {

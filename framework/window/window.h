@@ -6,6 +6,7 @@
 // A window of controls at fixed places in a content area below the
 // application's menus, with the keys and the closing every window shares.
 
+#include <QFont>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -27,7 +28,10 @@ class Window : public QMainWindow {
   Q_OBJECT
 
 public:
-  Window();
+  // The window's menus and controls are in the font, its own: a theme's
+  // later change of the application font would resize the menu bar and,
+  // with it, the window.
+  explicit Window(const QFont& font = QFont());
   ~Window() override;
 
   // The menus every window made from now on shows in its menu bar, and the

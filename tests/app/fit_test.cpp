@@ -33,7 +33,7 @@
 #include "../ui/dialog_answers.h"
 #include "app/app.h"
 #include "app/language.h"
-#include "framework/look/focus_ring.h"
+#include "framework/window/focus_ring.h"
 #include "framework/window/message_dialog.h"
 
 namespace {

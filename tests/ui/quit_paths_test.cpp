@@ -95,7 +95,7 @@ protected:
   // As the game window does: it closes once the lists are saved.
   void closeEvent(QCloseEvent* event) override {
     if (mayClose_) return;
-    if (!fw::playerCanBeAsked()) {
+    if (!fw::userCanBeAsked()) {
       lists.saveHere();
       return;
     }

@@ -503,7 +503,7 @@ private slots:
     }
     QVERIFY(told().empty());
     QVERIFY2(mentions(warning, path(scores::kStandardFile) + ": it is a folder, not a file"), warning.c_str());
-    QVERIFY(fw::playerCanBeAsked());
+    QVERIFY(fw::userCanBeAsked());
   }
 
   // What a list shows of a cell; its bytes stay as they are.

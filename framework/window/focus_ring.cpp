@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/look/focus_ring.h"
+#include "framework/window/focus_ring.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -9,7 +9,7 @@
 
 #include <QFont>
 
-namespace fw {
+namespace ui {
 
 // Sets the application's style, palette and font; runs once, on first use.
 void useOwnLook();
@@ -18,4 +18,8 @@ void useOwnLook();
 // for 72-dpi screens, where a font of N points is N pixels high.
 QFont layoutFont(int pixelSize, bool bold = false);
 
-}  // namespace fw
+// The font of the windows' menus and controls, in the look set for the
+// application on first use: handed to every window as it is made.
+QFont windowFont();
+
+}  // namespace ui

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "framework/look/look.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,7 +14,7 @@
 #include <QStyleOption>
 #include <QTimer>
 
-namespace fw {
+namespace ui {
 
 namespace {
 
@@ -114,6 +114,11 @@ void useOwnLook() {
   qApp->installEventFilter(new LookKeeper(qApp));
 }
 
+QFont windowFont() {
+  useOwnLook();
+  return layoutFont(12);
+}
+
 QFont layoutFont(int pixelSize, bool bold) {
   QFont font(kFamily);
   font.setPixelSize(pixelSize);
@@ -125,6 +130,6 @@ QFont layoutFont(int pixelSize, bool bold) {
   return font;
 }
 
-}  // namespace fw
+}  // namespace ui
 
 #include "look.moc"
