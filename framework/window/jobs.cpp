@@ -75,8 +75,6 @@ void JobQueue::cancel(int kind) {
   if (running_ && running_->kind == kind) running_->stop.request_stop();
 }
 
-int JobQueue::runningKind() const { return running_ ? running_->kind : -1; }
-
 void JobQueue::startNext() {
   if (running_ || waiting_.empty()) return;
   running_ = std::move(waiting_.front());

@@ -37,8 +37,6 @@ public:
   // drops the waiting ones.
   void cancel(int kind);
   bool busy() const { return running_ != nullptr; }
-  // The kind of the running job; -1 when none runs.
-  int runningKind() const;
   // Runs on the owner's thread after each job's result (or after a job that
   // was stopped), before the next job starts.
   void setAfterEach(std::function<void()> afterEach) { afterEach_ = std::move(afterEach); }

@@ -40,7 +40,6 @@ TEST(JobQueue, RunsOneJobAtATimeInOrderAndAppliesEachResultLaterOnTheOwnersThrea
   jobs.add(0, job(log, "a", &hold));
   jobs.add(1, job(log, "b"));
   EXPECT_TRUE(jobs.busy());
-  EXPECT_EQ(jobs.runningKind(), 0);
   hold = false;
   EXPECT_EQ(log, "");  // not from within add(), whatever the worker did meanwhile
   ASSERT_TRUE(idle(jobs));
