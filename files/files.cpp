@@ -220,6 +220,14 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
   if (existed) keepOwnerAndMode(fd_, old);
 }
 
+void FileReplacement::takeModeOf(const std::string& path) {
+  struct stat like {};
+  // The permission bits alone: no set-ID bit, and the owner stays the one who writes.
+  if (fd_ >= 0 && ::stat(path.c_str(), &like) == 0 && S_ISREG(like.st_mode)) {
+    [[maybe_unused]] const int kept = ::fchmod(fd_, like.st_mode & 0777);
+  }
+}
+
 FileReplacement::~FileReplacement() {
   if (fd_ >= 0) ::close(fd_);
   if (!temporary_.empty()) ::unlink(temporary_.c_str());

@@ -75,6 +75,9 @@ public:
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
+  // The new file's mode is that of the file at path (a regular file): a
+  // copy of a file is as private as the file.
+  void takeModeOf(const std::string& path);
   void write(std::string_view bytes);
   // True once the new file has taken the old one's place; otherwise reason()
   // says why, and the old file is as it was.

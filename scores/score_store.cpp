@@ -258,6 +258,7 @@ Reason ScoreStore::keepUnreadableLines() {
   // file as read is kept beside it first, and the save waits for that.
   if (!backupDue_ || !readBytes_) return {};
   fw::FileReplacement copy(backupPath());
+  copy.takeModeOf(path_);
   copy.write(*readBytes_);
   if (!copy.commit()) {
     //: %1 is the copy's path, %2 the system's reason.

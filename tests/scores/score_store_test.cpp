@@ -258,6 +258,8 @@ TEST_F(ScoreStoreTest, AStartRemovesWhatASaveCutShortLeftUnlessAnotherGameSaves)
 TEST_F(ScoreStoreTest, TheFirstSaveKeepsTheFileWithItsUnreadableLinesBesideIt) {
   const std::string read = "Ann,87\nno comma\n\nname,with,commas,7\n \nBob,\n,5\n";
   std::ofstream(path(), std::ios::binary) << read;
+  // A private list's copy is as private, whatever mode a new file would be given.
+  std::filesystem::permissions(path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   scores::ScoreStore store(folder(), scores::kStandardFile);
   const scores::RowTable rows = store.load();
   EXPECT_EQ(store.linesLeftOut(), 3u);  // "no comma", "name,with,commas,7", " "; not "Bob,", a Record without a score
@@ -267,6 +269,7 @@ TEST_F(ScoreStoreTest, TheFirstSaveKeepsTheFileWithItsUnreadableLinesBesideIt) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   EXPECT_EQ(bytesOf(store.backupPath()), read);
+  EXPECT_EQ(std::filesystem::status(store.backupPath()).permissions(), std::filesystem::status(path()).permissions());
   EXPECT_EQ(bytesOf(path()), "Ann,87\nname,with\n,5\n");
   std::filesystem::remove(store.backupPath());
   ASSERT_TRUE(store.save(rows).ok);
