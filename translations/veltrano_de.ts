@@ -446,9 +446,9 @@ Ziffern 1 bis 9, dass jede Zeile, Spalte und Diagonale ihr Ziel erreicht.</trans
         <translation>Einige Zeilen einer Bestenliste konnten nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <source>%1 has lines the game cannot read whole as a name and a score (%2 of them): they are left out of the list, or shortened to their name and score. Before the list is first saved so, the file as it is now is kept in %3.</source>
         <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
-        <translation>%1 enthält Zeilen ohne Namen und Punktzahl, die das Spiel lesen kann (%2 Stück): Sie fehlen in der Liste. Bevor die Liste zum ersten Mal ohne sie gespeichert wird, wird die Datei, wie sie jetzt ist, in %3 aufbewahrt.</translation>
+        <translation>%1 enthält Zeilen, die das Spiel nicht ganz als Namen und Punktzahl lesen kann (%2 Stück): Sie fehlen in der Liste oder sind auf Namen und Punktzahl gekürzt. Bevor die Liste zum ersten Mal so gespeichert wird, wird die Datei, wie sie jetzt ist, in %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -447,9 +447,9 @@ alcance su objetivo.</translation>
         <translation>Algunas líneas de una lista de puntuaciones no se han podido leer.</translation>
     </message>
     <message>
-        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <source>%1 has lines the game cannot read whole as a name and a score (%2 of them): they are left out of the list, or shortened to their name and score. Before the list is first saved so, the file as it is now is kept in %3.</source>
         <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
-        <translation>%1 tiene líneas sin un nombre y una puntuación que el juego pueda leer (%2 en total): se dejan fuera de la lista. Antes de guardar la lista por primera vez sin ellas, el archivo tal como está ahora se conserva en %3.</translation>
+        <translation>%1 tiene líneas que el juego no puede leer enteras como un nombre y una puntuación (%2 en total): se dejan fuera de la lista o se acortan a su nombre y su puntuación. Antes de guardar la lista así por primera vez, el archivo tal como está ahora se conserva en %3.</translation>
     </message>
 </context>
 <context>

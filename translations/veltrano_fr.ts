@@ -447,9 +447,9 @@ atteigne sa cible.</translation>
         <translation>Certaines lignes d’une liste de scores n’ont pas pu être lues.</translation>
     </message>
     <message>
-        <source>%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the list. Before the list is first saved without them, the file as it is now is kept in %3.</source>
+        <source>%1 has lines the game cannot read whole as a name and a score (%2 of them): they are left out of the list, or shortened to their name and score. Before the list is first saved so, the file as it is now is kept in %3.</source>
         <extracomment>%1 is the file&apos;s path, %2 how many lines, %3 the path of the copy.</extracomment>
-        <translation>%1 contient des lignes sans nom ni score lisibles par le jeu (%2 au total)&#xa0;: elles sont laissées hors de la liste. Avant le premier enregistrement de la liste sans elles, le fichier tel qu’il est maintenant est conservé dans %3.</translation>
+        <translation>%1 contient des lignes que le jeu ne peut pas lire entièrement comme un nom et un score (%2 au total)&#xa0;: elles sont laissées hors de la liste, ou réduites à leur nom et à leur score. Avant que la liste soit enregistrée ainsi pour la première fois, le fichier tel qu’il est maintenant est conservé dans %3.</translation>
     </message>
 </context>
 <context>

@@ -113,8 +113,9 @@ void ScoreLists::tellLoadProblems() const {
     if (list->problem().empty() && list->linesLeftOut() > 0) {
       tell(tr("Some lines of a score list could not be read.").toStdString(),
            //: %1 is the file's path, %2 how many lines, %3 the path of the copy.
-           fill(tr("%1 has lines that hold no name and score the game can read (%2 of them): they are left out of the "
-                   "list. Before the list is first saved without them, the file as it is now is kept in %3."),
+           fill(tr("%1 has lines the game cannot read whole as a name and a score (%2 of them): they are left out "
+                   "of the list, or shortened to their name and score. Before the list is first saved so, the file as "
+                   "it is now is kept in %3."),
                 {list->path(), std::to_string(list->linesLeftOut()), list->backupPath()}));
     }
     if (list->problem().empty()) continue;

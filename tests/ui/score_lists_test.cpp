@@ -212,7 +212,7 @@ private slots:
     QCOMPARE(rowsOf(standardList()), (Rows{{"Ann", "87"}, {"", "5"}, {"Carl", "1"}, {" J\xC3\xB6rg ", " 9 "}}));
     // The lines left out or cut are told, and kept in a copy of the file before the save drops them.
     QVERIFY(toldThings(1));
-    QVERIFY(mentions(told()[0], path(scores::kStandardFile) + " has lines that hold no name and score the game can read (2 of them)"));
+    QVERIFY(mentions(told()[0], path(scores::kStandardFile) + " has lines the game cannot read whole as a name and a score (2 of them): they are left out of the list, or shortened"));
     QVERIFY(mentions(told()[0], path(scores::kStandardFile) + ".bak."));
     closeWindow();
     QCOMPARE(fileBytes(scores::kStandardFile), "Ann,87\n,5\nCarl,1\n J\xF6rg , 9 \n");
