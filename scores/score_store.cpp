@@ -38,6 +38,13 @@ bool mayHoldTooManyRows(std::uint64_t size) { return (size + 1) / 3 > kMaxRows; 
 // Whether reading refuses a file of that size and so many line ends for its rows.
 bool tooManyRows(std::uint64_t size, std::uint64_t lineEnds) { return mayHoldTooManyRows(size) && lineEnds >= kMaxRows; }
 
+// The same for the bytes as read: a last line without its line break counts
+// with the one a save gives it, so that a list read is a list that can be saved.
+bool tooManyRows(std::string_view bytes, std::uint64_t lineEnds) {
+  const bool unended = !bytes.empty() && !isLineEnd(bytes.back());
+  return tooManyRows(bytes.size() + unended, lineEnds + unended);
+}
+
 // What the game writes must be a file it reads back.
 const char* const kWouldBeTooLarge = QT_TRANSLATE_NOOP("Reasons", "it would be larger than 1 GiB");
 const char* const kWouldHaveTooManyRows = QT_TRANSLATE_NOOP("Reasons", "it would have more than 16 million lines");
@@ -53,7 +60,7 @@ Reason contentsRefusal(const fw::FileContents& file, bool countRows = true) {
     case fw::FileContents::Status::Missing: break;
   }
   // Counted only where the size leaves room for too many.
-  const bool tooMany = countRows && mayHoldTooManyRows(file.bytes.size()) && lineEndsIn(file.bytes) >= kMaxRows;
+  const bool tooMany = countRows && mayHoldTooManyRows(file.bytes.size() + 1) && tooManyRows(file.bytes, lineEndsIn(file.bytes));
   return tooMany ? Reason(kHasTooManyRows) : Reason();
 }
 
@@ -161,7 +168,7 @@ scores::RowTable ScoreStore::load() {
     scores::RowTable rows =
         parseScoreFile(text, &lineEnds_, mayHoldTooManyRows(text->size()) ? kMaxRows : UINT64_MAX, &linesLeftOut_);
     backupDue_ = linesLeftOut_ > 0;
-    if (tooManyRows(text->size(), lineEnds_)) {
+    if (tooManyRows(*text, lineEnds_)) {
       problem_ = Reason(kHasTooManyRows);
       return scores::RowTable(2);
     }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -48,16 +49,28 @@ private:
 
 // A file within the size limit can still hold rows by the hundred million,
 // which would take gigabytes to hold: it is left alone like an unreadable one.
+// So is one whose last line lacks the line break a save would give it, which
+// would make it a list no save could write.
 TEST_F(ScoreStoreTest, RefusesAFileOfMoreThanSixteenMillionRows) {
-  std::string rows;
-  rows.reserve(3 * (std::size_t{1} << 24) + 3);
-  for (std::size_t row = 0; row <= std::size_t{1} << 24; ++row) rows += ",1\n";
-  std::ofstream(path(), std::ios::binary) << rows;
+  const struct {
+    const char* line;
+    std::size_t count;
+    bool lastLineEnded;
+  } files[] = {{",1\n", (std::size_t{1} << 24) + 1, true}, {"a,1\n", std::size_t{1} << 24, false}};
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.line);
+    std::string rows;
+    rows.reserve(std::strlen(file.line) * file.count);
+    for (std::size_t row = 0; row < file.count; ++row) rows += file.line;
+    if (!file.lastLineEnded) rows.pop_back();
+    std::ofstream(path(), std::ios::binary | std::ios::trunc) << rows;
 
-  scores::ScoreStore store(folder(), scores::kStandardFile);
-  EXPECT_EQ(store.load().size(), 0u);
-  EXPECT_EQ(store.problem(), "it has more than 16 million lines");
-  EXPECT_FALSE(store.record("Ann", "1").savedAtClose);  // the file is left as it is
+    scores::ScoreStore store(folder(), scores::kStandardFile);
+    EXPECT_EQ(store.load().size(), 0u);
+    EXPECT_EQ(store.problem(), "it has more than 16 million lines");
+    EXPECT_FALSE(store.record("Ann", "1").savedAtClose);  // the file is left as it is
+    EXPECT_EQ(std::filesystem::file_size(path()), rows.size());
+  }
 }
 
 // What the player is told when a record cannot take the file's lock.
