@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "files/lock.h"
 #include "scores/score_file.h"
@@ -39,10 +40,13 @@ bool mayHoldTooManyRows(std::uint64_t size) { return (size + 1) / 3 > kMaxRows; 
 bool tooManyRows(std::uint64_t size, std::uint64_t lineEnds) { return mayHoldTooManyRows(size) && lineEnds >= kMaxRows; }
 
 // The same for the bytes as read: a last line without its line break counts
-// with the one a save gives it, so that a list read is a list that can be saved.
-bool tooManyRows(std::string_view bytes, std::uint64_t lineEnds) {
+// with the one a save gives it, so that a list read is a list that can be
+// saved. Their line ends are counted here unless known, and only where the
+// size leaves room for too many.
+bool tooManyRows(std::string_view bytes, std::optional<std::uint64_t> lineEnds = {}) {
   const bool unended = !bytes.empty() && !isLineEnd(bytes.back());
-  return tooManyRows(bytes.size() + unended, lineEnds + unended);
+  if (!mayHoldTooManyRows(bytes.size() + unended)) return false;
+  return tooManyRows(bytes.size() + unended, (lineEnds ? *lineEnds : lineEndsIn(bytes)) + unended);
 }
 
 // What the game writes must be a file it reads back.
@@ -59,9 +63,7 @@ Reason contentsRefusal(const fw::FileContents& file, bool countRows = true) {
     case fw::FileContents::Status::Read:
     case fw::FileContents::Status::Missing: break;
   }
-  // Counted only where the size leaves room for too many.
-  const bool tooMany = countRows && mayHoldTooManyRows(file.bytes.size() + 1) && tooManyRows(file.bytes, lineEndsIn(file.bytes));
-  return tooMany ? Reason(kHasTooManyRows) : Reason();
+  return countRows && tooManyRows(file.bytes) ? Reason(kHasTooManyRows) : Reason();
 }
 
 // The system's words, as for any other error.

@@ -31,7 +31,7 @@ public:
   // The window's menus and controls are in the font, its own: a theme's
   // later change of the application font would resize the menu bar and,
   // with it, the window.
-  explicit Window(const QFont& font = QFont());
+  explicit Window(const QFont& font);
   ~Window() override;
 
   // The menus every window made from now on shows in its menu bar, and the
